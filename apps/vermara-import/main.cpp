@@ -1,0 +1,116 @@
+#include "import/ImportError.h"
+#include "import/Importer.h"
+#include "import/PictureMaker.h"
+#include "store/StoreError.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+QTextStream& Out() {
+    static QTextStream out(stdout);
+    return out;
+}
+
+QTextStream& Err() {
+    static QTextStream err(stderr);
+    return err;
+}
+
+// "engWEB2015eb=World English Bible": the module and the name the store shows for it.
+import::BibleSource BibleSourceOf(const QString& argument) {
+    const qsizetype equals = argument.indexOf(u'=');
+    if (equals < 0)
+        return {argument.trimmed(), {}};
+    return {argument.left(equals).trimmed(), argument.mid(equals + 1).trimmed()};
+}
+
+import::ImportOptions OptionsOf(const QCommandLineParser& parser) {
+    const QString data = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
+                                                              : QStringLiteral(VERMARA_DATA_DIR);
+    const QString out = parser.value(QStringLiteral("out"));
+    const QStringList moduleOptions = {QStringLiteral("bible"), QStringLiteral("deutero"),
+                                       QStringLiteral("dictionary"), QStringLiteral("topics"),
+                                       QStringLiteral("commentary")};
+    if (std::none_of(moduleOptions.begin(), moduleOptions.end(),
+                     [&](const QString& name) { return parser.isSet(name); }))
+        return import::SampleOptions(data, out);
+    import::ImportOptions options;
+    for (const QString& bible : parser.values(QStringLiteral("bible")))
+        options.bibles.push_back(BibleSourceOf(bible));
+    options.deutero = parser.value(QStringLiteral("deutero"));
+    options.dictionary = parser.value(QStringLiteral("dictionary"));
+    options.topics = parser.value(QStringLiteral("topics"));
+    options.commentary = parser.value(QStringLiteral("commentary"));
+    options.dataFolder = data;
+    options.outFolder = out;
+    return options;
+}
+
+void PrintSummary(const import::ImportSummary& summary, qint64 milliseconds) {
+    Out() << "Selesai: " << QDir::toNativeSeparators(summary.storePath) << '\n';
+    for (const auto& [table, rows] : summary.rows)
+        Out() << "  " << table << ": " << rows << " baris\n";
+    Out() << "  Kitab dengan referensi silang: " << summary.booksWithReferences << '\n';
+    Out() << "  Kitab dengan perikop: " << summary.booksWithPericopes << '\n';
+    Out() << QStringLiteral("Ukuran: %1 MB, waktu: %2 detik")
+                 .arg(double(summary.bytes) / (1024.0 * 1024.0), 0, 'f', 1)
+                 .arg(double(milliseconds) / 1000.0, 0, 'f', 1)
+          << '\n';
+    Out().flush();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The charts are drawn without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vermara-import"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Membangun VERMARA2000.DAT dari modul SWORD dan berkas data. Tanpa opsi "
+                       "modul: database sampel (WEB, KJV, RV1909, Nave, MHCC)."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("out"), QStringLiteral("Folder tujuan database."), QStringLiteral("FOLDER")},
+        {QStringLiteral("bible"), QStringLiteral("Modul Alkitab, boleh berulang (Kitab1, Kitab2, ...)."),
+         QStringLiteral("MODUL[=NAMA]")},
+        {QStringLiteral("deutero"), QStringLiteral("Modul deuterokanonika."), QStringLiteral("MODUL")},
+        {QStringLiteral("dictionary"), QStringLiteral("Modul kamus."), QStringLiteral("MODUL")},
+        {QStringLiteral("topics"), QStringLiteral("Modul topik ayat."), QStringLiteral("MODUL")},
+        {QStringLiteral("commentary"), QStringLiteral("Modul tafsiran (perikop dan komentar)."),
+         QStringLiteral("MODUL")},
+        {QStringLiteral("data"), QStringLiteral("Folder berkas data."), QStringLiteral("FOLDER")},
+    });
+    parser.process(app);
+    if (parser.value(QStringLiteral("out")).isEmpty()) {
+        Err() << "vermara-import: --out FOLDER harus diberikan.\n";
+        return 2;
+    }
+
+    import::ImportOptions options = OptionsOf(parser);
+    options.drawPictures = import::DrawPictures;
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        import::Importer importer(options, [](const QString& line) {
+            Out() << line << '\n';
+            Out().flush();
+        });
+        PrintSummary(importer.run(), timer.elapsed());
+    } catch (const import::ImportError& error) {
+        Err() << "vermara-import: " << error.message() << '\n';
+        return 1;
+    } catch (const store::StoreError& error) {
+        Err() << "vermara-import: " << error.message() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,74 @@
+#include "platform/Folders.h"
+#include "platform/QtDialogs.h"
+#include "platform/SettingsStore.h"
+#include "reader/AppContext.h"
+#include "reader/FrameViews.h"
+#include "reader/MainWindow.h"
+#include "reader/StoreLocation.h"
+#include "store/Store.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// --screenshot: saves the main window once the first chapter is shown, prints the file's
+// path and ends the program (for documentation and head-less checks).
+void TakeScreenshotWhenShown(reader::MainWindow& window, const QString& file, bool parallel,
+                             bool textOnly) {
+    QObject::connect(&window, &reader::MainWindow::firstChapterShown, &window,
+                     [&window, file, parallel, textOnly] {
+                         if (parallel && window.state().showNext)
+                             window.toggleParallel();
+                         if (textOnly)
+                             window.frameViews().toggleTextOnly();
+                         QTimer::singleShot(300, &window, [&window, file] {
+                             const bool saved = window.grab().save(file);
+                             std::printf("%s\n", qPrintable(QFileInfo(file).absoluteFilePath()));
+                             QApplication::exit(saved ? 0 : 1);
+                         });
+                     });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vermara"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption data(QStringLiteral("data"),
+                                  QStringLiteral("Data file or folder to open."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"), QStringLiteral("Save the main window as PNG and quit."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption parallel(QStringLiteral("parallel"),
+                                      QStringLiteral("With --screenshot: show the parallel panel."));
+    const QCommandLineOption textOnly(QStringLiteral("text-only"),
+                                      QStringLiteral("With --screenshot: the text-only view."));
+    parser.addOptions({data, screenshot, parallel, textOnly});
+    parser.process(app);
+
+    platform::QtDialogs dialogs;
+    platform::SettingsStore settings(platform::SettingsStore::DefaultFilePath());
+    reader::AppContext context(dialogs, settings, platform::ProgramFolder());
+    const reader::StoreLocation location =
+        reader::LocateStore(context.settings, dialogs, context.programFolder, parser.value(data));
+    if (!location.found)
+        return 1;
+    context.dataPath = location.dataPath;
+    context.dataFolder = location.dataFolder;
+    context.store = reader::OpenStoreOrExplain(location.dataPath, dialogs);
+
+    reader::MainWindow window(context);
+    dialogs.setParentWidget(&window);
+    if (parser.isSet(screenshot))
+        TakeScreenshotWhenShown(window, parser.value(screenshot), parser.isSet(parallel),
+                                parser.isSet(textOnly));
+    window.show();
+    return QApplication::exec();
+}

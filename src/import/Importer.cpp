@@ -1,0 +1,262 @@
+#include "import/Importer.h"
+
+#include "import/BookIntroWriter.h"
+#include "import/ChapterText.h"
+#include "import/DataFiles.h"
+#include "import/ImportError.h"
+#include "import/Markup.h"
+#include "import/ModuleTexts.h"
+#include "import/OsisReferences.h"
+#include "scripture/BookCatalogue.h"
+#include "store/Schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace import {
+
+namespace {
+
+// The bounds of the Referensi lists: every verse keeps at most this many references, and at
+// most kTopicPerVerse of them come from shared topics.
+constexpr int kReferencesPerVerse = 10;
+constexpr int kTopicPerVerse = 4;
+
+const QString kBibleCategory = QStringLiteral("Biblical Texts");
+const QString kCommentaryCategory = QStringLiteral("Commentaries");
+const QString kDictionaryCategory = QStringLiteral("Lexicons / Dictionaries");
+
+QString OsisVerse(const QString& osisBook, int chapter, int verse) {
+    return QStringLiteral("%1.%2.%3").arg(osisBook).arg(chapter).arg(verse);
+}
+
+} // namespace
+
+ImportOptions SampleOptions(const QString& dataFolder, const QString& outFolder) {
+    ImportOptions options;
+    options.bibles = {{QStringLiteral("engWEB2015eb"), {}},
+                      {QStringLiteral("engKJV2006eb"), {}},
+                      {QStringLiteral("spaRV1909eb"), {}}};
+    options.deutero = QStringLiteral("engWEB2015eb");
+    options.dictionary = QStringLiteral("Nave");
+    options.topics = QStringLiteral("Nave");
+    options.commentary = QStringLiteral("MHCC");
+    options.dataFolder = dataFolder;
+    options.outFolder = outFolder;
+    return options;
+}
+
+Importer::Importer(ImportOptions options, Progress progress)
+    : options_(std::move(options)), progress_(std::move(progress)),
+      crossReferences_(kReferencesPerVerse, kTopicPerVerse) {}
+
+Importer::~Importer() = default;
+
+void Importer::say(const QString& line) const {
+    if (progress_)
+        progress_(line);
+}
+
+ImportSummary Importer::run() {
+    library_ = std::make_unique<SwordLibrary>();
+    checkOptions();
+    readData();
+    readBibles();
+    readDeuterocanon();
+    readTopics();
+    checkStudyReferences();
+    addParallels();
+    for (const auto& [from, to] : topicLinks_)
+        crossReferences_.add(from, to, ReferenceSource::Topic);
+    buildBookFacts();
+    if (options_.drawPictures) {
+        say(QStringLiteral("Menggambar peta dan bagan ..."));
+        pictures_ = options_.drawPictures(QDir(options_.outFolder).filePath(QStringLiteral("Peta")),
+                                          facts_);
+    }
+    const QString path = QDir(options_.outFolder).filePath(store::kDataFileName);
+    writeStore(path);
+    summary_.storePath = path;
+    summary_.bytes = QFileInfo(path).size();
+    return summary_;
+}
+
+void Importer::checkOptions() {
+    if (options_.bibles.empty())
+        throw ImportError(QStringLiteral("Tidak ada modul Alkitab yang dipilih."));
+    const auto require = [&](const QString& module, const QString& category) {
+        if (module.isEmpty())
+            return ModuleInfo{};
+        const std::optional<ModuleInfo> info = library_->info(module);
+        if (!info)
+            throw ImportError(QStringLiteral("Modul SWORD \"%1\" tidak ditemukan.").arg(module));
+        if (info->category != category) {
+            throw ImportError(QStringLiteral("Modul SWORD \"%1\" bukan modul jenis \"%2\" (jenisnya "
+                                             "\"%3\").")
+                                  .arg(module, category, info->category));
+        }
+        return *info;
+    };
+    QStringList seen;
+    for (const BibleSource& bible : options_.bibles) {
+        const ModuleInfo info = require(bible.module, kBibleCategory);
+        versions_.push_back({bible, info, false, false});
+        if (versions_.back().source.name.isEmpty())
+            versions_.back().source.name = VersionName(info.description);
+    }
+    if (!options_.deutero.isEmpty()) {
+        const ModuleInfo info = require(options_.deutero, kBibleCategory);
+        deuteroTitle_ = QStringLiteral("Deuterokanonika ") + VersionName(info.description);
+    }
+    require(options_.commentary, kCommentaryCategory);
+    require(options_.dictionary, kDictionaryCategory);
+    require(options_.topics, kDictionaryCategory);
+    for (const QString& module : {options_.deutero, options_.commentary, options_.dictionary,
+                                  options_.topics}) {
+        if (!module.isEmpty() && !seen.contains(module))
+            seen << module;
+    }
+    for (const Version& version : versions_)
+        rightsParagraphs_ << RightsParagraph(version.info);
+    for (const QString& module : seen) {
+        if (std::none_of(versions_.begin(), versions_.end(),
+                         [&](const Version& v) { return v.source.module == module; }))
+            rightsParagraphs_ << RightsParagraph(*library_->info(module));
+    }
+    for (const QString& book : options_.books) {
+        if (scripture::CanonicalPosition(book) == 0)
+            throw ImportError(QStringLiteral("Kitab \"%1\" tidak dikenal.").arg(book));
+    }
+    QDir out(options_.outFolder);
+    QTemporaryFile probe(out.filePath(QStringLiteral("vermara-import-XXXXXX")));
+    if (!out.mkpath(QStringLiteral(".")) || !probe.open())
+        throw ImportError(
+            QStringLiteral("Folder %1 tidak dapat ditulis.").arg(QDir::toNativeSeparators(out.absolutePath())));
+}
+
+void Importer::readData() {
+    const QDir data(options_.dataFolder);
+    say(QStringLiteral("Membaca berkas data dari %1 ...").arg(data.absolutePath()));
+    parables_ = ReadParables(data.filePath(QStringLiteral("parables.tsv")));
+    prophecies_ = ReadProphecies(data.filePath(QStringLiteral("prophecies.tsv")));
+    for (const QString& name : {QStringLiteral("info_about.txt"), QStringLiteral("info_rules.txt"),
+                                QStringLiteral("info_rights.txt"),
+                                QStringLiteral("info_edition.txt"), QStringLiteral("VR_tips.dat")})
+        dataTexts_[name] = ReadDataText(data.filePath(name));
+}
+
+void Importer::readBibles() {
+    QStringList modules;
+    for (const Version& version : versions_)
+        modules << version.source.module;
+    say(QStringLiteral("Membaca Alkitab: %1 ...").arg(modules.join(QStringLiteral(", "))));
+    for (int position = 1; position <= CanonicalOsisBooks().size(); ++position) {
+        if (!options_.books.isEmpty() && !options_.books.contains(CanonicalName(position)))
+            continue;
+        books_.push_back(readBook(position));
+        if (!options_.commentary.isEmpty())
+            readCommentary(books_.back());
+        say(QStringLiteral("  %1 (%2 pasal)")
+                .arg(books_.back().name)
+                .arg(books_.back().chapters.size()));
+    }
+}
+
+Importer::Book Importer::readBook(int position) {
+    Book book;
+    book.position = position;
+    book.osis = CanonicalOsisBooks().at(position - 1);
+    book.name = CanonicalName(position);
+    const bool oldTestament = position <= scripture::OldTestamentBooks().size();
+    for (size_t v = 0; v < versions_.size(); ++v) {
+        const QString moduleName = ModuleBookName(library_->bookIntro(versions_[v].source.module, book.osis));
+        book.names << (v == 0 || moduleName.isEmpty() ? book.name : moduleName);
+    }
+    const int chapters = SwordLibrary::KjvChapterCount(book.osis);
+    for (int number = 1; number <= chapters; ++number) {
+        Chapter chapter;
+        chapter.number = number;
+        for (size_t v = 0; v < versions_.size(); ++v) {
+            std::vector<VerseText> verses =
+                library_->chapterEntries(versions_[v].source.module, book.osis, number);
+            for (VerseText& verse : verses) {
+                if (v == 0)
+                    readNotes(book, number, verse.text, verse.verse);
+                verse.text = PlainVerseText(verse.text);
+            }
+            chapter.texts << ChapterText(number, verses);
+            if (v == 0)
+                chapter.verses = LastVerseWithText(verses);
+            if (!chapter.texts.back().isEmpty())
+                (oldTestament ? versions_[v].oldTestament : versions_[v].newTestament) = true;
+        }
+        book.chapters.push_back(chapter);
+    }
+    return book;
+}
+
+void Importer::readNotes(const Book& book, int chapter, const QString& markup, int verse) {
+    if (!markup.contains(QStringLiteral("crossReference")))
+        return;
+    const QString module = versions_.front().source.module;
+    const scripture::LocationKey from{book.name, chapter, verse, 0};
+    const VerseCount counts = [this](int position, int ch) { return versesIn(position, ch); };
+    for (const NoteReference& note : CrossReferenceNotes(markup)) {
+        const QStringList targets =
+            note.osisRef.isEmpty()
+                ? library_->osisReferences(module, note.text, OsisVerse(book.osis, chapter, verse))
+                : QStringList{note.osisRef};
+        for (const QString& target : targets) {
+            if (const auto key = LocationOfOsisRef(target, counts))
+                crossReferences_.add(from, *key, ReferenceSource::Note);
+        }
+    }
+}
+
+void Importer::readCommentary(Book& book) {
+    for (Chapter& chapter : book.chapters) {
+        QString markup;
+        for (const VerseText& entry :
+             library_->chapterEntries(options_.commentary, book.osis, chapter.number, true))
+            markup += entry.text + u'\n';
+        chapter.commentary = ReadableText(markup);
+        chapter.outline = ChapterOutline(markup, chapter.verses);
+    }
+}
+
+int Importer::versesIn(int position, int chapter) const {
+    for (const Book& book : books_) {
+        if (book.position == position && chapter >= 1 && chapter <= int(book.chapters.size()))
+            return book.chapters[chapter - 1].verses;
+    }
+    return SwordLibrary::KjvVerseCount(CanonicalOsisBooks().value(position - 1), chapter);
+}
+
+std::optional<QString> Importer::firstVersionText(const QString& name, int chapter) const {
+    for (const Book& book : books_) {
+        if (book.name == name && chapter >= 1 && chapter <= int(book.chapters.size()))
+            return book.chapters[chapter - 1].texts.value(0);
+    }
+    return std::nullopt;
+}
+
+void Importer::buildBookFacts() {
+    for (const Book& book : books_) {
+        BookFacts facts;
+        facts.name = book.name;
+        facts.position = book.position;
+        facts.oldTestament = book.position <= scripture::OldTestamentBooks().size();
+        facts.chapters = int(book.chapters.size());
+        for (const Chapter& chapter : book.chapters) {
+            facts.verses += chapter.verses;
+            for (const OutlineEntry& entry : chapter.outline) {
+                facts.headings << entry.heading;
+                facts.headingChapters << chapter.number;
+            }
+        }
+        facts_.push_back(facts);
+    }
+}
+
+} // namespace import

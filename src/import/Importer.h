@@ -1,0 +1,133 @@
+#pragma once
+
+#include "import/BookFacts.h"
+#include "import/CrossReferenceIndex.h"
+#include "import/Outline.h"
+#include "import/SwordLibrary.h"
+#include "store/Records.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace store {
+class StoreWriter;
+}
+
+namespace import {
+
+// A verse version of the store: a SWORD bible module and, optionally, the name to show.
+struct BibleSource {
+    QString module;
+    QString name;   // empty: from the module's description
+};
+
+using PictureMaker = std::function<std::vector<store::PictureRow>(
+    const QString& pictureFolder, const std::vector<BookFacts>& books)>;
+
+struct ImportOptions {
+    std::vector<BibleSource> bibles;   // Kitab1, Kitab2, ... in this order
+    QString deutero;                   // modules left empty are left out of the store
+    QString dictionary;
+    QString topics;
+    QString commentary;
+    QString dataFolder;
+    QString outFolder;
+    QStringList books;          // canonical names to import; empty: all 66
+    PictureMaker drawPictures;  // empty: a store without pictures
+};
+
+// The modules of the sample store, with the data files of dataFolder.
+ImportOptions SampleOptions(const QString& dataFolder, const QString& outFolder);
+
+struct ImportSummary {
+    QString storePath;
+    qint64 bytes = 0;
+    std::map<QString, int> rows;   // per table
+    int booksWithReferences = 0;
+    int booksWithPericopes = 0;
+};
+
+// Builds a complete data store from SWORD modules and the data files. The store is written
+// under a temporary name in the out folder and takes its real name only once complete.
+class Importer {
+public:
+    using Progress = std::function<void(const QString&)>;
+
+    explicit Importer(ImportOptions options, Progress progress = {});
+    ~Importer();
+
+    // Throws ImportError (a module, data file or folder at fault) or store::StoreError.
+    ImportSummary run();
+
+private:
+    struct Chapter {
+        int number = 0;
+        int verses = 0;         // Ayat: the verses of the first version
+        QStringList texts;      // one per version
+        QString commentary;
+        std::vector<OutlineEntry> outline;
+    };
+    struct Book {
+        int position = 0;
+        QString osis;
+        QString name;
+        QStringList names;      // one per version; the first is the canonical name
+        std::vector<Chapter> chapters;
+    };
+    struct Version {
+        BibleSource source;
+        ModuleInfo info;
+        bool oldTestament = false;
+        bool newTestament = false;
+    };
+
+    void say(const QString& line) const;
+    void checkOptions();
+    void readData();
+    void readBibles();
+    Book readBook(int position);
+    void readCommentary(Book& book);
+    void readNotes(const Book& book, int chapter, const QString& markup, int verse);
+    void readDeuterocanon();
+    void readTopics();
+    void checkStudyReferences() const;
+    void addParallels();
+    void buildBookFacts();
+    int versesIn(int position, int chapter) const;
+    std::optional<QString> firstVersionText(const QString& book, int chapter) const;
+
+    void writeStore(const QString& path);
+    void writeScripture(store::StoreWriter& writer);
+    void writeBooks(store::StoreWriter& writer);
+    void writeCatalogue(store::StoreWriter& writer);
+    void writeStudy(store::StoreWriter& writer);
+    void writeInfo(store::StoreWriter& writer);
+    void writeModules(store::StoreWriter& writer);
+    void count(const QString& table, int rows = 1);
+    QString referenceNotice() const;
+
+    ImportOptions options_;
+    Progress progress_;
+    std::unique_ptr<SwordLibrary> library_;
+    std::vector<Version> versions_;
+    std::vector<Book> books_;
+    std::vector<BookFacts> facts_;
+    CrossReferenceIndex crossReferences_;
+    std::vector<std::pair<scripture::LocationKey, scripture::LocationKey>> topicLinks_;
+    std::vector<store::DeuteroRow> deutero_;
+    QString deuteroTitle_;
+    std::vector<store::DictionaryRow> dictionary_;
+    std::vector<store::ThematicRow> thematic_;
+    std::vector<store::ParableRow> parables_;
+    std::vector<store::ProphecyRow> prophecies_;
+    std::vector<store::PictureRow> pictures_;
+    std::map<QString, QString> dataTexts_;
+    QStringList rightsParagraphs_;
+    ImportSummary summary_;
+};
+
+} // namespace import

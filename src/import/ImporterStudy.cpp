@@ -1,0 +1,167 @@
+#include "import/Importer.h"
+
+#include "import/ChapterText.h"
+#include "import/Deuterocanon.h"
+#include "import/ImportError.h"
+#include "import/Markup.h"
+#include "import/ModuleTexts.h"
+#include "import/TopicEntry.h"
+#include "scripture/ReferenceText.h"
+
+namespace import {
+
+namespace {
+
+// Verses that a topical dictionary lists together under a sub-topic of at most this many
+// references are taken as cross references of each other; longer lists are too broad.
+constexpr int kNarrowTopic = 5;
+// A reference longer than this many verses is a passage, not a parallel verse.
+constexpr int kLongestLinkedPassage = 3;
+
+bool IsShort(const scripture::LocationKey& key) {
+    return key.lastVerse == 0 || key.lastVerse - key.firstVerse < kLongestLinkedPassage;
+}
+
+QStringList GospelReferences(const store::ParableRow& row) {
+    QStringList references;
+    for (const QString& reference : {row.matius, row.markus, row.lukas, row.yohanes}) {
+        if (!reference.trimmed().isEmpty())
+            references << reference.trimmed();
+    }
+    return references;
+}
+
+} // namespace
+
+void Importer::readDeuterocanon() {
+    if (options_.deutero.isEmpty())
+        return;
+    say(QStringLiteral("Membaca deuterokanonika dari %1 ...").arg(options_.deutero));
+    for (const DeuteroBook& book : DeuteroBooks()) {
+        for (const DeuteroChapter& chapter : book.chapters) {
+            for (const auto& [osisBook, sourceChapter] : chapter.sources) {
+                std::vector<VerseText> verses =
+                    library_->chapterEntries(options_.deutero, osisBook, sourceChapter);
+                for (VerseText& verse : verses)
+                    verse.text = PlainVerseText(verse.text);
+                const QString text = ChapterText(chapter.chapter, verses);
+                if (text.isEmpty())
+                    continue;
+                store::DeuteroRow row;
+                row.urutan = qint16(book.urutan);
+                row.buku1 = book.buku1;
+                row.buku2 = book.buku2;
+                row.buku3 = book.buku3;
+                row.bab = qint16(chapter.chapter);
+                row.kitab1 = text;
+                deutero_.push_back(row);
+                break;
+            }
+        }
+    }
+}
+
+void Importer::readTopics() {
+    const QString dictionary = options_.dictionary;
+    const QString topics = options_.topics;
+    const VerseCount counts = [this](int position, int ch) { return versesIn(position, ch); };
+    if (!dictionary.isEmpty()) {
+        say(QStringLiteral("Membaca kamus dari %1 ...").arg(dictionary));
+        for (const auto& [key, markup] : library_->dictionaryEntries(dictionary)) {
+            const TopicEntry entry = ParseTopicEntry(key, markup, counts);
+            if (!entry.headword.isEmpty())
+                dictionary_.push_back({Fit(entry.headword, 50), entry.explanation});
+        }
+    }
+    if (topics.isEmpty())
+        return;
+    say(QStringLiteral("Membaca topik dari %1 ...").arg(topics));
+    for (const auto& [key, markup] : library_->dictionaryEntries(topics)) {
+        const TopicEntry entry = ParseTopicEntry(key, markup, counts);
+        for (const scripture::LocationKey& reference : entry.references) {
+            const QString ayat = scripture::FormatLocationKey(reference);
+            if (ayat.size() <= 50)
+                thematic_.push_back({qint32(thematic_.size() + 1), Fit(entry.headword, 255), ayat});
+        }
+        for (const auto& group : entry.groups) {
+            if (group.size() < 2 || group.size() > size_t(kNarrowTopic))
+                continue;
+            for (const scripture::LocationKey& from : group) {
+                for (const scripture::LocationKey& to : group) {
+                    if (!(from == to) && IsShort(from) && IsShort(to))
+                        topicLinks_.emplace_back(from, to);
+                }
+            }
+        }
+    }
+}
+
+// Every parable and prophecy reference must show verse text in the store; a reference into a
+// book left out of this store cannot be checked and is passed over.
+void Importer::checkStudyReferences() const {
+    const scripture::ChapterTextSource source = [this](const QString& book, int chapter) {
+        return firstVersionText(book, chapter);
+    };
+    QStringList failures;
+    const auto check = [&](const QString& what, const QString& reference) {
+        const std::optional<scripture::LocationKey> key = scripture::ParseLocationKey(reference);
+        const bool imported =
+            key && std::any_of(books_.begin(), books_.end(),
+                               [&](const Book& book) { return book.name == key->book; });
+        if (!key || (imported && !scripture::ReferenceLines(reference, source)))
+            failures << QStringLiteral("%1: %2").arg(what, reference);
+    };
+    for (const store::ParableRow& row : parables_) {
+        for (const QString& reference : GospelReferences(row))
+            check(row.perumpamaan, reference);
+    }
+    for (const store::ProphecyRow& row : prophecies_) {
+        check(row.nubuat, row.lama.trimmed());
+        check(row.nubuat, row.baru.trimmed());
+    }
+    if (!failures.isEmpty()) {
+        throw ImportError(QStringLiteral("Referensi tanpa teks ayat di %1:\n%2")
+                              .arg(versions_.front().source.module, failures.join(u'\n')));
+    }
+}
+
+void Importer::addParallels() {
+    const auto link = [&](const QString& from, const QString& to) {
+        const auto a = scripture::ParseLocationKey(from);
+        const auto b = scripture::ParseLocationKey(to);
+        if (a && b)
+            crossReferences_.add(*a, *b, ReferenceSource::Parallel);
+    };
+    for (const store::ParableRow& row : parables_) {
+        const QStringList references = GospelReferences(row);
+        for (const QString& from : references) {
+            for (const QString& to : references) {
+                if (from != to)
+                    link(from, to);
+            }
+        }
+    }
+    for (const store::ProphecyRow& row : prophecies_) {
+        link(row.lama.trimmed(), row.baru.trimmed());
+        link(row.baru.trimmed(), row.lama.trimmed());
+    }
+}
+
+QString Importer::referenceNotice() const {
+    return QStringLiteral(
+               "Referensi silang dihimpun dari catatan silang modul %1, dari paralel daftar "
+               "perumpamaan dan nubuat, dan dari ayat-ayat yang oleh %2 dihimpun bersama di bawah "
+               "satu subtopik sempit (paling banyak %3 rujukan, masing-masing paling panjang %4 "
+               "ayat). Setiap ayat memuat paling banyak %5 referensi, dan paling banyak %6 di "
+               "antaranya berasal dari subtopik tersebut; setiap pasal memuat paling banyak %7 "
+               "ayat berreferensi.")
+        .arg(versions_.front().source.module,
+             options_.topics.isEmpty() ? QStringLiteral("kamus topik") : options_.topics)
+        .arg(kNarrowTopic)
+        .arg(kLongestLinkedPassage)
+        .arg(crossReferences_.maxPerVerse())
+        .arg(crossReferences_.maxTopicPerVerse())
+        .arg(CrossReferenceIndex::kMaxEntriesPerChapter);
+}
+
+} // namespace import

@@ -1,0 +1,234 @@
+#include "import/Importer.h"
+
+#include "import/BookIntroWriter.h"
+#include "import/ImportError.h"
+#include "import/ModuleTexts.h"
+#include "platform/AnsiCodePage.h"
+#include "scripture/BookCatalogue.h"
+#include "store/ModuleSwitches.h"
+#include "store/Schema.h"
+#include "store/StoreError.h"
+#include "store/StoreWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QVariant>
+#include <filesystem>
+
+namespace import {
+
+namespace {
+
+// Text fields that take no zero-length text get Null instead.
+QVariant TextOrNull(const QString& text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+QString Testament(int position) {
+    return position <= scripture::OldTestamentBooks().size() ? QStringLiteral("Lama")
+                                                              : QStringLiteral("Baru");
+}
+
+// Removes the unfinished store when the build stops on the way.
+class PartialFile {
+public:
+    explicit PartialFile(QString path) : path_(std::move(path)) {}
+    ~PartialFile() {
+        if (!kept_)
+            QFile::remove(path_);
+    }
+    void keep() { kept_ = true; }
+
+private:
+    QString path_;
+    bool kept_ = false;
+};
+
+} // namespace
+
+void Importer::writeStore(const QString& path) {
+    const QString partial = path + QStringLiteral(".tmp");
+    QFile::remove(partial);
+    PartialFile guard(partial);
+    say(QStringLiteral("Menulis %1 ...").arg(QDir::toNativeSeparators(path)));
+    store::CreateDefaultDB(partial);
+    {
+        store::StoreWriter writer(partial);
+        writer.begin();
+        writeScripture(writer);
+        writeBooks(writer);
+        writeCatalogue(writer);
+        writeStudy(writer);
+        writeInfo(writer);
+        writeModules(writer);
+        writer.commit();
+    }
+    std::error_code error;
+    std::filesystem::rename(partial.toStdString(), path.toStdString(), error);
+    if (error) {
+        throw ImportError(QStringLiteral("%1 tidak dapat diganti: %2")
+                              .arg(path, QString::fromStdString(error.message())));
+    }
+    guard.keep();
+    const QString tips = QDir(options_.outFolder).filePath(QStringLiteral("VR_tips.dat"));
+    if (!platform::WriteTextFile(tips, dataTexts_.at(QStringLiteral("VR_tips.dat")) +
+                                           QStringLiteral("\r\n")))
+        throw ImportError(QStringLiteral("%1 tidak dapat ditulis.").arg(tips));
+}
+
+void Importer::count(const QString& table, int rows) {
+    summary_.rows[table] += rows;
+}
+
+void Importer::writeScripture(store::StoreWriter& writer) {
+    int urutan = 0;
+    for (const Book& book : books_) {
+        for (const Chapter& chapter : book.chapters) {
+            ++urutan;
+            store::StoreWriter::Row row = {{QStringLiteral("id"), urutan},
+                                           {QStringLiteral("Perjanjian"), Testament(book.position)},
+                                           {QStringLiteral("Urutan"), urutan},
+                                           {QStringLiteral("Buku"), book.name},
+                                           {QStringLiteral("Bab"), chapter.number},
+                                           {QStringLiteral("Ayat"), chapter.verses},
+                                           {QStringLiteral("Komentar"), chapter.commentary}};
+            for (int v = 0; v < chapter.texts.size(); ++v)
+                row.emplace_back(store::VersionColumn(v + 1), chapter.texts[v]);
+            writer.insert(QStringLiteral("UsysAlkitab"), row);
+        }
+    }
+    count(QStringLiteral("UsysAlkitab"), urutan);
+}
+
+void Importer::writeBooks(store::StoreWriter& writer) {
+    for (size_t i = 0; i < books_.size(); ++i) {
+        const Book& book = books_[i];
+        QStringList perikop;
+        for (const Chapter& chapter : book.chapters)
+            perikop << PerikopLines(book.name, chapter.number, chapter.outline);
+        const QString referensi = crossReferences_.referensi(book.name);
+        summary_.booksWithPericopes += perikop.isEmpty() ? 0 : 1;
+        summary_.booksWithReferences += referensi.isEmpty() ? 0 : 1;
+        const BookTexts texts = WriteBookTexts(facts_[i], facts_);
+        store::StoreWriter::Row row = {
+            {QStringLiteral("Urutan"), book.position},
+            {QStringLiteral("Perjanjian"), Testament(book.position)},
+            {QStringLiteral("JumlahBuku"), int(book.chapters.size())},
+            {QStringLiteral("Intro"), texts.intro},
+            {QStringLiteral("Pengantar"), texts.pengantar},
+            {QStringLiteral("Perikop"), perikop.join(QStringLiteral("\r\n"))},
+            {QStringLiteral("Referensi"), TextOrNull(referensi)},
+            {QStringLiteral("CiriKhas"), texts.ciriKhas},
+            {QStringLiteral("Survai"), texts.survai}};
+        for (int v = 0; v < book.names.size(); ++v)
+            row.emplace_back(store::VersionColumn(v + 1), Fit(book.names[v], 100));
+        writer.insert(QStringLiteral("UsysKitab"), row);
+    }
+    count(QStringLiteral("UsysKitab"), int(books_.size()));
+}
+
+void Importer::writeCatalogue(store::StoreWriter& writer) {
+    for (size_t v = 0; v < versions_.size(); ++v) {
+        const Version& version = versions_[v];
+        writer.insert(QStringLiteral("UsysVersi"),
+                      {{QStringLiteral("nr"), int(v + 1)},
+                       {QStringLiteral("NamaVersi"), Fit(version.source.name, 50)},
+                       {QStringLiteral("SourceFolder"), Fit(version.source.module, 255)},
+                       {QStringLiteral("NamaTabel"), store::VersionColumn(int(v + 1))},
+                       {QStringLiteral("Aktif"), 1},
+                       {QStringLiteral("HakCipta"), Fit(CopyrightLine(version.info), 255)},
+                       {QStringLiteral("Lama"), version.oldTestament ? 1 : 0},
+                       {QStringLiteral("Baru"), version.newTestament ? 1 : 0}});
+    }
+    count(QStringLiteral("UsysVersi"), int(versions_.size()));
+}
+
+void Importer::writeStudy(store::StoreWriter& writer) {
+    for (const store::DeuteroRow& row : deutero_) {
+        writer.insert(QStringLiteral("UsysDeuterokanonika"),
+                      {{QStringLiteral("Urutan"), row.urutan},
+                       {QStringLiteral("Buku1"), row.buku1},
+                       {QStringLiteral("Buku2"), row.buku2},
+                       {QStringLiteral("Buku3"), row.buku3},
+                       {QStringLiteral("Bab"), row.bab},
+                       {QStringLiteral("Kitab1"), TextOrNull(row.kitab1)}});
+    }
+    count(QStringLiteral("UsysDeuterokanonika"), int(deutero_.size()));
+    for (const store::DictionaryRow& row : dictionary_) {
+        writer.insert(QStringLiteral("UsysKamus"), {{QStringLiteral("Entri"), row.entri},
+                                                    {QStringLiteral("Penjelasan"), row.penjelasan}});
+    }
+    count(QStringLiteral("UsysKamus"), int(dictionary_.size()));
+    for (const store::ThematicRow& row : thematic_) {
+        writer.insert(QStringLiteral("UsysTematik"), {{QStringLiteral("id"), row.id},
+                                                      {QStringLiteral("Topik"), row.topik},
+                                                      {QStringLiteral("Ayat"), row.ayat}});
+    }
+    count(QStringLiteral("UsysTematik"), int(thematic_.size()));
+    for (const store::ParableRow& row : parables_) {
+        writer.insert(QStringLiteral("UsysUmpama"),
+                      {{QStringLiteral("Urutan"), row.urutan},
+                       {QStringLiteral("Perumpamaan"), row.perumpamaan},
+                       {QStringLiteral("Markus"), TextOrNull(row.markus)},
+                       {QStringLiteral("Matius"), TextOrNull(row.matius)},
+                       {QStringLiteral("Lukas"), TextOrNull(row.lukas)},
+                       {QStringLiteral("Yohanes"), TextOrNull(row.yohanes)}});
+    }
+    count(QStringLiteral("UsysUmpama"), int(parables_.size()));
+    for (const store::ProphecyRow& row : prophecies_) {
+        writer.insert(QStringLiteral("UsysNubuat"), {{QStringLiteral("Urutan"), row.urutan},
+                                                     {QStringLiteral("Nubuat"), row.nubuat},
+                                                     {QStringLiteral("Lama"), row.lama},
+                                                     {QStringLiteral("Baru"), row.baru}});
+    }
+    count(QStringLiteral("UsysNubuat"), int(prophecies_.size()));
+    for (const store::PictureRow& row : pictures_) {
+        writer.insert(QStringLiteral("UsysGambar"), {{QStringLiteral("kategori"), row.kategori},
+                                                     {QStringLiteral("Judul"), row.judul},
+                                                     {QStringLiteral("Gambar"), row.gambar},
+                                                     {QStringLiteral("Keterangan"), row.keterangan}});
+    }
+    count(QStringLiteral("UsysGambar"), int(pictures_.size()));
+}
+
+void Importer::writeInfo(store::StoreWriter& writer) {
+    const auto info = [&](int id, const QString& text) {
+        writer.insert(QStringLiteral("UsysInfo"),
+                      {{QStringLiteral("id"), id}, {QStringLiteral("Keterangan"), text}});
+        count(QStringLiteral("UsysInfo"));
+    };
+    const QString crlf = QStringLiteral("\r\n\r\n");
+    info(1, dataTexts_.at(QStringLiteral("info_about.txt")) + crlf + referenceNotice());
+    info(3, dataTexts_.at(QStringLiteral("info_rules.txt")));
+    info(4, dataTexts_.at(QStringLiteral("info_rights.txt")) + crlf + rightsParagraphs_.join(crlf));
+    info(99, dataTexts_.at(QStringLiteral("info_edition.txt")));
+    if (!deutero_.empty())
+        info(201, deuteroTitle_);
+}
+
+void Importer::writeModules(store::StoreWriter& writer) {
+    const auto anyBook = [&](auto has) { return std::any_of(books_.begin(), books_.end(), has); };
+    const bool pericopes = anyBook([](const Book& book) {
+        return std::any_of(book.chapters.begin(), book.chapters.end(),
+                           [](const Chapter& c) { return !c.outline.empty(); });
+    });
+    const bool commentary = anyBook([](const Book& book) {
+        return std::any_of(book.chapters.begin(), book.chapters.end(),
+                           [](const Chapter& c) { return !c.commentary.isEmpty(); });
+    });
+    // The book texts are written for every book of the store.
+    const bool bookTexts = !books_.empty();
+    const std::vector<bool> present = {pericopes,          bookTexts,         !parables_.empty(),
+                                       !pictures_.empty(), !dictionary_.empty(),
+                                       !prophecies_.empty(), commentary,      !deutero_.empty(),
+                                       bookTexts,          !thematic_.empty()};
+    const QStringList& names = store::ModuleNames();
+    for (int i = 0; i < names.size(); ++i) {
+        writer.insert(QStringLiteral("UsysMenu"), {{QStringLiteral("id"), i + 1},
+                                                   {QStringLiteral("NamaMenu"), names[i]},
+                                                   {QStringLiteral("Aktif"), present[i] ? 1 : 0}});
+    }
+    count(QStringLiteral("UsysMenu"), int(names.size()));
+}
+
+} // namespace import

@@ -1,0 +1,265 @@
+#include "import/Markup.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace import {
+
+namespace {
+
+struct Tag {
+    QString name;
+    QString attributes;
+    bool closing = false;
+    bool selfClosing = false;
+};
+
+Tag ParseTag(const QString& inner) {
+    Tag tag;
+    QString body = inner.trimmed();
+    if (body.startsWith(u'/')) {
+        tag.closing = true;
+        body.remove(0, 1);
+    }
+    if (body.endsWith(u'/')) {
+        tag.selfClosing = true;
+        body.chop(1);
+    }
+    const qsizetype blank = body.indexOf(QRegularExpression(QStringLiteral("\\s")));
+    tag.name = blank < 0 ? body : body.left(blank);
+    tag.attributes = blank < 0 ? QString() : body.mid(blank + 1);
+    return tag;
+}
+
+// Calls onText for each run of text and onTag for each tag, in document order.
+template <typename TextFn, typename TagFn>
+void Scan(const QString& markup, TextFn onText, TagFn onTag) {
+    qsizetype i = 0;
+    const qsizetype n = markup.size();
+    while (i < n) {
+        const qsizetype lt = markup.indexOf(u'<', i);
+        const qsizetype gt = lt < 0 ? -1 : markup.indexOf(u'>', lt);
+        if (lt < 0 || gt < 0) {
+            onText(markup.mid(i));
+            return;
+        }
+        if (lt > i)
+            onText(markup.mid(i, lt - i));
+        const QString inner = markup.mid(lt + 1, gt - lt - 1);
+        if (!inner.startsWith(u'!') && !inner.startsWith(u'?'))
+            onTag(ParseTag(inner));
+        i = gt + 1;
+    }
+}
+
+// The closing tag name that ends an element whose content is not text to keep; empty for
+// elements whose content stays. Readable text keeps headings, speakers and inline references.
+// GBF closes with the second letter in lower case (<RF>..<Rf>).
+QString SkippedUntil(const Tag& tag, bool readable) {
+    if (tag.closing || tag.selfClosing)
+        return {};
+    const QString& name = tag.name;
+    if (name == u"note" || name == u"rdg")
+        return name;
+    if (name == u"RF" || name == u"FN")
+        return name.left(1) + name.mid(1).toLower();
+    if (readable)
+        return {};
+    if (name == u"scripRef" || name == u"speaker")
+        return name;
+    if (name == u"title" && AttributeValue(tag.attributes, QStringLiteral("canonical")) != u"true")
+        return name;
+    if (name == u"TS")
+        return QStringLiteral("Ts");
+    return {};
+}
+
+bool IsBlockTag(const QString& name) {
+    static const QStringList blocks = {
+        QStringLiteral("lb"),   QStringLiteral("br"),   QStringLiteral("p"),
+        QStringLiteral("div"),  QStringLiteral("title"), QStringLiteral("row"),
+        QStringLiteral("item"), QStringLiteral("list"), QStringLiteral("l"),
+        QStringLiteral("lg"),   QStringLiteral("CM"),   QStringLiteral("table"),
+        QStringLiteral("chapter")};
+    return blocks.contains(name);
+}
+
+bool OpensWord(QChar c) {
+    return c.isSpace() || c == u'(' || c == u'[' || c == u'\u201c' || c == u'\u2018' ||
+           c == u'"';
+}
+
+// Collects text, dropping skipped elements. A dropped note often sits between two words with no
+// blank on either side ("God<note/>created"), so one blank is put back there.
+class TextCollector {
+public:
+    explicit TextCollector(bool readable) : readable_(readable) {}
+
+    void text(const QString& run) {
+        if (!skipName_.isEmpty() || run.isEmpty())
+            return;
+        const QString decoded = DecodeEntities(run);
+        if (joinAfterSkip_ && !out_.isEmpty() && !OpensWord(out_.back()) && !decoded.isEmpty() &&
+            decoded.front().isLetterOrNumber())
+            out_ += u' ';
+        joinAfterSkip_ = false;
+        out_ += decoded;
+    }
+
+    void tag(const Tag& tag) {
+        if (!skipName_.isEmpty()) {
+            if (tag.name == skipOpen_ && !tag.closing && !tag.selfClosing)
+                ++skipDepth_;
+            else if (tag.closing && tag.name == skipName_ && --skipDepth_ == 0) {
+                skipName_.clear();
+                joinAfterSkip_ = true;
+            } else if (!tag.closing && tag.name == skipName_ && skipName_ != skipOpen_ &&
+                       --skipDepth_ == 0) {
+                skipName_.clear();   // GBF closing tags carry no slash
+                joinAfterSkip_ = true;
+            }
+            return;
+        }
+        const QString until = SkippedUntil(tag, readable_);
+        if (!until.isEmpty()) {
+            skipName_ = until;
+            skipOpen_ = tag.name;
+            skipDepth_ = 1;
+            return;
+        }
+        if (readable_ && IsBlockTag(tag.name))
+            out_ += u'\n';
+        else if (tag.name == u"br" || tag.name == u"lb" || tag.name == u"CM")
+            out_ += u' ';
+    }
+
+    const QString& result() const { return out_; }
+
+private:
+    bool readable_;
+    QString out_;
+    QString skipName_;
+    QString skipOpen_;
+    int skipDepth_ = 0;
+    bool joinAfterSkip_ = false;
+};
+
+QString Collect(const QString& markup, bool readable) {
+    TextCollector collector(readable);
+    Scan(
+        markup, [&](const QString& run) { collector.text(run); },
+        [&](const Tag& tag) { collector.tag(tag); });
+    return collector.result();
+}
+
+QString CollapseBlanks(const QString& text) {
+    return text.simplified();
+}
+
+} // namespace
+
+QString PlainVerseText(const QString& markup) {
+    return CollapseBlanks(Collect(markup, false));
+}
+
+QString ReadableText(const QString& markup) {
+    const QStringList lines = Collect(markup, true).split(u'\n');
+    QStringList kept;
+    for (const QString& line : lines) {
+        const QString simple = CollapseBlanks(line);
+        if (!simple.isEmpty())
+            kept << simple;
+    }
+    return kept.join(QStringLiteral("\r\n"));
+}
+
+std::vector<NoteReference> CrossReferenceNotes(const QString& markup) {
+    std::vector<NoteReference> found;
+    int noteDepth = 0;
+    bool inCrossReference = false;
+    int referenceDepth = 0;
+    NoteReference current;
+    Scan(
+        markup,
+        [&](const QString& run) {
+            if (referenceDepth > 0)
+                current.text += DecodeEntities(run);
+        },
+        [&](const Tag& tag) {
+            if (tag.name == u"note" && !tag.selfClosing) {
+                if (!tag.closing && noteDepth++ == 0)
+                    inCrossReference = AttributeValue(tag.attributes, QStringLiteral("type")) ==
+                                       u"crossReference";
+                else if (tag.closing && noteDepth > 0)
+                    --noteDepth;
+                return;
+            }
+            if (!inCrossReference || noteDepth == 0 || tag.name != u"reference" ||
+                tag.selfClosing)
+                return;
+            if (!tag.closing) {
+                // The reference that names the note's own verse is not a target.
+                if (AttributeValue(tag.attributes, QStringLiteral("type")) == u"annotateRef")
+                    return;
+                if (referenceDepth++ == 0)
+                    current = {AttributeValue(tag.attributes, QStringLiteral("osisRef")), {}};
+            } else if (referenceDepth > 0 && --referenceDepth == 0) {
+                current.text = current.text.simplified();
+                if (!current.text.isEmpty() || !current.osisRef.isEmpty())
+                    found.push_back(current);
+            }
+        });
+    return found;
+}
+
+QString AttributeValue(const QString& attributes, const QString& name) {
+    const QRegularExpression pattern(QStringLiteral("(?:^|\\s)%1\\s*=\\s*(\"([^\"]*)\"|'([^']*)')")
+                                         .arg(QRegularExpression::escape(name)));
+    const QRegularExpressionMatch match = pattern.match(attributes);
+    if (!match.hasMatch())
+        return {};
+    return DecodeEntities(match.captured(2).isNull() ? match.captured(3) : match.captured(2));
+}
+
+QString DecodeEntities(const QString& text) {
+    if (!text.contains(u'&'))
+        return text;
+    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
+    QString out;
+    qsizetype last = 0;
+    auto it = entity.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        out += text.mid(last, match.capturedStart() - last);
+        const QString body = match.captured(1);
+        QString replacement = match.captured(0);
+        bool ok = false;
+        if (body.startsWith(QStringLiteral("#x"))) {
+            const uint code = body.mid(2).toUInt(&ok, 16);
+            if (ok)
+                replacement = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        } else if (body.startsWith(u'#')) {
+            const uint code = body.mid(1).toUInt(&ok, 10);
+            if (ok)
+                replacement = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        } else if (body == u"amp") {
+            replacement = QStringLiteral("&");
+        } else if (body == u"lt") {
+            replacement = QStringLiteral("<");
+        } else if (body == u"gt") {
+            replacement = QStringLiteral(">");
+        } else if (body == u"quot") {
+            replacement = QStringLiteral("\"");
+        } else if (body == u"apos") {
+            replacement = QStringLiteral("'");
+        } else if (body == u"nbsp") {
+            replacement = QStringLiteral(" ");
+        }
+        out += replacement;
+        last = match.capturedEnd();
+    }
+    out += text.mid(last);
+    return out;
+}
+
+} // namespace import

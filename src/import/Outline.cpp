@@ -1,0 +1,87 @@
+#include "import/Outline.h"
+
+#include "import/Markup.h"
+#include "scripture/Notations.h"
+
+#include <QRegularExpression>
+
+namespace import {
+
+namespace {
+
+// A summary longer than this is a paragraph of commentary, not a heading.
+constexpr int kLongestSummary = 160;
+
+QString CleanHeading(const QString& markup) {
+    QString heading = PlainVerseText(markup);
+    heading.replace(QStringLiteral("=="), QStringLiteral("="));
+    while (heading.endsWith(u'.') || heading.endsWith(u',') || heading.endsWith(u';'))
+        heading.chop(1);
+    return heading.trimmed();
+}
+
+// "(3-12)", "(15)", "(1, 2)": the first and the last number; a last part naming another
+// chapter ("16-7:5") runs to the end of this one.
+bool ParseVerseSpan(const QString& text, int versesInChapter, OutlineEntry& entry) {
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QList<int> numbers;
+    for (auto it = number.globalMatch(text); it.hasNext();)
+        numbers << it.next().captured(0).toInt();
+    if (numbers.isEmpty() || numbers.first() <= 0)
+        return false;
+    entry.firstVerse = numbers.first();
+    int last = text.contains(u':') ? versesInChapter : numbers.last();
+    entry.lastVerse = last > entry.firstVerse ? last : 0;
+    return true;
+}
+
+std::vector<OutlineEntry> OutlineRows(const QString& markup, int versesInChapter) {
+    static const QRegularExpression row(
+        QStringLiteral("<row>\\s*<cell>(.*?)</cell>\\s*<cell>\\s*(\\([^<]*\\))\\s*</cell>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    std::vector<OutlineEntry> entries;
+    for (auto it = row.globalMatch(markup); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        OutlineEntry entry;
+        entry.heading = CleanHeading(match.captured(1));
+        if (!entry.heading.isEmpty() &&
+            ParseVerseSpan(match.captured(2), versesInChapter, entry))
+            entries.push_back(entry);
+    }
+    return entries;
+}
+
+std::vector<OutlineEntry> ChapterSummary(const QString& markup, int versesInChapter) {
+    static const QRegularExpression summary(
+        QStringLiteral("<title[^>]*>\\s*Chapter\\s+\\d+\\s*</title>(.*?)<div[^>]*type=\"introduction\""),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = summary.match(markup);
+    if (!match.hasMatch() || versesInChapter <= 0)
+        return {};
+    OutlineEntry entry{CleanHeading(match.captured(1)), 1,
+                       versesInChapter > 1 ? versesInChapter : 0};
+    if (entry.heading.isEmpty() || entry.heading.size() > kLongestSummary)
+        return {};
+    return {entry};
+}
+
+} // namespace
+
+std::vector<OutlineEntry> ChapterOutline(const QString& chapterMarkup, int versesInChapter) {
+    std::vector<OutlineEntry> entries = OutlineRows(chapterMarkup, versesInChapter);
+    if (entries.empty())
+        entries = ChapterSummary(chapterMarkup, versesInChapter);
+    return entries;
+}
+
+QStringList PerikopLines(const QString& book, int chapter,
+                         const std::vector<OutlineEntry>& entries) {
+    QStringList lines;
+    for (const OutlineEntry& entry : entries) {
+        const scripture::LocationKey key{book, chapter, entry.firstVerse, entry.lastVerse};
+        lines << scripture::FormatPericopeLine({entry.heading, scripture::FormatLocationKey(key)});
+    }
+    return lines;
+}
+
+} // namespace import

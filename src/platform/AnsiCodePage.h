@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace platform {
+
+// The Windows-1252 code (0 to 255) of a character; characters outside that code page give
+// 63 ("?"), so a text hashes the same in every run.
+int AnsiCode(QChar c);
+
+// The text of a file: UTF-8 when its bytes are valid UTF-8 (a byte-order mark dropped),
+// otherwise Windows-1252. Line breaks are kept as stored. ok is false when the file cannot
+// be read; the text is then empty.
+QString ReadTextFile(const QString& path, bool* ok = nullptr);
+
+// Writes the text as UTF-8 without a byte-order mark. The old file stays whole until the
+// new one is complete; false when the file cannot be written (unwritable folder, full disk).
+bool WriteTextFile(const QString& path, const QString& text);
+
+} // namespace platform

@@ -1,0 +1,73 @@
+#include "platform/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+DialogResult QtDialogs::message(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                const QString& title) {
+    const QMessageBox::StandardButtons shown = buttons == MessageButtons::OkCancel
+                                                   ? QMessageBox::Ok | QMessageBox::Cancel
+                                                   : QMessageBox::Ok;
+    QMessageBox box(ToQtIcon(icon), title, text, shown, parent_);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? DialogResult::Ok : DialogResult::Cancel;
+}
+
+QString QtDialogs::chooseFolder(const QString& title) {
+    return QFileDialog::getExistingDirectory(parent_, title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+QString QtDialogs::openFile(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+}
+
+QString QtDialogs::saveFile(const QString& title, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent_, title, QString(), filter);
+}
+
+std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
+    QFont preset(initial.name);
+    preset.setPointSizeF(initial.size);
+    preset.setBold(initial.bold);
+    preset.setItalic(initial.italic);
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, preset, parent_);
+    if (!ok)
+        return std::nullopt;
+    // A font given in pixels has no point size; keep the one offered then.
+    const double size = font.pointSizeF() > 0 ? font.pointSizeF() : initial.size;
+    return FontChoice{font.family(), size, font.bold(), font.italic()};
+}
+
+std::optional<quint32> QtDialogs::chooseColor(quint32 initial) {
+    const QColor color = QColorDialog::getColor(QColor::fromRgb(initial), parent_);
+    if (!color.isValid())
+        return std::nullopt;
+    return color.rgb() & 0xFFFFFFu;
+}
+
+} // namespace platform

@@ -1,0 +1,15 @@
+#include "reader/FontRules.h"
+
+namespace reader {
+
+double ListFontSize(double readingSize) {
+    return readingSize > 12 ? 11 : readingSize;
+}
+
+std::optional<double> SmallerFontSize(double size) {
+    if (size < 4)
+        return std::nullopt;
+    return size - 1;
+}
+
+} // namespace reader

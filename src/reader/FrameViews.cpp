@@ -1,0 +1,106 @@
+#include "reader/FrameViews.h"
+
+#include "reader/MainMenus.h"
+#include "reader/UiMetrics.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace reader {
+
+namespace {
+constexpr int kToolBarHeight = 765;
+constexpr int kSearchBarHeight = 570;
+constexpr int kStatusHeight = 300;
+constexpr int kBookPanelWidth = 2295;
+constexpr int kCollapsed = 10;
+constexpr int kRestoreBarHeight = 300;
+} // namespace
+
+FrameViews::FrameViews(const FrameRegions& regions, MainMenus& menus, QObject* parent)
+    : QObject(parent), regions_(regions), menus_(menus) {
+    setBookPanelWidth(kBookPanelWidth);
+    setHeight(regions_.toolBar, kToolBarHeight, true);
+    setHeight(regions_.specialToolBar, kToolBarHeight, true);
+    setHeight(regions_.searchBar, kSearchBarHeight, true);
+    setHeight(regions_.statusLine, kStatusHeight, true);
+    setHeight(regions_.restoreBar, kRestoreBarHeight, false);
+}
+
+void FrameViews::setHeight(QWidget* region, int twips, bool visible) {
+    region->setFixedHeight(Twips(region, twips));
+    region->setVisible(visible);
+}
+
+void FrameViews::setBookPanelWidth(int twips) {
+    regions_.bookPanel->setFixedWidth(Twips(regions_.bookPanel, twips));
+}
+
+bool FrameViews::textOnly() const {
+    return regions_.bookPanel->width() < Twips(regions_.bookPanel, 20);
+}
+
+void FrameViews::checkShowItems(bool checked) {
+    for (const char* name : {"menuSettingToolbar", "menuSettingPencarian", "menuSettingKitab",
+                             "menuSettingStatus"})
+        menus_.action(QString::fromUtf8(name))->setChecked(checked);
+}
+
+void FrameViews::applyNormalView() {
+    setHeight(regions_.searchBar, kSearchBarHeight, true);
+    setBookPanelWidth(kBookPanelWidth);
+    setHeight(regions_.toolBar, kToolBarHeight, true);
+    setHeight(regions_.statusLine, kStatusHeight, true);
+    const bool special = menus_.action(QStringLiteral("menuToolbarVR"))->isChecked();
+    setHeight(regions_.specialToolBar, kToolBarHeight, special);
+    checkShowItems(true);
+    regions_.restoreBar->hide();
+}
+
+void FrameViews::toggleTextOnly() {
+    if (textOnly()) {
+        applyNormalView();
+        return;
+    }
+    setHeight(regions_.restoreBar, kRestoreBarHeight, true);
+    setBookPanelWidth(kCollapsed);
+    setHeight(regions_.searchBar, kCollapsed, false);
+    setHeight(regions_.toolBar, kCollapsed, false);
+    setHeight(regions_.specialToolBar, kCollapsed, false);
+    setHeight(regions_.statusLine, kCollapsed, false);
+    checkShowItems(false);
+    regions_.dropDown->hide();
+}
+
+void FrameViews::toggleBookPanel() {
+    const bool collapsed = textOnly();
+    setBookPanelWidth(collapsed ? kBookPanelWidth : kCollapsed);
+    menus_.action(QStringLiteral("menuSettingKitab"))->setChecked(collapsed);
+    regions_.restoreBar->setVisible(!collapsed);
+}
+
+void FrameViews::toggleToolBar() {
+    const bool show = regions_.toolBar->isHidden();
+    setHeight(regions_.toolBar, show ? kToolBarHeight : kCollapsed, show);
+    menus_.action(QStringLiteral("menuSettingToolbar"))->setChecked(show);
+}
+
+void FrameViews::toggleSearchBar() {
+    const bool show = regions_.searchBar->isHidden();
+    setHeight(regions_.searchBar, show ? kSearchBarHeight : kCollapsed, show);
+    menus_.action(QStringLiteral("menuSettingPencarian"))->setChecked(show);
+}
+
+void FrameViews::toggleStatusLine() {
+    const bool show = regions_.statusLine->isHidden();
+    setHeight(regions_.statusLine, show ? kStatusHeight : kCollapsed, show);
+    menus_.action(QStringLiteral("menuSettingStatus"))->setChecked(show);
+}
+
+void FrameViews::toggleSpecialToolBar() {
+    const bool show = regions_.specialToolBar->isHidden();
+    setHeight(regions_.specialToolBar, kToolBarHeight, show);
+    menus_.action(QStringLiteral("menuToolbarVR"))->setChecked(show);
+}
+
+} // namespace reader

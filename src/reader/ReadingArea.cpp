@@ -1,0 +1,104 @@
+#include "reader/ReadingArea.h"
+
+#include "reader/UiMetrics.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace reader {
+
+namespace {
+
+constexpr int kGapTwips = 40;
+
+QTextEdit* ScriptureView(const QString& name, QWidget* parent) {
+    auto* view = new QTextEdit(parent);
+    view->setObjectName(name);
+    view->setReadOnly(true);
+    view->setAcceptRichText(false);
+    view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    return view;
+}
+
+QWidget* StudyChoices(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    box->setObjectName(QStringLiteral("Picture4"));
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const std::pair<const char*, const char*> choices[] = {
+        {"Option6", "Pengantar"}, {"Option5", "Ciri Khas"}, {"Option4", "Survai"}};
+    for (const auto& [name, caption] : choices) {
+        auto* option = new QRadioButton(QString::fromUtf8(caption), box);
+        option->setObjectName(QString::fromUtf8(name));
+        layout->addWidget(option);
+    }
+    box->hide();
+    return box;
+}
+
+} // namespace
+
+ReadingArea::ReadingArea(QWidget* parent)
+    : QWidget(parent), label1_(new QLabel(this)),
+      command5_(new QPushButton(QStringLiteral("Kitab"), this)), picture4_(StudyChoices(this)),
+      splitter_(new QSplitter(Qt::Vertical, this)), rtf1_(ScriptureView("rtf1", splitter_)),
+      frame2_(new QFrame(splitter_)), rtf2_(ScriptureView("rtf2", frame2_)) {
+    label1_->setObjectName(QStringLiteral("Label1"));
+    QFont titleFont = label1_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() + 2);
+    label1_->setFont(titleFont);
+    command5_->setObjectName(QStringLiteral("Command5"));
+    command5_->hide();
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(4, 2, 4, 2);
+    header->addWidget(label1_);
+    header->addWidget(command5_);
+    header->addWidget(picture4_);
+    header->addStretch();
+
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    auto* caption = new QLabel(QStringLiteral(" Padanan Ayat"), frame2_);
+    caption->setObjectName(QStringLiteral("Frame2Caption"));
+    auto* panel = new QVBoxLayout(frame2_);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->setSpacing(1);
+    panel->addWidget(caption);
+    panel->addWidget(rtf2_);
+    splitter_->setObjectName(QStringLiteral("splitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setHandleWidth(Twips(this, kGapTwips));
+    splitter_->addWidget(rtf1_);
+    splitter_->addWidget(frame2_);
+    frame2_->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(header);
+    layout->addWidget(splitter_, 1);
+}
+
+bool ReadingArea::parallelShown() const {
+    return !frame2_->isHidden();
+}
+
+void ReadingArea::showParallel(bool show) {
+    if (!show) {
+        frame2_->hide();
+        return;
+    }
+    const int gap = splitter_->handleWidth();
+    const int total = splitter_->height();
+    const int quarter = total / 4;
+    frame2_->show();
+    splitter_->setSizes({total - quarter, std::max(quarter - gap, 1)});
+}
+
+} // namespace reader

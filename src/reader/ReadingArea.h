@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSplitter;
+class QTextEdit;
+
+namespace reader {
+
+// The title, the reading view rtf1 and, below it, the parallel panel Frame2 with rtf2.
+class ReadingArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReadingArea(QWidget* parent);
+
+    QLabel* title() const { return label1_; }
+    QTextEdit* rtf1() const { return rtf1_; }
+    QTextEdit* rtf2() const { return rtf2_; }
+    QFrame* frame2() const { return frame2_; }
+    QSplitter* splitter() const { return splitter_; }
+    QPushButton* command5() const { return command5_; }
+    QWidget* picture4() const { return picture4_; }
+
+    bool parallelShown() const;
+    // The show-or-hide step: shown, rtf1 gives up a quarter of its height to the panel.
+    void showParallel(bool show);
+
+private:
+    QLabel* label1_;
+    QPushButton* command5_;
+    QWidget* picture4_;
+    QSplitter* splitter_;
+    QTextEdit* rtf1_;
+    QFrame* frame2_;
+    QTextEdit* rtf2_;
+};
+
+} // namespace reader

@@ -1,0 +1,108 @@
+#include "reader/ReadingFont.h"
+
+#include "platform/Dialogs.h"
+#include "reader/FontRules.h"
+#include "reader/UiMetrics.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTextFrame>
+
+namespace reader {
+
+namespace {
+
+constexpr int kWrapMarginTwips = 400;
+
+void SetPointSize(QWidget* widget, double size) {
+    QFont font = widget->font();
+    font.setPointSizeF(size);
+    widget->setFont(font);
+}
+
+void SetFamily(QWidget* widget, const QString& name) {
+    QFont font = widget->font();
+    font.setFamily(name);
+    widget->setFont(font);
+}
+
+} // namespace
+
+ReadingFont::ReadingFont(QTextEdit* rtf1, QTextEdit* rtf2, QListWidget* list1, QListWidget* list2,
+                         QLabel* label3, platform::Dialogs& dialogs, QObject* parent)
+    : QObject(parent), rtf1_(rtf1), rtf2_(rtf2), list1_(list1), list2_(list2), label3_(label3),
+      dialogs_(dialogs) {}
+
+double ReadingFont::size() const {
+    return rtf1_->font().pointSizeF();
+}
+
+QString ReadingFont::name() const {
+    return rtf1_->font().family();
+}
+
+void ReadingFont::setFont(const QString& name, double size, bool bold) {
+    QFont font = rtf1_->font();
+    font.setFamily(name);
+    font.setPointSizeF(size);
+    font.setBold(bold);
+    rtf1_->setFont(font);
+}
+
+void ReadingFont::fontUp() {
+    resize(size() + 1);
+}
+
+void ReadingFont::fontDown() {
+    if (const auto smaller = SmallerFontSize(size()))
+        resize(*smaller);
+}
+
+void ReadingFont::resize(double size) {
+    SetPointSize(rtf1_, size);
+    SetPointSize(rtf2_, size);
+    DetermineFontSetting();
+}
+
+void ReadingFont::fontReset() {
+    rtf1_->setPlainText(rtf1_->toPlainText());
+    setFont(kDefaultFontName, kDefaultFontSize, false);
+    DetermineFontSetting();
+}
+
+void ReadingFont::chooseFont() {
+    const QFont current = rtf1_->font();
+    const auto chosen = dialogs_.chooseFont(
+        platform::FontChoice{current.family(), current.pointSizeF(), current.bold(), false});
+    if (!chosen)
+        return;
+    setFont(chosen->name, chosen->size, chosen->bold);
+    DetermineFontSetting();
+}
+
+void ReadingFont::DetermineFontSetting() {
+    const double readingSize = size();
+    const QString family = name();
+    SetPointSize(rtf1_, readingSize);
+    SetPointSize(rtf2_, readingSize);
+    SetPointSize(list1_, ListFontSize(readingSize));
+    SetPointSize(list2_, ListFontSize(readingSize));
+    for (QWidget* widget : {static_cast<QWidget*>(rtf2_), static_cast<QWidget*>(list1_),
+                            static_cast<QWidget*>(list2_), static_cast<QWidget*>(label3_)})
+        SetFamily(widget, family);
+    ApplyWrapMargin(rtf1_);
+    ApplyWrapMargin(rtf2_);
+    emit arrangeFrame();
+}
+
+void ReadingFont::ApplyWrapMargin(QTextEdit* view) {
+    QTextFrame* root = view->document()->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    const int scrollBar = view->verticalScrollBar()->sizeHint().width();
+    format.setRightMargin(std::max(0, Twips(view, kWrapMarginTwips) - scrollBar));
+    root->setFrameFormat(format);
+}
+
+} // namespace reader

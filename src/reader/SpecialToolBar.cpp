@@ -1,0 +1,42 @@
+#include "reader/SpecialToolBar.h"
+
+#include "reader/Icons.h"
+
+#include <QHBoxLayout>
+#include <QToolButton>
+
+namespace reader {
+
+SpecialToolBar::SpecialToolBar(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("blueBar"));
+    setStyleSheet(QStringLiteral(
+        "#blueBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3c6fb4, "
+        "stop:1 #244f8c); }"
+        "#blueBar QToolButton { border: none; border-radius: 4px; padding: 2px; }"
+        "#blueBar QToolButton:hover { background: rgba(255, 255, 255, 40); }"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 2, 8, 2);
+    row->setSpacing(6);
+    for (int k = 0; k < kMarkedButtons; ++k) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("blueBtn%1").arg(k));
+        button->setIconSize(QSize(32, 32));
+        button->setIcon(SpecialButtonImage(k, true));
+        buttons_[std::size_t(k)] = button;
+        row->addWidget(button);
+    }
+    row->addStretch();
+}
+
+void SpecialToolBar::applyMarks(const std::array<QString, kMarkedButtons>& marks) {
+    marks_ = marks;
+    for (int k = 0; k < kMarkedButtons; ++k)
+        buttons_[std::size_t(k)]->setIcon(SpecialButtonImage(k, available(k)));
+}
+
+void SpecialToolBar::setToolTips(const std::array<QString, kMarkedButtons>& tips) {
+    for (int k = 0; k < kMarkedButtons; ++k)
+        buttons_[std::size_t(k)]->setToolTip(tips[std::size_t(k)]);
+}
+
+} // namespace reader

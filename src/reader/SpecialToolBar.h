@@ -1,0 +1,29 @@
+#pragma once
+
+#include "reader/ModuleCommands.h"
+
+#include <QFrame>
+#include <array>
+
+class QToolButton;
+
+namespace reader {
+
+// blueBar, "Toolbar Khas VR": ten image buttons mirroring tool buttons 1..10, drawn from
+// the set of available images or, for a switched-off module, the set of unavailable ones.
+class SpecialToolBar : public QFrame {
+    Q_OBJECT
+public:
+    explicit SpecialToolBar(QWidget* parent);
+
+    QToolButton* button(int k) const { return buttons_[std::size_t(k)]; }   // blueBtn0..9
+    void applyMarks(const std::array<QString, kMarkedButtons>& marks);
+    bool available(int k) const { return marks_[std::size_t(k)] != kUnavailableMark; }
+    void setToolTips(const std::array<QString, kMarkedButtons>& tips);
+
+private:
+    std::array<QToolButton*, kMarkedButtons> buttons_{};
+    std::array<QString, kMarkedButtons> marks_;
+};
+
+} // namespace reader

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+class QToolButton;
+
+namespace reader {
+
+inline constexpr int kToolButtonCount = 13;
+
+// Picture1: tool buttons 1..10 with the drop-down button, the font buttons and the
+// text-only toggle; buttons 11..13 sit in the drop-down panel picDropDown.
+class ToolBarPanel : public QFrame {
+    Q_OBJECT
+public:
+    ToolBarPanel(QWidget* overlayParent, QWidget* parent);
+
+    QToolButton* toolButton(int k) const { return buttons_[std::size_t(k - 1)]; }   // 1..13
+    QFrame* dropDown() const { return dropDown_; }
+    QToolButton* dropDownButton() const { return dropDownButton_; }
+    QToolButton* fontUp() const { return fontUp_; }
+    QToolButton* fontDown() const { return fontDown_; }
+    QToolButton* fontReset() const { return fontReset_; }
+    QToolButton* textOnly() const { return textOnly_; }
+
+    // Button 10 reopens the results page last chosen with button 11, 12 or 13.
+    QString resultsPage() const { return resultsPage_; }
+    void chooseResultsPage(int k);
+
+    void toggleDropDown();
+    void hideDropDown();
+
+private:
+    QToolButton* makeButton(const QString& name, const QIcon& icon, const QString& tip,
+                            QWidget* parent);
+
+    std::array<QToolButton*, kToolButtonCount> buttons_{};
+    QFrame* dropDown_;
+    QToolButton* dropDownButton_;
+    QToolButton* fontUp_;
+    QToolButton* fontDown_;
+    QToolButton* fontReset_;
+    QToolButton* textOnly_;
+    QString resultsPage_ = QStringLiteral("cari");
+};
+
+} // namespace reader

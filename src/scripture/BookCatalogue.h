@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// The fixed catalogue of the 66 canonical books. A book index counts within its testament
+// (Old 0..38, New 0..26); -1 means no such book. Names compare exactly, case-sensitively.
+namespace scripture {
+
+const QStringList& OldTestamentBooks();
+const QStringList& NewTestamentBooks();
+
+qint16 GetBookIndexOT(const QString& name);
+qint16 GetBookIndexNT(const QString& name);
+
+// Outside the table: the empty text for the Old Testament, one blank for the New.
+QString GetBookNameOT(qint16 index);
+QString GetBookNameNT(qint16 index);
+QString GetBookName(qint16 index, bool oldTestament);
+
+// Position in the whole canon, Kejadian 1 .. Wahyu 66; 0 for a name that is not canonical.
+int CanonicalPosition(const QString& name);
+
+} // namespace scripture

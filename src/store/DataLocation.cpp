@@ -1,0 +1,44 @@
+#include "store/DataLocation.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Folders.h"
+#include "store/Schema.h"
+
+#include <QFileInfo>
+
+namespace store {
+
+QString DefaultDataPath(const QString& programFolder) {
+    return platform::JoinPath(programFolder, kDataFileName);
+}
+
+QString BrowseForFolder(platform::Dialogs& dialogs) {
+    return dialogs.chooseFolder(QStringLiteral("Pilih lokasi database ") + kProductName);
+}
+
+QString ResolveDataPath(const QString& storedPath, platform::Dialogs& dialogs,
+                        const std::function<void()>& beforeBrowse) {
+    if (QFileInfo(storedPath).isFile())
+        return storedPath;
+    if (beforeBrowse)
+        beforeBrowse();
+    QString folder = BrowseForFolder(dialogs);
+    const qsizetype nul = folder.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        folder.truncate(nul);
+    folder = folder.trimmed();
+    return platform::JoinPath(folder, kDataFileName);
+}
+
+QString DataLocationCaption(const QString& dataPath) {
+    return QString(dataPath).remove(kDataFileName, Qt::CaseSensitive);
+}
+
+QString MissingDataMessage(const QString& dataPath) {
+    return QStringLiteral("Data ") + kProductName + QStringLiteral("tidak ditemukan ") +
+           QStringLiteral("\r\n") + QStringLiteral("pada direktori : ") + dataPath +
+           QStringLiteral(".") + QStringLiteral("\r\n") +
+           QStringLiteral("Jalankan kembali program dan pilih folder yang sesuai.");
+}
+
+} // namespace store

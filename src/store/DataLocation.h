@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+class Dialogs;
+}
+
+namespace store {
+
+inline const QString kProductName = QStringLiteral("Vermara");
+
+// Program folder joined with the data file name.
+QString DefaultDataPath(const QString& programFolder);
+
+// The folder browser titled "Pilih lokasi database Vermara"; empty when cancelled.
+QString BrowseForFolder(platform::Dialogs& dialogs);
+
+// The stored path when a file exists there; otherwise the folder the user picks joined
+// with the data file name ("/VERMARA2000.DAT" when cancelled). beforeBrowse runs before
+// the browser opens (the reader hides its splash window there).
+QString ResolveDataPath(const QString& storedPath, platform::Dialogs& dialogs,
+                        const std::function<void()>& beforeBrowse = {});
+
+// The data path with every occurrence of the data file name removed: the data folder.
+QString DataLocationCaption(const QString& dataPath);
+
+// "Data Vermaratidak ditemukan ..." shown when no store is at the data path.
+QString MissingDataMessage(const QString& dataPath);
+
+} // namespace store

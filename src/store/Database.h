@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace store {
+
+class Statement;
+
+// One SQLCipher connection. Errors are thrown as StoreError naming the file.
+class Database {
+public:
+    enum class Mode { ReadOnly, ReadWrite, Create };
+
+    Database(const QString& path, Mode mode, const QString& password);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& path() const { return path_; }
+    void exec(const QString& sql);
+    Statement prepare(const QString& sql) const;
+    bool hasTable(const QString& name) const;      // exact, case-sensitive
+    QStringList columns(const QString& table) const;  // in column order
+    [[noreturn]] void fail(const QString& cause) const;
+    QString lastError() const;
+
+private:
+    friend class Statement;
+    QString path_;
+    sqlite3* db_ = nullptr;
+};
+
+// A prepared statement; values are bound by position (1-based) and read by column index.
+class Statement {
+public:
+    Statement(const Database& db, sqlite3_stmt* stmt) : db_(&db), stmt_(stmt) {}
+    Statement(Statement&& other) noexcept;
+    ~Statement();
+
+    Statement& bind(int position, const QVariant& value);
+    bool next();   // true while a row is available
+    void run();    // executes a statement that returns no rows
+    void reset();
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    QString text(int column) const;   // null QString for Null
+    qint64 integer(int column) const;
+    bool isNull(int column) const;
+
+private:
+    const Database* db_;
+    sqlite3_stmt* stmt_;
+};
+
+} // namespace store

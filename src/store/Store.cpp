@@ -1,0 +1,263 @@
+#include "store/Store.h"
+
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "store/StoreError.h"
+
+namespace store {
+namespace {
+
+// The tables whose record sets the reader opens at start; UsysTematik is optional.
+const QStringList& RequiredTables() {
+    static const QStringList tables{
+        QStringLiteral("UsysAlkitab"), QStringLiteral("UsysKitab"),  QStringLiteral("UsysUmpama"),
+        QStringLiteral("UsysNubuat"),  QStringLiteral("UsysGambar"), QStringLiteral("UsysVersi"),
+        QStringLiteral("UsysKamus"),   QStringLiteral("UsysInfo"),
+        QStringLiteral("UsysDeuterokanonika"), QStringLiteral("UsysMenu")};
+    return tables;
+}
+
+bool SameText(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Reads every row of a statement through a column-name lookup, so column order never matters.
+class RowReader {
+public:
+    explicit RowReader(Statement& statement) : statement_(statement) {
+        for (int i = 0; i < statement.columnCount(); ++i)
+            index_.insert(statement.columnName(i).toLower(), i);
+    }
+    QString text(const char* name) const {
+        const int i = column(name);
+        return i < 0 ? QString() : statement_.text(i);
+    }
+    qint64 number(const char* name) const {
+        const int i = column(name);
+        return i < 0 ? 0 : statement_.integer(i);
+    }
+
+private:
+    int column(const char* name) const {
+        return index_.value(QString::fromLatin1(name).toLower(), -1);
+    }
+    Statement& statement_;
+    QHash<QString, int> index_;
+};
+
+template <typename Row, typename Read>
+std::vector<Row> ReadAll(const Database& db, const QString& sql, Read read) {
+    Statement statement = db.prepare(sql);
+    RowReader reader(statement);
+    std::vector<Row> rows;
+    while (statement.next())
+        rows.push_back(read(reader));
+    return rows;
+}
+
+BookRow ReadBook(const RowReader& r) {
+    BookRow row{qint32(r.number("Urutan")), r.text("Perjanjian"), qint32(r.number("JumlahBuku")),
+                r.text("Intro"), r.text("Pengantar"), r.text("Perikop"), r.text("Referensi"),
+                r.text("CiriKhas"), r.text("Survai"), {}};
+    for (int i = 1; i <= kVersionColumns; ++i)
+        row.names << r.text(VersionColumn(i).toLatin1().constData());
+    return row;
+}
+
+} // namespace
+
+QString BookRow::name(const QString& column) const {
+    const int number = VersionColumnNumber(column);
+    return number > 0 && number <= names.size() ? names.at(number - 1) : QString();
+}
+
+Store::Store(const QString& path) : path_(path) {}
+
+Store::~Store() = default;
+
+std::unique_ptr<Store> Store::Open(const QString& path) {
+    std::unique_ptr<Store> store(new Store(path));
+    store->db_ = std::make_unique<Database>(path, Database::Mode::ReadOnly, kStorePassword);
+    for (const QString& table : RequiredTables()) {
+        if (!store->db_->hasTable(table)) {
+            throw StoreError(
+                QStringLiteral("Database %1 tidak lengkap: tabel %2 tidak ada.").arg(path, table));
+        }
+    }
+    store->load();
+    return store;
+}
+
+void Store::load() {
+    const Database& db = *db_;
+    Statement chapters = db.prepare(
+        QStringLiteral("SELECT id, Perjanjian, Urutan, Buku, Bab, Ayat, rowid FROM UsysAlkitab "
+                       "ORDER BY Urutan, rowid"));
+    while (chapters.next()) {
+        chapters_.push_back({qint32(chapters.integer(0)), chapters.text(1),
+                             qint32(chapters.integer(2)), chapters.text(3),
+                             qint32(chapters.integer(4)), qint16(chapters.integer(5))});
+        chapterRowIds_.push_back(chapters.integer(6));
+    }
+    books_ = ReadAll<BookRow>(db, QStringLiteral("SELECT * FROM UsysKitab ORDER BY Urutan"),
+                              ReadBook);
+    versions_ = ReadAll<VersionRow>(
+        db, QStringLiteral("SELECT * FROM UsysVersi ORDER BY nr, rowid"), [](const RowReader& r) {
+            return VersionRow{qint32(r.number("nr")),    r.text("NamaVersi"),
+                              r.text("SourceFolder"),    r.text("NamaTabel"),
+                              qint32(r.number("Aktif")), r.text("HakCipta"),
+                              qint16(r.number("Lama")),  qint16(r.number("Baru"))};
+        });
+    modules_ = ReadAll<ModuleRow>(db, QStringLiteral("SELECT * FROM UsysMenu"),
+                                  [](const RowReader& r) {
+                                      return ModuleRow{qint32(r.number("id")), r.text("NamaMenu"),
+                                                       qint32(r.number("Aktif"))};
+                                  });
+    info_ = ReadAll<InfoRow>(db, QStringLiteral("SELECT * FROM UsysInfo"), [](const RowReader& r) {
+        return InfoRow{qint16(r.number("id")), r.text("Keterangan")};
+    });
+    loadStudyTables();
+}
+
+void Store::loadStudyTables() {
+    const Database& db = *db_;
+    parables_ = ReadAll<ParableRow>(db, QStringLiteral("SELECT * FROM UsysUmpama"),
+                                    [](const RowReader& r) {
+                                        return ParableRow{qint32(r.number("Urutan")),
+                                                          r.text("Perumpamaan"), r.text("Markus"),
+                                                          r.text("Matius"), r.text("Lukas"),
+                                                          r.text("Yohanes")};
+                                    });
+    prophecies_ = ReadAll<ProphecyRow>(db, QStringLiteral("SELECT * FROM UsysNubuat"),
+                                       [](const RowReader& r) {
+                                           return ProphecyRow{qint16(r.number("Urutan")),
+                                                              r.text("Nubuat"), r.text("Lama"),
+                                                              r.text("Baru")};
+                                       });
+    pictures_ = ReadAll<PictureRow>(db, QStringLiteral("SELECT * FROM UsysGambar"),
+                                    [](const RowReader& r) {
+                                        return PictureRow{r.text("Kategori"), r.text("Judul"),
+                                                          r.text("Gambar"), r.text("Keterangan")};
+                                    });
+    // One entry per category regardless of letter case, as the original engine grouped them.
+    Statement categories = db.prepare(QStringLiteral(
+        "SELECT min(Kategori) FROM UsysGambar GROUP BY ulower(Kategori) ORDER BY ulower(Kategori)"));
+    while (categories.next())
+        categories_ << categories.text(0);
+    deuteroThird_ = db.columns(QStringLiteral("UsysDeuterokanonika"))
+                        .contains(QStringLiteral("Kitab3"), Qt::CaseInsensitive);
+    hasTematik_ = db.hasTable(QStringLiteral("UsysTematik"));
+}
+
+const std::vector<DictionaryRow>& Store::dictionary() const {
+    if (!dictionary_) {
+        dictionary_ = ReadAll<DictionaryRow>(
+            *db_, QStringLiteral("SELECT * FROM UsysKamus ORDER BY ulower(Entri), rowid"),
+            [](const RowReader& r) { return DictionaryRow{r.text("Entri"), r.text("Penjelasan")}; });
+    }
+    return *dictionary_;
+}
+
+const std::vector<DeuteroRow>& Store::deuterocanon() const {
+    if (!deutero_) {
+        deutero_ = ReadAll<DeuteroRow>(
+            *db_, QStringLiteral("SELECT * FROM UsysDeuterokanonika ORDER BY Urutan, Bab, rowid"),
+            [](const RowReader& r) {
+                return DeuteroRow{qint16(r.number("Urutan")), r.text("Buku1"), r.text("Buku2"),
+                                  r.text("Buku3"),           qint16(r.number("Bab")),
+                                  r.text("Kitab1"),          r.text("Kitab2"),
+                                  r.text("Kitab3")};
+            });
+    }
+    return *deutero_;
+}
+
+void Store::loadThematic() const {
+    thematicLoaded_ = true;
+    if (!hasTematik_)
+        return;
+    thematic_ = ReadAll<ThematicRow>(
+        *db_, QStringLiteral("SELECT * FROM UsysTematik ORDER BY ulower(Topik), rowid"),
+        [](const RowReader& r) {
+            return ThematicRow{qint32(r.number("id")), r.text("Topik"), r.text("Ayat")};
+        });
+    Statement distinct = db_->prepare(
+        QStringLiteral("SELECT min(Topik) FROM UsysTematik GROUP BY Topik ORDER BY ulower(min(Topik))"));
+    while (distinct.next())
+        topics_ << distinct.text(0);
+}
+
+const std::vector<ThematicRow>& Store::thematic() const {
+    if (!thematicLoaded_)
+        loadThematic();
+    return thematic_;
+}
+
+const QStringList& Store::topics() const {
+    if (!thematicLoaded_)
+        loadThematic();
+    return topics_;
+}
+
+std::optional<int> Store::findChapter(const QString& book, qint32 chapter) const {
+    for (int i = 0; i < int(chapters_.size()); ++i) {
+        const ChapterRow& row = chapters_[size_t(i)];
+        if (row.bab == chapter && SameText(row.buku, book))
+            return i;
+    }
+    return std::nullopt;
+}
+
+QString Store::chapterText(int index, const QString& column) const {
+    const int number = VersionColumnNumber(column);
+    if (index < 0 || index >= int(chapters_.size()) || number == 0)
+        return {};
+    auto cached = textQueries_.find(number);
+    if (cached == textQueries_.end()) {
+        // The column name is one of Kitab1..Kitab50 checked above, never user text.
+        const QString sql =
+            QStringLiteral("SELECT %1 FROM UsysAlkitab WHERE rowid = ?").arg(VersionColumn(number));
+        cached = textQueries_.emplace(number, std::make_unique<Statement>(db_->prepare(sql))).first;
+    }
+    Statement& query = *cached->second;
+    query.reset();
+    query.bind(1, chapterRowIds_[size_t(index)]);
+    const QString text = query.next() ? query.text(0) : QString();
+    query.reset();
+    return text;
+}
+
+std::vector<const BookRow*> Store::booksOf(const QString& perjanjian) const {
+    std::vector<const BookRow*> rows;
+    for (const BookRow& book : books_) {
+        if (SameText(book.perjanjian, perjanjian))
+            rows.push_back(&book);
+    }
+    return rows;
+}
+
+const BookRow* Store::findBook(const QString& name) const {
+    for (const BookRow& book : books_) {
+        if (!book.names.isEmpty() && SameText(book.names.first(), name))
+            return &book;
+    }
+    return nullptr;
+}
+
+QString Store::GetInfoText(qint16 id) const {
+    for (const InfoRow& row : info_) {
+        if (row.id == id)
+            return row.keterangan;
+    }
+    return id == 99 ? QStringLiteral("Database VR v.1.0") : QString();
+}
+
+qint32 Store::moduleSwitch(const QString& name) const {
+    for (const ModuleRow& row : modules_) {
+        if (SameText(row.namaMenu, name))
+            return row.aktif;
+    }
+    return 0;
+}
+
+} // namespace store

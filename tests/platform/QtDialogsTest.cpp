@@ -1,0 +1,54 @@
+#include "platform/QtDialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Waits for the modal box, notes what it shows and presses the given button.
+void PressWhenShown(QMessageBox::StandardButton press, SeenBox& seen, int triesLeft = 200) {
+    QTimer::singleShot(10, [=, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (triesLeft > 0)
+                PressWhenShown(press, seen, triesLeft - 1);
+            return;
+        }
+        seen = {box->text(), box->windowTitle(), box->standardButtons(), box->icon()};
+        box->button(press)->click();
+    });
+}
+
+TEST(QtDialogs, MessageShowsTextButtonsAndTitleAndReturnsTheButtonPressed) {
+    QtDialogs dialogs;
+    SeenBox seen;
+    PressWhenShown(QMessageBox::Cancel, seen);
+    EXPECT_EQ(dialogs.message("Hapus semua hasil?", MessageButtons::OkCancel, MessageIcon::Question,
+                              "Vermara"),
+              DialogResult::Cancel);
+    EXPECT_EQ(seen.text, "Hapus semua hasil?");
+    EXPECT_EQ(seen.title, "Vermara");
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+
+    PressWhenShown(QMessageBox::Ok, seen);
+    EXPECT_EQ(dialogs.message("Tidak ditemukan", MessageButtons::Ok, MessageIcon::Warning, "VR"),
+              DialogResult::Ok);
+    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "FixtureStore.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/SettingsStore.h"
+#include "reader/AppContext.h"
+#include "reader/MainWindow.h"
+#include "reader/StoreLocation.h"
+#include "store/Store.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window on a fixture store with scripted dialogs and its own settings file.
+class ReaderHarness {
+public:
+    explicit ReaderHarness(const fixture::Options& options = {}) {
+        storePath = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("data")), options);
+    }
+
+    QString setting(const QString& section, const QString& key) const {
+        return settingsStore.get(context.settings.installationKey(), section, key);
+    }
+    void setSetting(const QString& section, const QString& key, const QString& value) {
+        settingsStore.set(context.settings.installationKey(), section, key, value);
+    }
+
+    // Opens the store and the window, and waits for its first activation.
+    reader::MainWindow& open() {
+        context.dataPath = storePath;
+        context.dataFolder = dir.filePath(QStringLiteral("data")) + u'/';
+        context.store = reader::OpenStoreOrExplain(storePath, dialogs);
+        window = std::make_unique<reader::MainWindow>(context);
+        QSignalSpy shown(window.get(), &reader::MainWindow::firstChapterShown);
+        window->show();
+        EXPECT_TRUE(shown.wait(5000));
+        return *window;
+    }
+
+    template <typename T> T* find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QListWidget* list1() const { return find<QListWidget>(QStringLiteral("List1")); }
+    QListWidget* list2() const { return find<QListWidget>(QStringLiteral("List2")); }
+    QComboBox* combo1() const { return find<QComboBox>(QStringLiteral("Combo1")); }
+    QTextEdit* rtf1() const { return find<QTextEdit>(QStringLiteral("rtf1")); }
+    QTextEdit* rtf2() const { return find<QTextEdit>(QStringLiteral("rtf2")); }
+    QRadioButton* option(int k) const {
+        return find<QRadioButton>(QStringLiteral("Option%1").arg(k));
+    }
+    QString title() const;
+    QAction* action(const QString& name) const;
+
+    // The New Testament, the given book (list position) and chapter.
+    void showNewTestament(int book, int chapter) {
+        QTest::mouseClick(option(2), Qt::LeftButton);
+        list1()->setCurrentRow(book);
+        list2()->setCurrentRow(chapter - 1);
+    }
+    void chooseVerse(int verse) {
+        combo1()->setCurrentIndex(verse - 1);
+        emit combo1() -> activated(verse - 1);
+    }
+    // A left click on the reading view at a text position.
+    void clickAt(int position) {
+        QTextCursor cursor(rtf1()->document());
+        cursor.setPosition(position);
+        const QRect rect = rtf1()->cursorRect(cursor);
+        QTest::mouseClick(rtf1()->viewport(), Qt::LeftButton, {}, rect.center() + QPoint(1, 0));
+    }
+    QString selectedText() const {
+        return rtf1()->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    }
+
+    QTemporaryDir dir;
+    QString storePath;
+    platform::SettingsStore settingsStore{dir.filePath(QStringLiteral("settings.ini"))};
+    platform::ScriptedDialogs dialogs;
+    reader::AppContext context{dialogs, settingsStore, dir.filePath(QStringLiteral("program"))};
+    std::unique_ptr<reader::MainWindow> window;
+};

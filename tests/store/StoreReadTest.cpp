@@ -1,0 +1,98 @@
+#include "store/ModuleSwitches.h"
+#include "store/Store.h"
+#include "support/FixtureStore.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace store;
+
+namespace {
+
+class StoreReadTest : public testing::Test {
+protected:
+    std::unique_ptr<Store> open(const fixture::Options& options = {}) {
+        return Store::Open(fixture::WriteFixtureStore(dir.path(), options));
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(StoreReadTest, ChaptersComeInOrderWithTextsOnDemand) {
+    auto store = open();
+    ASSERT_EQ(store->chapters().size(), 6u);
+    EXPECT_EQ(store->chapters().front().buku, QStringLiteral("Kejadian"));
+    const auto matius5 = store->findChapter(QStringLiteral("MATIUS"), 5);
+    ASSERT_TRUE(matius5);
+    EXPECT_EQ(store->chapters()[size_t(*matius5)].ayat, 48);
+    EXPECT_TRUE(store->chapterText(*matius5, QStringLiteral("Kitab2"))
+                    .contains(QStringLiteral("\r\n5:3-4. Berbahagialah")));
+    EXPECT_FALSE(store->findChapter(QStringLiteral("Matius "), 5));
+    EXPECT_FALSE(store->findChapter(QStringLiteral("Kejadian"), 3));
+
+    const int yohanes3 = *store->findChapter(QStringLiteral("Yohanes"), 3);
+    EXPECT_TRUE(store->chapterText(yohanes3, QStringLiteral("Kitab2")).isNull());
+    EXPECT_TRUE(store->chapterText(yohanes3, QStringLiteral("Kitab9")).isNull());
+    EXPECT_TRUE(store->chapterText(yohanes3, QStringLiteral("Kitab1; DROP")).isNull());
+    EXPECT_TRUE(store->chapterText(99, QStringLiteral("Kitab1")).isNull());
+}
+
+TEST_F(StoreReadTest, BooksPerTestamentInCanonicalOrder) {
+    auto store = open();
+    const auto old = store->booksOf(QStringLiteral("Lama"));
+    const auto neu = store->booksOf(QStringLiteral("baru"));
+    ASSERT_EQ(old.size(), 39u);
+    ASSERT_EQ(neu.size(), 27u);
+    EXPECT_EQ(old[37]->name(QStringLiteral("Kitab2")), QStringLiteral("Zakaria"));
+    EXPECT_EQ(neu[26]->names.first(), QStringLiteral("Wahyu"));
+    const BookRow* matius = store->findBook(QStringLiteral("matius"));
+    ASSERT_NE(matius, nullptr);
+    EXPECT_EQ(matius->jumlahBuku, 28);
+    EXPECT_TRUE(matius->referensi.startsWith(QStringLiteral("#5#@5:3 ")));
+    EXPECT_EQ(store->findBook(QStringLiteral("Matius' OR '1'='1")), nullptr);
+}
+
+TEST_F(StoreReadTest, CatalogueSwitchesAndInfo) {
+    fixture::Options options;
+    options.catalogueWithGaps = true;
+    options.missingModuleRow = true;
+    options.withoutInfo99 = true;
+    auto store = open(options);
+    QList<qint32> numbers;
+    for (const VersionRow& row : store->versions())
+        numbers << row.nr;
+    EXPECT_EQ(numbers, (QList<qint32>{1, 2, 4, 5, 7}));
+    EXPECT_EQ(store->GetInfoText(99), QStringLiteral("Database VR v.1.0"));
+    EXPECT_EQ(store->GetInfoText(3), QStringLiteral("Etika pengutipan: sebutkan versi dan ayat."));
+    EXPECT_EQ(store->GetInfoText(42), QString());
+    const auto switches = ReadModuleSwitches(*store);
+    EXPECT_FALSE(switches[size_t(ModuleNames().indexOf(QStringLiteral("Kamus")))]);
+    EXPECT_TRUE(switches[size_t(ModuleNames().indexOf(QStringLiteral("Peta")))]);
+}
+
+TEST_F(StoreReadTest, StudyTablesInTheirOrders) {
+    auto store = open();
+    EXPECT_EQ(store->pictureCategories(), (QStringList{QStringLiteral("Bagan"), QStringLiteral("Peta")}));
+    ASSERT_EQ(store->dictionary().size(), 3u);
+    EXPECT_EQ(store->dictionary()[0].entri, QStringLiteral("abba"));
+    EXPECT_EQ(store->dictionary()[1].entri, QStringLiteral("Abraham"));
+    EXPECT_TRUE(store->parables()[0].markus.isNull());
+    EXPECT_EQ(store->prophecies()[1].baru, QStringLiteral("Yohanes#3:16"));
+    ASSERT_EQ(store->thematic().size(), 4u);
+    EXPECT_EQ(store->topics().size(), 3);   // " kasih " and "Kasih" stay apart here
+    const auto& deutero = store->deuterocanon();
+    ASSERT_EQ(deutero.size(), 5u);
+    EXPECT_EQ(deutero.back().bab, 14);
+    EXPECT_TRUE(store->deuteroHasThirdColumn());
+}
+
+TEST_F(StoreReadTest, TwoVersionDeuterocanonReadsWithoutThirdColumn) {
+    fixture::Options options;
+    options.twoVersionDeutero = true;
+    auto store = open(options);
+    EXPECT_FALSE(store->deuteroHasThirdColumn());
+    ASSERT_FALSE(store->deuterocanon().empty());
+    EXPECT_TRUE(store->deuterocanon().front().kitab3.isNull());
+    EXPECT_FALSE(store->deuterocanon().front().kitab2.isEmpty());
+}
+
+} // namespace
