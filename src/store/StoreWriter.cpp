@@ -54,14 +54,16 @@ void StoreWriter::dropTable(const QString& name) {
 
 void StoreWriter::dropColumn(const QString& name, const QString& field) {
     const TableDef& def = table(name);
-    if (!def.field(field)) {
+    const QStringList actual = db_->columns(def.name);
+    if (!def.field(field) || !actual.contains(def.field(field)->name)) {
         throw StoreError(QStringLiteral("Database %1: tabel %2 tidak punya field %3.")
                              .arg(path_, def.name, field));
     }
-    // The engine cannot drop a column in place: the table is rebuilt without it.
+    // The engine cannot drop a column in place: the table is rebuilt with the fields it
+    // still has, minus the one dropped.
     TableDef reduced = def;
     std::erase_if(reduced.fields, [&](const FieldDef& f) {
-        return f.name.compare(field, Qt::CaseInsensitive) == 0;
+        return f.name.compare(field, Qt::CaseInsensitive) == 0 || !actual.contains(f.name);
     });
     QStringList kept;
     for (const FieldDef& f : reduced.fields)

@@ -1,4 +1,5 @@
 #include "store/Schema.h"
+#include "store/SchemaCheck.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
 #include "store/StoreWriter.h"
@@ -109,6 +110,32 @@ TEST(CreateDefaultDBTest, RefusesAnExistingFileAndAnUnwritableFolder) {
     } catch (const StoreError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("/proc/tidak-ada/VERMARA2000.DAT")));
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(SchemaCheckTest, FreshAndOlderStoresMatchWhileDamagedOnesAreReported) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(kDataFileName);
+    CreateDefaultDB(path);
+    EXPECT_TRUE(SchemaDifferences(path).isEmpty());
+    {
+        StoreWriter w(path);
+        w.dropTable(QStringLiteral("UsysTematik"));
+        w.dropColumn(QStringLiteral("UsysDeuterokanonika"), QStringLiteral("Buku3"));
+        w.dropColumn(QStringLiteral("UsysDeuterokanonika"), QStringLiteral("Kitab3"));
+    }
+    EXPECT_TRUE(SchemaDifferences(path).isEmpty());
+    {
+        StoreWriter w(path);
+        w.dropColumn(QStringLiteral("UsysKitab"), QStringLiteral("Perikop"));
+        w.dropTable(QStringLiteral("UsysMenu"));
+    }
+    EXPECT_EQ(SchemaDifferences(path),
+              (QStringList{QStringLiteral("Tabel UsysKitab tidak punya field Perikop."),
+                           QStringLiteral("Tabel UsysMenu tidak ada.")}));
 }
 
 } // namespace
