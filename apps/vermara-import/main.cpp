@@ -22,33 +22,33 @@ QTextStream& Err() {
 }
 
 // "engWEB2015eb=World English Bible": the module and the name the store shows for it.
-import::BibleSource BibleSourceOf(const QString& argument) {
+import::BibleSource BibleSourceOf(const QString& argument){
     const qsizetype equals = argument.indexOf(u'=');
-    if (equals < 0)
-        return {argument.trimmed(), {}};
-    return {argument.left(equals).trimmed(), argument.mid(equals + 1).trimmed()};
-}
+if (equals < 0)
+    return {argument.trimmed(), {}};
+return {argument.left(equals).trimmed(), argument.mid(equals + 1).trimmed()};
+} // namespace
 
-import::ImportOptions OptionsOf(const QCommandLineParser& parser) {
+import::ImportOptions OptionsOf(const QCommandLineParser& parser){
     const QString data = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
                                                               : QStringLiteral(VERMARA_DATA_DIR);
-    const QString out = parser.value(QStringLiteral("out"));
-    const QStringList moduleOptions = {QStringLiteral("bible"), QStringLiteral("deutero"),
-                                       QStringLiteral("dictionary"), QStringLiteral("topics"),
-                                       QStringLiteral("commentary")};
-    if (std::none_of(moduleOptions.begin(), moduleOptions.end(),
-                     [&](const QString& name) { return parser.isSet(name); }))
-        return import::SampleOptions(data, out);
-    import::ImportOptions options;
-    for (const QString& bible : parser.values(QStringLiteral("bible")))
-        options.bibles.push_back(BibleSourceOf(bible));
-    options.deutero = parser.value(QStringLiteral("deutero"));
-    options.dictionary = parser.value(QStringLiteral("dictionary"));
-    options.topics = parser.value(QStringLiteral("topics"));
-    options.commentary = parser.value(QStringLiteral("commentary"));
-    options.dataFolder = data;
-    options.outFolder = out;
-    return options;
+const QString out = parser.value(QStringLiteral("out"));
+const QStringList moduleOptions = {QStringLiteral("bible"), QStringLiteral("deutero"),
+                                   QStringLiteral("dictionary"), QStringLiteral("topics"),
+                                   QStringLiteral("commentary")};
+if (std::none_of(moduleOptions.begin(), moduleOptions.end(),
+                 [&](const QString& name) { return parser.isSet(name); }))
+    return import::SampleOptions(data, out);
+import::ImportOptions options;
+for (const QString& bible : parser.values(QStringLiteral("bible")))
+    options.bibles.push_back(BibleSourceOf(bible));
+options.deutero = parser.value(QStringLiteral("deutero"));
+options.dictionary = parser.value(QStringLiteral("dictionary"));
+options.topics = parser.value(QStringLiteral("topics"));
+options.commentary = parser.value(QStringLiteral("commentary"));
+options.dataFolder = data;
+options.outFolder = out;
+return options;
 }
 
 void PrintSummary(const import::ImportSummary& summary, qint64 milliseconds) {
@@ -79,10 +79,13 @@ int main(int argc, char* argv[]) {
                        "modul: database sampel (WEB, KJV, RV1909, Nave, MHCC)."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("out"), QStringLiteral("Folder tujuan database."), QStringLiteral("FOLDER")},
-        {QStringLiteral("bible"), QStringLiteral("Modul Alkitab, boleh berulang (Kitab1, Kitab2, ...)."),
+        {QStringLiteral("out"), QStringLiteral("Folder tujuan database."),
+         QStringLiteral("FOLDER")},
+        {QStringLiteral("bible"),
+         QStringLiteral("Modul Alkitab, boleh berulang (Kitab1, Kitab2, ...)."),
          QStringLiteral("MODUL[=NAMA]")},
-        {QStringLiteral("deutero"), QStringLiteral("Modul deuterokanonika."), QStringLiteral("MODUL")},
+        {QStringLiteral("deutero"), QStringLiteral("Modul deuterokanonika."),
+         QStringLiteral("MODUL")},
         {QStringLiteral("dictionary"), QStringLiteral("Modul kamus."), QStringLiteral("MODUL")},
         {QStringLiteral("topics"), QStringLiteral("Modul topik ayat."), QStringLiteral("MODUL")},
         {QStringLiteral("commentary"), QStringLiteral("Modul tafsiran (perikop dan komentar)."),
@@ -102,15 +105,18 @@ int main(int argc, char* argv[]) {
     try {
         import::Importer importer(options, [](const QString& line) {
             Out() << line << '\n';
-            Out().flush();
-        });
-        PrintSummary(importer.run(), timer.elapsed());
-    } catch (const import::ImportError& error) {
-        Err() << "vermara-import: " << error.message() << '\n';
-        return 1;
-    } catch (const store::StoreError& error) {
-        Err() << "vermara-import: " << error.message() << '\n';
-        return 1;
-    }
-    return 0;
+        Out().flush();
+    });
+    const import::ImportSummary summary = importer.run();
+    PrintSummary(summary, timer.elapsed());
+}
+catch (const import::ImportError& error) {
+    Err() << "vermara-import: " << error.message() << '\n';
+    return 1;
+}
+catch (const store::StoreError& error) {
+    Err() << "vermara-import: " << error.message() << '\n';
+    return 1;
+}
+return 0;
 }

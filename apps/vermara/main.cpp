@@ -43,11 +43,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption data(QStringLiteral("data"),
                                   QStringLiteral("Data file or folder to open."),
                                   QStringLiteral("PATH"));
-    const QCommandLineOption screenshot(
-        QStringLiteral("screenshot"), QStringLiteral("Save the main window as PNG and quit."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption parallel(QStringLiteral("parallel"),
-                                      QStringLiteral("With --screenshot: show the parallel panel."));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save the main window as PNG and quit."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption parallel(
+        QStringLiteral("parallel"), QStringLiteral("With --screenshot: show the parallel panel."));
     const QCommandLineOption textOnly(QStringLiteral("text-only"),
                                       QStringLiteral("With --screenshot: the text-only view."));
     parser.addOptions({data, screenshot, parallel, textOnly});

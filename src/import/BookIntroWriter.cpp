@@ -1,6 +1,6 @@
 #include "import/BookIntroWriter.h"
 
-#include "scripture/BookCatalogue.h"
+#include "import/OsisReferences.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -45,13 +45,6 @@ QString JoinAnd(const QStringList& items) {
 
 QString Testament(bool oldTestament) {
     return oldTestament ? QStringLiteral("Perjanjian Lama") : QStringLiteral("Perjanjian Baru");
-}
-
-QString NameAt(int position) {
-    if (position < 1 || position > BibleCount)
-        return {};
-    return position <= OldTestamentCount ? scripture::OldTestamentBooks().at(position - 1)
-                                         : scripture::NewTestamentBooks().at(position - 40);
 }
 
 // The books the store holds that are compared with this one, and how to name that set: the
@@ -151,8 +144,8 @@ QString PlaceInGroup(const BookFacts& book) {
 }
 
 QString Neighbours(const BookFacts& book) {
-    const QString before = NameAt(book.position - 1);
-    const QString after = NameAt(book.position + 1);
+    const QString before = CanonicalName(book.position - 1);
+    const QString after = CanonicalName(book.position + 1);
     if (before.isEmpty())
         return QStringLiteral("%1 adalah kitab pertama Alkitab; sesudahnya menyusul %2.")
             .arg(book.name, after);
@@ -216,9 +209,9 @@ QString WritePengantar(const BookFacts& book, const std::vector<BookFacts>& all)
     lines << verses;
     if (const QString share = Share(book, all); !share.isEmpty())
         lines << QStringLiteral("Persentase ayat: %1").arg(share);
-    if (const QString before = NameAt(book.position - 1); !before.isEmpty())
+    if (const QString before = CanonicalName(book.position - 1); !before.isEmpty())
         lines << QStringLiteral("Kitab sebelumnya: %1").arg(before);
-    if (const QString after = NameAt(book.position + 1); !after.isEmpty())
+    if (const QString after = CanonicalName(book.position + 1); !after.isEmpty())
         lines << QStringLiteral("Kitab sesudahnya: %1").arg(after);
     if (!book.headings.isEmpty())
         lines << QStringLiteral("Jumlah perikop: %1").arg(Number(book.headings.size()));
@@ -288,7 +281,7 @@ QString WriteCiriKhas(const BookFacts& book, const std::vector<BookFacts>& all) 
     }
     features << ChapterCountFeature(book, all);
     features << ChapterLengthFeature(book, all);
-    if (!book.headings.isEmpty() && book.chapters > 0) {
+    if (!book.headings.isEmpty() && book.chapters > 1) {
         features << QStringLiteral("Ada %1 perikop, rata-rata %2 perikop per pasal.")
                         .arg(Number(book.headings.size()),
                              Decimal(double(book.headings.size()) / book.chapters));

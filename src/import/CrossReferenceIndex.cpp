@@ -19,9 +19,8 @@ CrossReferenceIndex::CrossReferenceIndex(int maxPerVerse, int maxTopicPerVerse)
 
 bool CrossReferenceIndex::add(const scripture::LocationKey& from,
                               const scripture::LocationKey& target, ReferenceSource source) {
-    if (from.book.isEmpty() || target.book.isEmpty() || from.chapter <= 0 ||
-        from.firstVerse <= 0 || target.chapter <= 0 || target.firstVerse <= 0 ||
-        Covers(target, from))
+    if (from.book.isEmpty() || target.book.isEmpty() || from.chapter <= 0 || from.firstVerse <= 0 ||
+        target.chapter <= 0 || target.firstVerse <= 0 || Covers(target, from))
         return false;
     VerseEntry& entry = books_[from.book][from.chapter][from.firstVerse];
     const QString display = scripture::FormatDisplayReference(target);

@@ -24,19 +24,15 @@ struct TableLine {
     QStringList cells;
 };
 
-// Where in which file a bad row stands; every complaint about a row goes through it.
-class RowContext {
-public:
-    RowContext(const QString& path, int line) : path_(path), line_(line) {}
-
-    [[noreturn]] void fail(const QString& cause) const {
-        throw ImportError(QStringLiteral("%1 baris %2: %3").arg(path_).arg(line_).arg(cause));
-    }
-
-private:
-    QString path_;
-    int line_;
+// Where in which file a bad row stands; every complaint about a row names it.
+struct RowPlace {
+    QString path;
+    int line = 0;
 };
+
+[[noreturn]] void Fail(const RowPlace& where, const QString& cause) {
+    throw ImportError(QStringLiteral("%1 baris %2: %3").arg(where.path).arg(where.line).arg(cause));
+}
 
 QStringList SplitLines(const QString& text) {
     QString unified = text;
@@ -56,8 +52,8 @@ QString ReadWholeFile(const QString& path) {
 std::vector<TableLine> ReadTable(const QString& path, const QStringList& header) {
     const QStringList lines = SplitLines(ReadWholeFile(path));
     if (lines.first().split(u'\t') != header) {
-        RowContext(path, 1).fail(
-            QStringLiteral("judul kolom harus \"%1\"").arg(header.join(QStringLiteral("\", \""))));
+        Fail({path, 1},
+             QStringLiteral("judul kolom harus \"%1\"").arg(header.join(QStringLiteral("\", \""))));
     }
     std::vector<TableLine> rows;
     for (int i = 1; i < lines.size(); ++i) {
@@ -65,10 +61,9 @@ std::vector<TableLine> ReadTable(const QString& path, const QStringList& header)
             continue;
         TableLine row{i + 1, lines.at(i).split(u'\t')};
         if (row.cells.size() != header.size()) {
-            RowContext(path, row.number)
-                .fail(QStringLiteral("%1 kolom, seharusnya %2")
-                          .arg(row.cells.size())
-                          .arg(header.size()));
+            Fail(
+                {path, row.number},
+                QStringLiteral("%1 kolom, seharusnya %2").arg(row.cells.size()).arg(header.size()));
         }
         for (QString& cell : row.cells)
             cell = cell.trimmed();
@@ -77,24 +72,24 @@ std::vector<TableLine> ReadTable(const QString& path, const QStringList& header)
     return rows;
 }
 
-int ReadOrder(const RowContext& where, const QString& cell, int largest) {
+int ReadOrder(const RowPlace& where, const QString& cell, int largest) {
     bool ok = false;
     const int value = cell.toInt(&ok);
     if (!ok || value < 1 || value > largest)
-        where.fail(
-            QStringLiteral("Urutan \"%1\" bukan bilangan 1 sampai %2").arg(cell).arg(largest));
+        Fail(where,
+             QStringLiteral("Urutan \"%1\" bukan bilangan 1 sampai %2").arg(cell).arg(largest));
     return value;
 }
 
-QString ReadName(const RowContext& where, const QString& cell, int size, QSet<QString>& seen) {
+QString ReadName(const RowPlace& where, const QString& cell, int size, QSet<QString>& seen) {
     if (cell.isEmpty())
-        where.fail(QStringLiteral("nama kosong"));
+        Fail(where, QStringLiteral("nama kosong"));
     if (cell.size() > size)
-        where.fail(QStringLiteral("nama lebih dari %1 karakter").arg(size));
+        Fail(where, QStringLiteral("nama lebih dari %1 karakter").arg(size));
     // The windows look a row up by its name without regard to case; a twin would be unreachable.
     const QString folded = cell.toLower();
     if (seen.contains(folded))
-        where.fail(QStringLiteral("nama \"%1\" sudah dipakai").arg(cell));
+        Fail(where, QStringLiteral("nama \"%1\" sudah dipakai").arg(cell));
     seen.insert(folded);
     return cell;
 }
@@ -106,18 +101,19 @@ bool InTestament(const QString& book, Testament testament) {
 
 // A location key written exactly as the windows resolve it: no blanks, a canonical book of the
 // expected testament, and (when given) that very book. Empty stays Null.
-QString ReadReference(const RowContext& where, const QString& cell, Testament testament,
+QString ReadReference(const RowPlace& where, const QString& cell, Testament testament,
                       const QString& book = {}) {
     if (cell.isEmpty())
         return {};
     const auto key = scripture::ParseLocationKey(cell);
     if (!key || scripture::FormatLocationKey(*key) != cell)
-        where.fail(QStringLiteral("rujukan \"%1\" tidak berbentuk Kitab#pasal:ayat").arg(cell));
+        Fail(where, QStringLiteral("rujukan \"%1\" tidak berbentuk Kitab#pasal:ayat").arg(cell));
     if (!InTestament(key->book, testament) || (!book.isEmpty() && key->book != book))
-        where.fail(QStringLiteral("rujukan \"%1\" tidak menunjuk kitab yang semestinya").arg(cell));
+        Fail(where,
+             QStringLiteral("rujukan \"%1\" tidak menunjuk kitab yang semestinya").arg(cell));
     if (cell.size() > ReferenceSize)
-        where.fail(
-            QStringLiteral("rujukan \"%1\" lebih dari %2 karakter").arg(cell).arg(ReferenceSize));
+        Fail(where,
+             QStringLiteral("rujukan \"%1\" lebih dari %2 karakter").arg(cell).arg(ReferenceSize));
     return cell;
 }
 
@@ -129,7 +125,7 @@ std::vector<store::ParableRow> ReadParables(const QString& path) {
     std::vector<store::ParableRow> parables;
     QSet<QString> names;
     for (const TableLine& line : ReadTable(path, header)) {
-        const RowContext where(path, line.number);
+        const RowPlace where{path, line.number};
         const QStringList& c = line.cells;
         store::ParableRow row;
         row.urutan = ReadOrder(where, c[0], std::numeric_limits<qint32>::max());
@@ -140,7 +136,7 @@ std::vector<store::ParableRow> ReadParables(const QString& path) {
         row.yohanes = ReadReference(where, c[5], Testament::New, header[5]);
         if (row.matius.isNull() && row.markus.isNull() && row.lukas.isNull() &&
             row.yohanes.isNull())
-            where.fail(QStringLiteral("tidak ada rujukan Injil"));
+            Fail(where, QStringLiteral("tidak ada rujukan Injil"));
         parables.push_back(row);
     }
     return parables;
@@ -151,7 +147,7 @@ std::vector<store::ProphecyRow> ReadProphecies(const QString& path) {
     std::vector<store::ProphecyRow> prophecies;
     QSet<QString> names;
     for (const TableLine& line : ReadTable(path, header)) {
-        const RowContext where(path, line.number);
+        const RowPlace where{path, line.number};
         const QStringList& c = line.cells;
         store::ProphecyRow row;
         row.urutan = qint16(ReadOrder(where, c[0], std::numeric_limits<qint16>::max()));
@@ -159,7 +155,7 @@ std::vector<store::ProphecyRow> ReadProphecies(const QString& path) {
         row.lama = ReadReference(where, c[2], Testament::Old);
         row.baru = ReadReference(where, c[3], Testament::New);
         if (row.lama.isNull() || row.baru.isNull())
-            where.fail(QStringLiteral("nubuat tanpa rujukan Lama atau Baru"));
+            Fail(where, QStringLiteral("nubuat tanpa rujukan Lama atau Baru"));
         prophecies.push_back(row);
     }
     return prophecies;

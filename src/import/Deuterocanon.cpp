@@ -25,8 +25,9 @@ std::vector<DeuteroBook> MakeBooks() {
     // with the first of them).
     std::vector<DeuteroChapter> esther;
     for (int chapter = 1; chapter <= 6; ++chapter)
-        esther.push_back({chapter, {{QStringLiteral("EsthGr"), chapter + 10},
-                                    {QStringLiteral("AddEsth"), chapter + 10}}});
+        esther.push_back({chapter,
+                          {{QStringLiteral("EsthGr"), chapter + 10},
+                           {QStringLiteral("AddEsth"), chapter + 10}}});
     // The additions to Daniel keep the chapter numbers they have within Daniel.
     const std::vector<DeuteroChapter> daniel = {
         {3, {{QStringLiteral("PrAzar"), 1}, {QStringLiteral("AddDan"), 3}}},

@@ -1,6 +1,5 @@
 #include "import/Importer.h"
 
-#include "import/BookIntroWriter.h"
 #include "import/ChapterText.h"
 #include "import/DataFiles.h"
 #include "import/ImportError.h"
@@ -85,45 +84,11 @@ ImportSummary Importer::run() {
 void Importer::checkOptions() {
     if (options_.bibles.empty())
         throw ImportError(QStringLiteral("Tidak ada modul Alkitab yang dipilih."));
-    const auto require = [&](const QString& module, const QString& category) {
-        if (module.isEmpty())
-            return ModuleInfo{};
-        const std::optional<ModuleInfo> info = library_->info(module);
-        if (!info)
-            throw ImportError(QStringLiteral("Modul SWORD \"%1\" tidak ditemukan.").arg(module));
-        if (info->category != category) {
-            throw ImportError(QStringLiteral("Modul SWORD \"%1\" bukan modul jenis \"%2\" (jenisnya "
-                                             "\"%3\").")
-                                  .arg(module, category, info->category));
-        }
-        return *info;
-    };
-    QStringList seen;
-    for (const BibleSource& bible : options_.bibles) {
-        const ModuleInfo info = require(bible.module, kBibleCategory);
-        versions_.push_back({bible, info, false, false});
-        if (versions_.back().source.name.isEmpty())
-            versions_.back().source.name = VersionName(info.description);
+    if (options_.bibles.size() > size_t(store::kVersionColumns)) {
+        throw ImportError(
+            QStringLiteral("Database memuat paling banyak %1 versi.").arg(store::kVersionColumns));
     }
-    if (!options_.deutero.isEmpty()) {
-        const ModuleInfo info = require(options_.deutero, kBibleCategory);
-        deuteroTitle_ = QStringLiteral("Deuterokanonika ") + VersionName(info.description);
-    }
-    require(options_.commentary, kCommentaryCategory);
-    require(options_.dictionary, kDictionaryCategory);
-    require(options_.topics, kDictionaryCategory);
-    for (const QString& module : {options_.deutero, options_.commentary, options_.dictionary,
-                                  options_.topics}) {
-        if (!module.isEmpty() && !seen.contains(module))
-            seen << module;
-    }
-    for (const Version& version : versions_)
-        rightsParagraphs_ << RightsParagraph(version.info);
-    for (const QString& module : seen) {
-        if (std::none_of(versions_.begin(), versions_.end(),
-                         [&](const Version& v) { return v.source.module == module; }))
-            rightsParagraphs_ << RightsParagraph(*library_->info(module));
-    }
+    checkModules();
     for (const QString& book : options_.books) {
         if (scripture::CanonicalPosition(book) == 0)
             throw ImportError(QStringLiteral("Kitab \"%1\" tidak dikenal.").arg(book));
@@ -131,8 +96,53 @@ void Importer::checkOptions() {
     QDir out(options_.outFolder);
     QTemporaryFile probe(out.filePath(QStringLiteral("vermara-import-XXXXXX")));
     if (!out.mkpath(QStringLiteral(".")) || !probe.open())
+        throw ImportError(QStringLiteral("Folder %1 tidak dapat ditulis.")
+                              .arg(QDir::toNativeSeparators(out.absolutePath())));
+}
+
+ModuleInfo Importer::requireModule(const QString& module, const QString& category) const {
+    const std::optional<ModuleInfo> info = library_->info(module);
+    if (!info)
+        throw ImportError(QStringLiteral("Modul SWORD \"%1\" tidak ditemukan.").arg(module));
+    if (info->category != category) {
         throw ImportError(
-            QStringLiteral("Folder %1 tidak dapat ditulis.").arg(QDir::toNativeSeparators(out.absolutePath())));
+            QStringLiteral("Modul SWORD \"%1\" bukan modul jenis \"%2\" (jenisnya \"%3\").")
+                .arg(module, category, info->category));
+    }
+    return *info;
+}
+
+// Every module must exist and be of its kind; each one used gets a paragraph in the rights.
+void Importer::checkModules() {
+    QStringList modules;
+    for (const BibleSource& bible : options_.bibles) {
+        const ModuleInfo info = requireModule(bible.module, kBibleCategory);
+        versions_.push_back({bible, info, false, false});
+        if (versions_.back().source.name.isEmpty())
+            versions_.back().source.name = VersionName(info.description);
+        if (!modules.contains(bible.module)) {
+            modules << bible.module;
+            rightsParagraphs_ << RightsParagraph(info);
+        }
+    }
+    const std::vector<std::pair<QString, QString>> others = {
+        {options_.deutero, kBibleCategory},
+        {options_.commentary, kCommentaryCategory},
+        {options_.dictionary, kDictionaryCategory},
+        {options_.topics, kDictionaryCategory}};
+    for (const auto& [module, category] : others) {
+        if (module.isEmpty())
+            continue;
+        const ModuleInfo info = requireModule(module, category);
+        if (!modules.contains(module)) {
+            modules << module;
+            rightsParagraphs_ << RightsParagraph(info);
+        }
+    }
+    if (!options_.deutero.isEmpty()) {
+        deuteroTitle_ = QStringLiteral("Deuterokanonika ") +
+                        VersionName(library_->info(options_.deutero)->description);
+    }
 }
 
 void Importer::readData() {
@@ -170,7 +180,8 @@ Importer::Book Importer::readBook(int position) {
     book.name = CanonicalName(position);
     const bool oldTestament = position <= scripture::OldTestamentBooks().size();
     for (size_t v = 0; v < versions_.size(); ++v) {
-        const QString moduleName = ModuleBookName(library_->bookIntro(versions_[v].source.module, book.osis));
+        const QString moduleName =
+            ModuleBookName(library_->bookIntro(versions_[v].source.module, book.osis));
         book.names << (v == 0 || moduleName.isEmpty() ? book.name : moduleName);
     }
     const int chapters = SwordLibrary::KjvChapterCount(book.osis);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace store {
@@ -22,22 +23,22 @@ namespace import {
 // A verse version of the store: a SWORD bible module and, optionally, the name to show.
 struct BibleSource {
     QString module;
-    QString name;   // empty: from the module's description
+    QString name; // empty: from the module's description
 };
 
 using PictureMaker = std::function<std::vector<store::PictureRow>(
     const QString& pictureFolder, const std::vector<BookFacts>& books)>;
 
 struct ImportOptions {
-    std::vector<BibleSource> bibles;   // Kitab1, Kitab2, ... in this order
-    QString deutero;                   // modules left empty are left out of the store
+    std::vector<BibleSource> bibles; // Kitab1, Kitab2, ... in this order
+    QString deutero;                 // modules left empty are left out of the store
     QString dictionary;
     QString topics;
     QString commentary;
     QString dataFolder;
     QString outFolder;
-    QStringList books;          // canonical names to import; empty: all 66
-    PictureMaker drawPictures;  // empty: a store without pictures
+    QStringList books;         // canonical names to import; empty: all 66
+    PictureMaker drawPictures; // empty: a store without pictures
 };
 
 // The modules of the sample store, with the data files of dataFolder.
@@ -46,7 +47,7 @@ ImportOptions SampleOptions(const QString& dataFolder, const QString& outFolder)
 struct ImportSummary {
     QString storePath;
     qint64 bytes = 0;
-    std::map<QString, int> rows;   // per table
+    std::map<QString, int> rows; // per table
     int booksWithReferences = 0;
     int booksWithPericopes = 0;
 };
@@ -66,8 +67,8 @@ public:
 private:
     struct Chapter {
         int number = 0;
-        int verses = 0;         // Ayat: the verses of the first version
-        QStringList texts;      // one per version
+        int verses = 0;    // Ayat: the verses of the first version
+        QStringList texts; // one per version
         QString commentary;
         std::vector<OutlineEntry> outline;
     };
@@ -75,7 +76,7 @@ private:
         int position = 0;
         QString osis;
         QString name;
-        QStringList names;      // one per version; the first is the canonical name
+        QStringList names; // one per version; the first is the canonical name
         std::vector<Chapter> chapters;
     };
     struct Version {
@@ -87,6 +88,8 @@ private:
 
     void say(const QString& line) const;
     void checkOptions();
+    void checkModules();
+    ModuleInfo requireModule(const QString& module, const QString& category) const;
     void readData();
     void readBibles();
     Book readBook(int position);

@@ -1,8 +1,7 @@
-#include "import/Importer.h"
-
 #include "import/ChapterText.h"
 #include "import/Deuterocanon.h"
 #include "import/ImportError.h"
+#include "import/Importer.h"
 #include "import/Markup.h"
 #include "import/ModuleTexts.h"
 #include "import/TopicEntry.h"
@@ -20,6 +19,12 @@ constexpr int kLongestLinkedPassage = 3;
 
 bool IsShort(const scripture::LocationKey& key) {
     return key.lastVerse == 0 || key.lastVerse - key.firstVerse < kLongestLinkedPassage;
+}
+
+// Verses of one chapter filed under one topic are mostly a passage read on, not a parallel.
+bool Linkable(const scripture::LocationKey& from, const scripture::LocationKey& to) {
+    const bool sameChapter = from.book == to.book && from.chapter == to.chapter;
+    return !sameChapter && IsShort(from) && IsShort(to);
 }
 
 QStringList GospelReferences(const store::ParableRow& row) {
@@ -62,22 +67,30 @@ void Importer::readDeuterocanon() {
 }
 
 void Importer::readTopics() {
-    const QString dictionary = options_.dictionary;
-    const QString topics = options_.topics;
     const VerseCount counts = [this](int position, int ch) { return versesIn(position, ch); };
-    if (!dictionary.isEmpty()) {
-        say(QStringLiteral("Membaca kamus dari %1 ...").arg(dictionary));
-        for (const auto& [key, markup] : library_->dictionaryEntries(dictionary)) {
-            const TopicEntry entry = ParseTopicEntry(key, markup, counts);
+    // The sample store takes its dictionary and its topics from one module: it is read once.
+    QString parsedModule;
+    std::vector<TopicEntry> parsed;
+    const auto entriesOf = [&](const QString& module) -> const std::vector<TopicEntry>& {
+        if (module != parsedModule) {
+            parsed.clear();
+            for (const auto& [key, markup] : library_->dictionaryEntries(module))
+                parsed.push_back(ParseTopicEntry(key, markup, counts));
+            parsedModule = module;
+        }
+        return parsed;
+    };
+    if (!options_.dictionary.isEmpty()) {
+        say(QStringLiteral("Membaca kamus dari %1 ...").arg(options_.dictionary));
+        for (const TopicEntry& entry : entriesOf(options_.dictionary)) {
             if (!entry.headword.isEmpty())
                 dictionary_.push_back({Fit(entry.headword, 50), entry.explanation});
         }
     }
-    if (topics.isEmpty())
+    if (options_.topics.isEmpty())
         return;
-    say(QStringLiteral("Membaca topik dari %1 ...").arg(topics));
-    for (const auto& [key, markup] : library_->dictionaryEntries(topics)) {
-        const TopicEntry entry = ParseTopicEntry(key, markup, counts);
+    say(QStringLiteral("Membaca topik dari %1 ...").arg(options_.topics));
+    for (const TopicEntry& entry : entriesOf(options_.topics)) {
         for (const scripture::LocationKey& reference : entry.references) {
             const QString ayat = scripture::FormatLocationKey(reference);
             if (ayat.size() <= 50)
@@ -88,7 +101,7 @@ void Importer::readTopics() {
                 continue;
             for (const scripture::LocationKey& from : group) {
                 for (const scripture::LocationKey& to : group) {
-                    if (!(from == to) && IsShort(from) && IsShort(to))
+                    if (Linkable(from, to))
                         topicLinks_.emplace_back(from, to);
                 }
             }

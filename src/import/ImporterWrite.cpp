@@ -1,13 +1,11 @@
-#include "import/Importer.h"
-
 #include "import/BookIntroWriter.h"
 #include "import/ImportError.h"
+#include "import/Importer.h"
 #include "import/ModuleTexts.h"
 #include "platform/AnsiCodePage.h"
 #include "scripture/BookCatalogue.h"
 #include "store/ModuleSwitches.h"
 #include "store/Schema.h"
-#include "store/StoreError.h"
 #include "store/StoreWriter.h"
 
 #include <QDir>
@@ -26,7 +24,7 @@ QVariant TextOrNull(const QString& text) {
 
 QString Testament(int position) {
     return position <= scripture::OldTestamentBooks().size() ? QStringLiteral("Lama")
-                                                              : QStringLiteral("Baru");
+                                                             : QStringLiteral("Baru");
 }
 
 // Removes the unfinished store when the build stops on the way.
@@ -61,6 +59,7 @@ void Importer::writeStore(const QString& path) {
         writeStudy(writer);
         writeInfo(writer);
         writeModules(writer);
+        count(QStringLiteral("Error"), 0);
         writer.commit();
     }
     std::error_code error;
@@ -155,8 +154,9 @@ void Importer::writeStudy(store::StoreWriter& writer) {
     }
     count(QStringLiteral("UsysDeuterokanonika"), int(deutero_.size()));
     for (const store::DictionaryRow& row : dictionary_) {
-        writer.insert(QStringLiteral("UsysKamus"), {{QStringLiteral("Entri"), row.entri},
-                                                    {QStringLiteral("Penjelasan"), row.penjelasan}});
+        writer.insert(
+            QStringLiteral("UsysKamus"),
+            {{QStringLiteral("Entri"), row.entri}, {QStringLiteral("Penjelasan"), row.penjelasan}});
     }
     count(QStringLiteral("UsysKamus"), int(dictionary_.size()));
     for (const store::ThematicRow& row : thematic_) {
@@ -183,10 +183,11 @@ void Importer::writeStudy(store::StoreWriter& writer) {
     }
     count(QStringLiteral("UsysNubuat"), int(prophecies_.size()));
     for (const store::PictureRow& row : pictures_) {
-        writer.insert(QStringLiteral("UsysGambar"), {{QStringLiteral("kategori"), row.kategori},
-                                                     {QStringLiteral("Judul"), row.judul},
-                                                     {QStringLiteral("Gambar"), row.gambar},
-                                                     {QStringLiteral("Keterangan"), row.keterangan}});
+        writer.insert(QStringLiteral("UsysGambar"),
+                      {{QStringLiteral("kategori"), row.kategori},
+                       {QStringLiteral("Judul"), row.judul},
+                       {QStringLiteral("Gambar"), row.gambar},
+                       {QStringLiteral("Keterangan"), row.keterangan}});
     }
     count(QStringLiteral("UsysGambar"), int(pictures_.size()));
 }
@@ -218,10 +219,16 @@ void Importer::writeModules(store::StoreWriter& writer) {
     });
     // The book texts are written for every book of the store.
     const bool bookTexts = !books_.empty();
-    const std::vector<bool> present = {pericopes,          bookTexts,         !parables_.empty(),
-                                       !pictures_.empty(), !dictionary_.empty(),
-                                       !prophecies_.empty(), commentary,      !deutero_.empty(),
-                                       bookTexts,          !thematic_.empty()};
+    const std::vector<bool> present = {pericopes,
+                                       bookTexts,
+                                       !parables_.empty(),
+                                       !pictures_.empty(),
+                                       !dictionary_.empty(),
+                                       !prophecies_.empty(),
+                                       commentary,
+                                       !deutero_.empty(),
+                                       bookTexts,
+                                       !thematic_.empty()};
     const QStringList& names = store::ModuleNames();
     for (int i = 0; i < names.size(); ++i) {
         writer.insert(QStringLiteral("UsysMenu"), {{QStringLiteral("id"), i + 1},

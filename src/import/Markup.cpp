@@ -25,9 +25,11 @@ Tag ParseTag(const QString& inner) {
         tag.selfClosing = true;
         body.chop(1);
     }
-    const qsizetype blank = body.indexOf(QRegularExpression(QStringLiteral("\\s")));
-    tag.name = blank < 0 ? body : body.left(blank);
-    tag.attributes = blank < 0 ? QString() : body.mid(blank + 1);
+    qsizetype blank = 0;
+    while (blank < body.size() && !body[blank].isSpace())
+        ++blank;
+    tag.name = body.left(blank);
+    tag.attributes = body.mid(blank + 1);
     return tag;
 }
 
@@ -76,17 +78,16 @@ QString SkippedUntil(const Tag& tag, bool readable) {
 
 bool IsBlockTag(const QString& name) {
     static const QStringList blocks = {
-        QStringLiteral("lb"),   QStringLiteral("br"),   QStringLiteral("p"),
-        QStringLiteral("div"),  QStringLiteral("title"), QStringLiteral("row"),
-        QStringLiteral("item"), QStringLiteral("list"), QStringLiteral("l"),
-        QStringLiteral("lg"),   QStringLiteral("CM"),   QStringLiteral("table"),
+        QStringLiteral("lb"),     QStringLiteral("br"),    QStringLiteral("p"),
+        QStringLiteral("div"),    QStringLiteral("title"), QStringLiteral("row"),
+        QStringLiteral("item"),   QStringLiteral("list"),  QStringLiteral("l"),
+        QStringLiteral("lg"),     QStringLiteral("CM"),    QStringLiteral("table"),
         QStringLiteral("chapter")};
     return blocks.contains(name);
 }
 
 bool OpensWord(QChar c) {
-    return c.isSpace() || c == u'(' || c == u'[' || c == u'\u201c' || c == u'\u2018' ||
-           c == u'"';
+    return c.isSpace() || c == u'(' || c == u'[' || c == u'\u201c' || c == u'\u2018' || c == u'"';
 }
 
 // Collects text, dropping skipped elements. A dropped note often sits between two words with no
@@ -115,7 +116,7 @@ public:
                 joinAfterSkip_ = true;
             } else if (!tag.closing && tag.name == skipName_ && skipName_ != skipOpen_ &&
                        --skipDepth_ == 0) {
-                skipName_.clear();   // GBF closing tags carry no slash
+                skipName_.clear(); // GBF closing tags carry no slash
                 joinAfterSkip_ = true;
             }
             return;
@@ -129,7 +130,7 @@ public:
         }
         if (readable_ && IsBlockTag(tag.name))
             out_ += u'\n';
-        else if (tag.name == u"br" || tag.name == u"lb" || tag.name == u"CM")
+        else if (tag.name == u"br" || tag.name == u"lb" || tag.name == u"CM" || tag.name == u"cell")
             out_ += u' ';
     }
 
@@ -188,14 +189,13 @@ std::vector<NoteReference> CrossReferenceNotes(const QString& markup) {
         [&](const Tag& tag) {
             if (tag.name == u"note" && !tag.selfClosing) {
                 if (!tag.closing && noteDepth++ == 0)
-                    inCrossReference = AttributeValue(tag.attributes, QStringLiteral("type")) ==
-                                       u"crossReference";
+                    inCrossReference =
+                        AttributeValue(tag.attributes, QStringLiteral("type")) == u"crossReference";
                 else if (tag.closing && noteDepth > 0)
                     --noteDepth;
                 return;
             }
-            if (!inCrossReference || noteDepth == 0 || tag.name != u"reference" ||
-                tag.selfClosing)
+            if (!inCrossReference || noteDepth == 0 || tag.name != u"reference" || tag.selfClosing)
                 return;
             if (!tag.closing) {
                 // The reference that names the note's own verse is not a target.
@@ -213,12 +213,33 @@ std::vector<NoteReference> CrossReferenceNotes(const QString& markup) {
 }
 
 QString AttributeValue(const QString& attributes, const QString& name) {
-    const QRegularExpression pattern(QStringLiteral("(?:^|\\s)%1\\s*=\\s*(\"([^\"]*)\"|'([^']*)')")
-                                         .arg(QRegularExpression::escape(name)));
-    const QRegularExpressionMatch match = pattern.match(attributes);
-    if (!match.hasMatch())
-        return {};
-    return DecodeEntities(match.captured(2).isNull() ? match.captured(3) : match.captured(2));
+    qsizetype i = 0;
+    const qsizetype n = attributes.size();
+    while (i < n) {
+        while (i < n && attributes[i].isSpace())
+            ++i;
+        const qsizetype nameStart = i;
+        while (i < n && attributes[i] != u'=' && !attributes[i].isSpace())
+            ++i;
+        const QStringView found = QStringView(attributes).mid(nameStart, i - nameStart);
+        while (i < n && attributes[i].isSpace())
+            ++i;
+        if (i >= n || attributes[i] != u'=')
+            continue;
+        ++i;
+        while (i < n && attributes[i].isSpace())
+            ++i;
+        if (i >= n || (attributes[i] != u'"' && attributes[i] != u'\''))
+            return {};
+        const QChar quote = attributes[i++];
+        const qsizetype close = attributes.indexOf(quote, i);
+        if (close < 0)
+            return {};
+        if (found == name)
+            return DecodeEntities(attributes.mid(i, close - i));
+        i = close + 1;
+    }
+    return {};
 }
 
 QString DecodeEntities(const QString& text) {

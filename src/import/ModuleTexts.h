@@ -19,7 +19,8 @@ QString ModuleBookName(const QString& bookIntroMarkup);
 // The copyright line of a version: its licence, else its copyright statement.
 QString CopyrightLine(const ModuleInfo& info);
 
-// A paragraph of the rights notice: the module, its licence and copyright, and its source.
+// A paragraph of the rights notice: the module, its licence and copyright, its source and what
+// the module says about itself.
 QString RightsParagraph(const ModuleInfo& info);
 
 // text cut to at most size characters, for fields of fixed size.

@@ -9,13 +9,13 @@ namespace {
 struct OsisPoint {
     int position = 0;
     int chapter = 0;
-    int verse = 0;   // 0: the whole chapter
+    int verse = 0; // 0: the whole chapter
 };
 
 std::optional<OsisPoint> ParsePoint(QString text) {
     const qsizetype colon = text.indexOf(u':');
     if (colon >= 0)
-        text = text.mid(colon + 1);   // a work prefix such as "Bible:"
+        text = text.mid(colon + 1); // a work prefix such as "Bible:"
     const qsizetype grain = text.indexOf(u'!');
     if (grain >= 0)
         text.truncate(grain);
@@ -38,28 +38,28 @@ std::optional<OsisPoint> ParsePoint(QString text) {
 
 const QStringList& CanonicalOsisBooks() {
     static const QStringList books = {
-        QStringLiteral("Gen"),   QStringLiteral("Exod"),  QStringLiteral("Lev"),
-        QStringLiteral("Num"),   QStringLiteral("Deut"),  QStringLiteral("Josh"),
-        QStringLiteral("Judg"),  QStringLiteral("Ruth"),  QStringLiteral("1Sam"),
-        QStringLiteral("2Sam"),  QStringLiteral("1Kgs"),  QStringLiteral("2Kgs"),
-        QStringLiteral("1Chr"),  QStringLiteral("2Chr"),  QStringLiteral("Ezra"),
-        QStringLiteral("Neh"),   QStringLiteral("Esth"),  QStringLiteral("Job"),
-        QStringLiteral("Ps"),    QStringLiteral("Prov"),  QStringLiteral("Eccl"),
-        QStringLiteral("Song"),  QStringLiteral("Isa"),   QStringLiteral("Jer"),
-        QStringLiteral("Lam"),   QStringLiteral("Ezek"),  QStringLiteral("Dan"),
-        QStringLiteral("Hos"),   QStringLiteral("Joel"),  QStringLiteral("Amos"),
-        QStringLiteral("Obad"),  QStringLiteral("Jonah"), QStringLiteral("Mic"),
-        QStringLiteral("Nah"),   QStringLiteral("Hab"),   QStringLiteral("Zeph"),
-        QStringLiteral("Hag"),   QStringLiteral("Zech"),  QStringLiteral("Mal"),
-        QStringLiteral("Matt"),  QStringLiteral("Mark"),  QStringLiteral("Luke"),
-        QStringLiteral("John"),  QStringLiteral("Acts"),  QStringLiteral("Rom"),
-        QStringLiteral("1Cor"),  QStringLiteral("2Cor"),  QStringLiteral("Gal"),
-        QStringLiteral("Eph"),   QStringLiteral("Phil"),  QStringLiteral("Col"),
+        QStringLiteral("Gen"),    QStringLiteral("Exod"),   QStringLiteral("Lev"),
+        QStringLiteral("Num"),    QStringLiteral("Deut"),   QStringLiteral("Josh"),
+        QStringLiteral("Judg"),   QStringLiteral("Ruth"),   QStringLiteral("1Sam"),
+        QStringLiteral("2Sam"),   QStringLiteral("1Kgs"),   QStringLiteral("2Kgs"),
+        QStringLiteral("1Chr"),   QStringLiteral("2Chr"),   QStringLiteral("Ezra"),
+        QStringLiteral("Neh"),    QStringLiteral("Esth"),   QStringLiteral("Job"),
+        QStringLiteral("Ps"),     QStringLiteral("Prov"),   QStringLiteral("Eccl"),
+        QStringLiteral("Song"),   QStringLiteral("Isa"),    QStringLiteral("Jer"),
+        QStringLiteral("Lam"),    QStringLiteral("Ezek"),   QStringLiteral("Dan"),
+        QStringLiteral("Hos"),    QStringLiteral("Joel"),   QStringLiteral("Amos"),
+        QStringLiteral("Obad"),   QStringLiteral("Jonah"),  QStringLiteral("Mic"),
+        QStringLiteral("Nah"),    QStringLiteral("Hab"),    QStringLiteral("Zeph"),
+        QStringLiteral("Hag"),    QStringLiteral("Zech"),   QStringLiteral("Mal"),
+        QStringLiteral("Matt"),   QStringLiteral("Mark"),   QStringLiteral("Luke"),
+        QStringLiteral("John"),   QStringLiteral("Acts"),   QStringLiteral("Rom"),
+        QStringLiteral("1Cor"),   QStringLiteral("2Cor"),   QStringLiteral("Gal"),
+        QStringLiteral("Eph"),    QStringLiteral("Phil"),   QStringLiteral("Col"),
         QStringLiteral("1Thess"), QStringLiteral("2Thess"), QStringLiteral("1Tim"),
-        QStringLiteral("2Tim"),  QStringLiteral("Titus"), QStringLiteral("Phlm"),
-        QStringLiteral("Heb"),   QStringLiteral("Jas"),   QStringLiteral("1Pet"),
-        QStringLiteral("2Pet"),  QStringLiteral("1John"), QStringLiteral("2John"),
-        QStringLiteral("3John"), QStringLiteral("Jude"),  QStringLiteral("Rev")};
+        QStringLiteral("2Tim"),   QStringLiteral("Titus"),  QStringLiteral("Phlm"),
+        QStringLiteral("Heb"),    QStringLiteral("Jas"),    QStringLiteral("1Pet"),
+        QStringLiteral("2Pet"),   QStringLiteral("1John"),  QStringLiteral("2John"),
+        QStringLiteral("3John"),  QStringLiteral("Jude"),   QStringLiteral("Rev")};
     return books;
 }
 
@@ -97,7 +97,7 @@ std::optional<scripture::LocationKey> LocationOfOsisRef(const QString& osisRef,
         if (start->verse == 0)
             key.firstVerse = 1;
         if (last == 0 && start->verse == 0)
-            return std::nullopt;   // a whole chapter whose size is unknown
+            return std::nullopt; // a whole chapter whose size is unknown
     }
     key.lastVerse = last > key.firstVerse ? last : 0;
     return key;

@@ -14,7 +14,6 @@ constexpr int kLongestSummary = 160;
 
 QString CleanHeading(const QString& markup) {
     QString heading = PlainVerseText(markup);
-    heading.replace(QStringLiteral("=="), QStringLiteral("="));
     while (heading.endsWith(u'.') || heading.endsWith(u',') || heading.endsWith(u';'))
         heading.chop(1);
     return heading.trimmed();
@@ -44,22 +43,43 @@ std::vector<OutlineEntry> OutlineRows(const QString& markup, int versesInChapter
         const QRegularExpressionMatch match = it.next();
         OutlineEntry entry;
         entry.heading = CleanHeading(match.captured(1));
-        if (!entry.heading.isEmpty() &&
-            ParseVerseSpan(match.captured(2), versesInChapter, entry))
+        if (!entry.heading.isEmpty() && ParseVerseSpan(match.captured(2), versesInChapter, entry))
             entries.push_back(entry);
     }
     return entries;
 }
 
+// "Heading one. (Eccl. 1:1-3) Heading two. (Eccl. 1:4-8)": sections named in running text.
+std::vector<OutlineEntry> SummarySections(const QString& summary, int versesInChapter) {
+    static const QRegularExpression section(
+        QStringLiteral("([^()]+?)\\s*\\([^()]*?\\d+:(\\d+)(?:\\s*-\\s*(\\d+))?\\s*\\)"));
+    std::vector<OutlineEntry> entries;
+    for (auto it = section.globalMatch(summary); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        OutlineEntry entry;
+        entry.heading = CleanHeading(match.captured(1));
+        if (entry.heading.isEmpty() ||
+            !ParseVerseSpan(match.captured(2) + u'-' + match.captured(3), versesInChapter, entry))
+            continue;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+// A chapter without an outline table states its sections, or one summary, after its title.
 std::vector<OutlineEntry> ChapterSummary(const QString& markup, int versesInChapter) {
     static const QRegularExpression summary(
-        QStringLiteral("<title[^>]*>\\s*Chapter\\s+\\d+\\s*</title>(.*?)<div[^>]*type=\"introduction\""),
+        QStringLiteral("<title[^>]*>\\s*Chapter\\s+\\d+\\s*</title>(.*?)"
+                       "(?:<hi type=\"bold\">|<div[^>]*type=\"introduction\")"),
         QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = summary.match(markup);
     if (!match.hasMatch() || versesInChapter <= 0)
         return {};
-    OutlineEntry entry{CleanHeading(match.captured(1)), 1,
-                       versesInChapter > 1 ? versesInChapter : 0};
+    const QString text = PlainVerseText(match.captured(1));
+    std::vector<OutlineEntry> entries = SummarySections(text, versesInChapter);
+    if (!entries.empty())
+        return entries;
+    OutlineEntry entry{CleanHeading(text), 1, versesInChapter > 1 ? versesInChapter : 0};
     if (entry.heading.isEmpty() || entry.heading.size() > kLongestSummary)
         return {};
     return {entry};
@@ -78,8 +98,13 @@ QStringList PerikopLines(const QString& book, int chapter,
                          const std::vector<OutlineEntry>& entries) {
     QStringList lines;
     for (const OutlineEntry& entry : entries) {
+        // The index splits a line at "==" and at line breaks: a heading must hold neither.
+        QString heading = entry.heading;
+        heading.replace(u'\r', u' ').replace(u'\n', u' ');
+        while (heading.contains(QStringLiteral("==")))
+            heading.replace(QStringLiteral("=="), QStringLiteral("="));
         const scripture::LocationKey key{book, chapter, entry.firstVerse, entry.lastVerse};
-        lines << scripture::FormatPericopeLine({entry.heading, scripture::FormatLocationKey(key)});
+        lines << scripture::FormatPericopeLine({heading, scripture::FormatLocationKey(key)});
     }
     return lines;
 }

@@ -10,7 +10,7 @@ namespace import {
 struct OutlineEntry {
     QString heading;
     int firstVerse = 0;
-    int lastVerse = 0;   // 0: a single verse
+    int lastVerse = 0; // 0: a single verse
 };
 
 // The sections of one chapter, read from the markup of the chapter's commentary entries. An
@@ -19,6 +19,7 @@ struct OutlineEntry {
 std::vector<OutlineEntry> ChapterOutline(const QString& chapterMarkup, int versesInChapter);
 
 // The Perikop lines of one chapter: "heading==[Book#5:3-12]".
-QStringList PerikopLines(const QString& book, int chapter, const std::vector<OutlineEntry>& entries);
+QStringList PerikopLines(const QString& book, int chapter,
+                         const std::vector<OutlineEntry>& entries);
 
 } // namespace import

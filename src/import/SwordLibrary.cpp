@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
-
 #include <listkey.h>
 #include <swmgr.h>
 #include <swmodule.h>
@@ -60,12 +59,12 @@ std::unique_ptr<sword::VerseKey> VerseKeyOf(const sword::SWModule& module) {
 
 const sword::VersificationMgr::Book* BookIn(const char* versification, const QString& osisBook) {
     const sword::VersificationMgr::System* system =
-        sword::VersificationMgr::getSystemVersificationMgr()->getVersificationSystem(
-            versification);
+        sword::VersificationMgr::getSystemVersificationMgr()->getVersificationSystem(versification);
     if (!system)
         return nullptr;
+    // The number counts from 1 while getBook counts from 0.
     const int number = system->getBookNumberByOSISName(osisBook.toUtf8().constData());
-    return number < 0 ? nullptr : system->getBook(number);
+    return number <= 0 ? nullptr : system->getBook(number - 1);
 }
 
 const sword::VersificationMgr::Book* BookOf(const sword::VerseKey& key, const QString& osisBook) {
@@ -118,18 +117,18 @@ struct SwordLibrary::Managers {
         QDir root(correctedFolder.path());
         root.mkpath(QStringLiteral("mods.d"));
         root.mkpath(QStringLiteral("data"));
-        QFile::link(folder, root.filePath(QStringLiteral("data/") + name));
         QFile conf(root.filePath(QStringLiteral("mods.d/%1.conf").arg(name.toLower())));
-        if (!conf.open(QIODevice::WriteOnly | QIODevice::Text))
+        if (!QFile::link(folder, root.filePath(QStringLiteral("data/") + name)) ||
+            !conf.open(QIODevice::WriteOnly | QIODevice::Text))
             throw ImportError(QStringLiteral("Folder sementara %1 tidak dapat ditulis.")
                                   .arg(correctedFolder.path()));
         QTextStream out(&conf);
         out << '[' << name << "]\n";
         out << "ModDrv=" << driver << '\n';
         out << "DataPath=./data/" << name << '/' << rest << '\n';
-        static const QStringList replaced = {
-            QStringLiteral("ModDrv"), QStringLiteral("DataPath"),
-            QStringLiteral("AbsoluteDataPath"), QStringLiteral("PrefixPath")};
+        static const QStringList replaced = {QStringLiteral("ModDrv"), QStringLiteral("DataPath"),
+                                             QStringLiteral("AbsoluteDataPath"),
+                                             QStringLiteral("PrefixPath")};
         for (const auto& [key, value] : module.getConfig()) {
             const QString k = FromSword(key.c_str());
             if (!replaced.contains(k))
@@ -171,13 +170,6 @@ int SwordLibrary::KjvVerseCount(const QString& osisBook, int chapter) {
                                                                     : 0;
 }
 
-QStringList SwordLibrary::moduleNames() const {
-    QStringList names;
-    for (const auto& [name, module] : managers_->system->getModules())
-        names << FromSword(name.c_str());
-    return names;
-}
-
 std::optional<ModuleInfo> SwordLibrary::info(const QString& moduleName) const {
     const sword::SWModule* module = managers_->find(moduleName);
     if (!module)
@@ -193,12 +185,6 @@ std::optional<ModuleInfo> SwordLibrary::info(const QString& moduleName) const {
         info.copyright = Entry(*module, "Copyright");
     info.textSource = Entry(*module, "TextSource");
     return info;
-}
-
-int SwordLibrary::chapterCount(const QString& moduleName, const QString& osisBook) const {
-    const std::unique_ptr<sword::VerseKey> key = VerseKeyOf(managers_->require(moduleName));
-    const sword::VersificationMgr::Book* book = key ? BookOf(*key, osisBook) : nullptr;
-    return book ? book->getChapterMax() : 0;
 }
 
 std::vector<VerseText> SwordLibrary::chapterEntries(const QString& moduleName,
@@ -258,7 +244,8 @@ QStringList SwordLibrary::osisReferences(const QString& moduleName, const QStrin
         return {};
     key->setIntros(false);
     const QByteArray context = contextOsisRef.toUtf8();
-    sword::ListKey list = key->parseVerseList(text.toUtf8().constData(), context.constData(), false);
+    sword::ListKey list =
+        key->parseVerseList(text.toUtf8().constData(), context.constData(), false);
     QStringList references;
     for (int i = 0; i < list.getCount(); ++i) {
         if (const auto* verse = dynamic_cast<const sword::VerseKey*>(list.getElement(i)))

@@ -16,7 +16,7 @@ namespace import {
 struct ModuleInfo {
     QString name;
     QString description;
-    QString category;   // "Biblical Texts", "Commentaries", "Lexicons / Dictionaries", ...
+    QString category; // "Biblical Texts", "Commentaries", "Lexicons / Dictionaries", ...
     QString about;
     QString licence;
     QString copyright;
@@ -32,7 +32,7 @@ QString CorrectedDriver(const QString& driver, const std::vector<qint64>& indexF
 // configuration names the wrong driver are read through a corrected copy of it.
 class SwordLibrary {
 public:
-    SwordLibrary();   // throws ImportError when no module can be found at all
+    SwordLibrary(); // throws ImportError when no module can be found at all
     ~SwordLibrary();
     SwordLibrary(const SwordLibrary&) = delete;
     SwordLibrary& operator=(const SwordLibrary&) = delete;
@@ -41,11 +41,8 @@ public:
     static int KjvChapterCount(const QString& osisBook);
     static int KjvVerseCount(const QString& osisBook, int chapter);
 
-    QStringList moduleNames() const;
     std::optional<ModuleInfo> info(const QString& module) const;
 
-    // Chapters of an OSIS book in the module's versification; 0 when it has no such book.
-    int chapterCount(const QString& module, const QString& osisBook) const;
     // The raw entries of a chapter, verse 1 onwards (with intro: from verse 0). Verses that the
     // module links to the one before are folded into it (lastVerse).
     std::vector<VerseText> chapterEntries(const QString& module, const QString& osisBook,

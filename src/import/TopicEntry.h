@@ -14,7 +14,7 @@ struct TopicEntry {
     QString headword;
     QString explanation;
     std::vector<scripture::LocationKey> references;          // in order, each once
-    std::vector<std::vector<scripture::LocationKey>> groups;   // the references of each sub-topic
+    std::vector<std::vector<scripture::LocationKey>> groups; // the references of each sub-topic
 };
 
 // Reads an entry whose references are marked <ref osisRef="Exod.6.16-Exod.6.20">; each line

@@ -22,8 +22,8 @@ struct AppContext {
     ReaderSettings settings;
     QString programFolder;
     QString dataPath;
-    QString dataFolder;   // the DataLocation caption
-    std::unique_ptr<store::Store> store;   // null when the store could not be opened
+    QString dataFolder;                  // the DataLocation caption
+    std::unique_ptr<store::Store> store; // null when the store could not be opened
 
     AppContext(platform::Dialogs& d, platform::SettingsStore& s, const QString& folder);
     ~AppContext();

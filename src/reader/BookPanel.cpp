@@ -35,6 +35,12 @@ BookPanel::BookPanel(QWidget* overlayParent, QWidget* parent)
     list2_->setObjectName(QStringLiteral("List2"));
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setToolTip(QStringLiteral("Pilih ayat"));
+    combo1_->setPlaceholderText(QStringLiteral("Ayat"));
+    // The chapter column holds numbers only; the book names get the rest of the panel.
+    const int numbers = fontMetrics().horizontalAdvance(QStringLiteral(" 150")) + 28;
+    combo1_->setFixedWidth(numbers);
+    list2_->setFixedWidth(numbers);
+    combo1_->setMaxVisibleItems(20);
     list2_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -52,8 +58,7 @@ BookPanel::BookPanel(QWidget* overlayParent, QWidget* parent)
     grid->addWidget(list1_, 2, 0, 2, 1);
     grid->addWidget(combo1_, 2, 1);
     grid->addWidget(list2_, 3, 1);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 1);
     grid->setRowStretch(3, 1);
     hover_ = new HoverLabel(list1_, overlayParent);
 }

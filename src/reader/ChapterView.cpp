@@ -7,6 +7,7 @@
 #include "reader/ReadingFont.h"
 #include "reader/ReadingState.h"
 #include "reader/VerseText.h"
+#include "reader/WaitCursor.h"
 #include "scripture/BookCatalogue.h"
 #include "store/Store.h"
 
@@ -24,16 +25,6 @@
 #include <QTextEdit>
 
 namespace reader {
-
-namespace {
-
-// Restores the pointer however the handler returns.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-} // namespace
 
 ChapterView::ChapterView(const store::Store* store, ReadingState& state, BookPanel& panel,
                          ReadingArea& area, MainMenus& menus, QObject* parent)
@@ -192,7 +183,9 @@ void ChapterView::SelectParagraphVerse(QTextEdit* view, int position, bool selec
     if (!line)
         return;
     QTextCursor cursor = view->textCursor();
-    cursor.setPosition(position);
+    // A selection the user made from this position stays for copying.
+    if (!cursor.hasSelection() || cursor.selectionStart() != position)
+        cursor.setPosition(position);
     if (select) {
         cursor.setPosition(line->start);
         cursor.setPosition(std::min<int>(line->end + 1, int(text.size())), QTextCursor::KeepAnchor);

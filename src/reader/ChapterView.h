@@ -23,8 +23,8 @@ struct ReadingState;
 class ChapterView : public QObject {
     Q_OBJECT
 public:
-    ChapterView(const store::Store* store, ReadingState& state, BookPanel& panel,
-                ReadingArea& area, MainMenus& menus, QObject* parent);
+    ChapterView(const store::Store* store, ReadingState& state, BookPanel& panel, ReadingArea& area,
+                MainMenus& menus, QObject* parent);
 
     // Option1/Option2: the testament's books, showing the first book's first chapter.
     void chooseTestament(bool oldTestament);
@@ -45,7 +45,6 @@ public:
     void showWholeChapterInParallel();
     // Back from the parallel version popup: the verse at the noted caret, located afresh.
     void relocateAtCaret();
-    const VerseLocator& locator() const { return locator_; }
 
 signals:
     void hideDropDown();

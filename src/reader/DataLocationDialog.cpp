@@ -45,7 +45,8 @@ DataLocationDialog::DataLocationDialog(platform::Dialogs& dialogs,
     buttons->addWidget(cmdOK_);
     buttons->addWidget(cmdCancel_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Folder data ") + store::kProductName + u':', this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Folder data ") + store::kProductName + u':', this));
     layout->addLayout(folderRow);
     layout->addLayout(buttons);
 }

@@ -21,7 +21,6 @@ public:
                        QString programFolder, QString dataFolder, QWidget* parent = nullptr);
 
     QLineEdit* txtLocation() const { return txtLocation_; }
-    const QString& chosenFolder() const { return chosen_; }
 
     void browse();
     void confirm();

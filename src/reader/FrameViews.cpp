@@ -33,16 +33,17 @@ void FrameViews::setHeight(QWidget* region, int twips, bool visible) {
 }
 
 void FrameViews::setBookPanelWidth(int twips) {
+    bookPanelTwips_ = twips;
     regions_.bookPanel->setFixedWidth(Twips(regions_.bookPanel, twips));
 }
 
 bool FrameViews::textOnly() const {
-    return regions_.bookPanel->width() < Twips(regions_.bookPanel, 20);
+    return bookPanelTwips_ < 20;
 }
 
 void FrameViews::checkShowItems(bool checked) {
-    for (const char* name : {"menuSettingToolbar", "menuSettingPencarian", "menuSettingKitab",
-                             "menuSettingStatus"})
+    for (const char* name :
+         {"menuSettingToolbar", "menuSettingPencarian", "menuSettingKitab", "menuSettingStatus"})
         menus_.action(QString::fromUtf8(name))->setChecked(checked);
 }
 

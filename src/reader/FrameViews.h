@@ -44,6 +44,7 @@ private:
 
     FrameRegions regions_;
     MainMenus& menus_;
+    int bookPanelTwips_ = 0; // in twips: a collapsed panel is narrower than a pixel or two
 };
 
 } // namespace reader

@@ -40,15 +40,15 @@ const Item kLihat[] = {{"menuPadanan", "Padanan Alkitab", true},
                        {"MenuClipBook", "ClipBook", false},
                        {nullptr, nullptr, false},
                        {"MenuTips", "Tip Penggunaan Program", false}};
-const Item kSetting[] = {{"MenuSettingFont", "Ubah Ukuran dan Jenis Font...", false},
-                         {nullptr, nullptr, false},
-                         {"MenuPencarianOptimal", "Pencarian Optimal", true},
-                         {"MenuPencarianHapus", "Hapus Hasil Pencarian saat keluar dari program",
-                          true},
-                         {nullptr, nullptr, false},
-                         {"menuSettingLokasiData", "Lokasi Data...", false},
-                         {nullptr, nullptr, false},
-                         {"menuSettingSimpan", "Selalu simpan setting program", true}};
+const Item kSetting[] = {
+    {"MenuSettingFont", "Ubah Ukuran dan Jenis Font...", false},
+    {nullptr, nullptr, false},
+    {"MenuPencarianOptimal", "Pencarian Optimal", true},
+    {"MenuPencarianHapus", "Hapus Hasil Pencarian saat keluar dari program", true},
+    {nullptr, nullptr, false},
+    {"menuSettingLokasiData", "Lokasi Data...", false},
+    {nullptr, nullptr, false},
+    {"menuSettingSimpan", "Selalu simpan setting program", true}};
 const Item kTampilan[] = {{"menuToolbarVR", "Toolbar Khas VR", true},
                           {"MenuSettingTerpisah", "Tampilkan Pengantar di Jendela Terpisah", true},
                           {"MenuShowTip", "Tampilkan Tip di Awal Program", true},
@@ -143,7 +143,8 @@ void MainMenus::buildPopups() {
     menuOpsiPadanan_->setObjectName(QStringLiteral("menuOpsiPadanan"));
     addItem(menuOpsiPadanan_, QStringLiteral("menuPadananPilihSemua"),
             QStringLiteral("Pilih Semua"));
-    addItem(menuOpsiPadanan_, QStringLiteral("menuCopyPadanan"), QStringLiteral("Copy ke ClipBook"));
+    addItem(menuOpsiPadanan_, QStringLiteral("menuCopyPadanan"),
+            QStringLiteral("Copy ke ClipBook"));
     addItem(menuOpsiPadanan_, QStringLiteral("menuPadananSeluruh"),
             QStringLiteral("Tampilkan Seluruh Pasal"));
 }

@@ -16,6 +16,7 @@
 #include "reader/SpecialToolBar.h"
 #include "reader/StatusLine.h"
 #include "reader/ToolBarPanel.h"
+#include "reader/WaitCursor.h"
 #include "store/DataLocation.h"
 #include "store/ModuleSwitches.h"
 #include "store/Store.h"
@@ -42,16 +43,11 @@ namespace reader {
 
 namespace {
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 // The study commands of tool buttons 2..8, guarded by their module's menu item.
-constexpr ReaderCommand kStudyButtons[] = {
-    ReaderCommand::Pericope,   ReaderCommand::BookIntroduction, ReaderCommand::Parables,
-    ReaderCommand::Prophecies, ReaderCommand::Maps,             ReaderCommand::Dictionary,
-    ReaderCommand::Deutero1};
+constexpr ReaderCommand kStudyButtons[] = {ReaderCommand::Pericope, ReaderCommand::BookIntroduction,
+                                           ReaderCommand::Parables, ReaderCommand::Prophecies,
+                                           ReaderCommand::Maps,     ReaderCommand::Dictionary,
+                                           ReaderCommand::Deutero1};
 
 ReaderCommand ResultsCommand(const QString& page) {
     if (page == QStringLiteral("clipbook"))
@@ -67,13 +63,13 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), menus_(new MainMenus(this)) {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(buildFrame());
-    font_ = new ReadingFont(area_->rtf1(), area_->rtf2(), bookPanel_->list1(),
-                            bookPanel_->list2(), bookPanel_->hoverLabel()->label(),
-                            context_.dialogs, this);
-    chapterView_ = new ChapterView(context_.store.get(), state_, *bookPanel_, *area_, *menus_, this);
-    views_ = new FrameViews({restoreBar_, toolBar_, specialBar_, searchBar_, bookPanel_, status_,
-                             toolBar_->dropDown()},
-                            *menus_, this);
+    font_ = new ReadingFont(area_->rtf1(), area_->rtf2(), bookPanel_->list1(), bookPanel_->list2(),
+                            bookPanel_->hoverLabel()->label(), context_.dialogs, this);
+    chapterView_ =
+        new ChapterView(context_.store.get(), state_, *bookPanel_, *area_, *menus_, this);
+    views_ = new FrameViews(
+        {restoreBar_, toolBar_, specialBar_, searchBar_, bookPanel_, status_, toolBar_->dropDown()},
+        *menus_, this);
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
     wireMenus();
     wireButtons();
@@ -180,11 +176,14 @@ void MainWindow::wireButtons() {
                 [this, k] { clickToolButton(k); });
         status_->watch(toolBar_->toolButton(k));
     }
+    std::array<QString, kMarkedButtons> tips;
     for (int k = 0; k < kMarkedButtons; ++k) {
         connect(specialBar_->button(k), &QToolButton::clicked, this,
                 [this, k] { clickToolButton(k + 1); });
         status_->watch(specialBar_->button(k));
+        tips[std::size_t(k)] = toolBar_->toolButton(k + 1)->toolTip();
     }
+    specialBar_->setToolTips(tips);
     connect(toolBar_->dropDownButton(), &QToolButton::clicked, toolBar_,
             &ToolBarPanel::toggleDropDown);
     connect(toolBar_->fontUp(), &QToolButton::clicked, font_, &ReadingFont::fontUp);
@@ -215,9 +214,9 @@ void MainWindow::load() {
         resize(640, 480);
     font_->setFont(context_.settings.fontName(), context_.settings.fontSize(), false);
     state_.showNext = !context_.settings.parallelHidden();
-    for (const char* name : {"menuToolbarVR", "MenuSettingTerpisah", "MenuPencarianOptimal",
-                             "menuSettingToolbar", "menuSettingPencarian", "menuSettingKitab",
-                             "menuSettingStatus"})
+    for (const char* name :
+         {"menuToolbarVR", "MenuSettingTerpisah", "MenuPencarianOptimal", "menuSettingToolbar",
+          "menuSettingPencarian", "menuSettingKitab", "menuSettingStatus"})
         menus_->action(QString::fromUtf8(name))->setChecked(true);
     if (const store::Store* store = context_.store.get()) {
         versions_ = VersionTable(store->versions());
@@ -266,12 +265,7 @@ void MainWindow::CheckAvailableMenu() {
         if (command.toolButton > 0)
             toolBar_->toolButton(command.toolButton)->setEnabled(false);
     }
-    marks_ = ModuleMarks(switches);
-    specialBar_->applyMarks(marks_);
-    std::array<QString, kMarkedButtons> tips;
-    for (int k = 0; k < kMarkedButtons; ++k)
-        tips[std::size_t(k)] = toolBar_->toolButton(k + 1)->toolTip();
-    specialBar_->setToolTips(tips);
+    specialBar_->applyMarks(ModuleMarks(switches));
 }
 
 void MainWindow::CheckDeutero() {

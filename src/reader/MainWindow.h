@@ -76,7 +76,6 @@ private:
     AppContext& context_;
     ReadingState state_;
     VersionTable versions_;
-    std::array<QString, kMarkedButtons> marks_;
     bool firstActivation_ = true;
     MainMenus* menus_;
     ToolBarPanel* toolBar_ = nullptr;

@@ -9,8 +9,8 @@ namespace reader {
 
 // The main window's command for a study module of the store's switches.
 struct ModuleCommand {
-    QString menuItem;    // objectName of its menu action
-    int toolButton = 0;  // 1..13, 0 when the module has no tool button
+    QString menuItem;   // objectName of its menu action
+    int toolButton = 0; // 1..13, 0 when the module has no tool button
 };
 
 inline constexpr int kMarkedButtons = 10;

@@ -41,8 +41,7 @@ bool ReaderSettings::parallelHidden() const {
 
 LastPosition ReaderSettings::lastPosition() const {
     return {number(kKitab, QStringLiteral("perj"), 1) == 1,
-            number(kKitab, QStringLiteral("buku"), 0),
-            number(kKitab, QStringLiteral("pasal"), 0)};
+            number(kKitab, QStringLiteral("buku"), 0), number(kKitab, QStringLiteral("pasal"), 0)};
 }
 
 bool ReaderSettings::tipsAtStart() const {

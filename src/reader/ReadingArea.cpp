@@ -66,6 +66,9 @@ ReadingArea::ReadingArea(QWidget* parent)
     frame2_->setObjectName(QStringLiteral("Frame2"));
     auto* caption = new QLabel(QStringLiteral(" Padanan Ayat"), frame2_);
     caption->setObjectName(QStringLiteral("Frame2Caption"));
+    QFont captionFont = caption->font();
+    captionFont.setBold(true);
+    caption->setFont(captionFont);
     auto* panel = new QVBoxLayout(frame2_);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(1);
@@ -83,10 +86,6 @@ ReadingArea::ReadingArea(QWidget* parent)
     layout->setSpacing(0);
     layout->addLayout(header);
     layout->addWidget(splitter_, 1);
-}
-
-bool ReadingArea::parallelShown() const {
-    return !frame2_->isHidden();
 }
 
 void ReadingArea::showParallel(bool show) {

@@ -20,12 +20,9 @@ public:
     QLabel* title() const { return label1_; }
     QTextEdit* rtf1() const { return rtf1_; }
     QTextEdit* rtf2() const { return rtf2_; }
-    QFrame* frame2() const { return frame2_; }
-    QSplitter* splitter() const { return splitter_; }
     QPushButton* command5() const { return command5_; }
     QWidget* picture4() const { return picture4_; }
 
-    bool parallelShown() const;
     // The show-or-hide step: shown, rtf1 gives up a quarter of its height to the panel.
     void showParallel(bool show);
 

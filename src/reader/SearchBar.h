@@ -18,7 +18,7 @@ public:
     QLineEdit* text1() const { return text1_; }
     QComboBox* combo2() const { return combo2_; }
     QCheckBox* check1() const { return check1_; }
-    QPushButton* command(int k) const;   // Command1..4
+    QPushButton* command(int k) const; // Command1..4
 
     // DetermineComboWidth: the scope list drops down wide enough for its longest text.
     void determineComboWidth();

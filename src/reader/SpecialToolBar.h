@@ -16,7 +16,7 @@ class SpecialToolBar : public QFrame {
 public:
     explicit SpecialToolBar(QWidget* parent);
 
-    QToolButton* button(int k) const { return buttons_[std::size_t(k)]; }   // blueBtn0..9
+    QToolButton* button(int k) const { return buttons_[std::size_t(k)]; } // blueBtn0..9
     void applyMarks(const std::array<QString, kMarkedButtons>& marks);
     bool available(int k) const { return marks_[std::size_t(k)] != kUnavailableMark; }
     void setToolTips(const std::array<QString, kMarkedButtons>& tips);

@@ -16,8 +16,8 @@ namespace reader {
 class ReaderSettings;
 
 struct StoreLocation {
-    QString dataPath;     // full path of the data file
-    QString dataFolder;   // DataLocation: the data path without the data file name
+    QString dataPath;   // full path of the data file
+    QString dataFolder; // DataLocation: the data path without the data file name
     bool found = false;
 };
 

@@ -10,14 +10,19 @@ namespace reader {
 
 namespace {
 
-const char* const kToolTips[kToolButtonCount] = {
-    " Padanan Alkitab ",        " Daftar Perikop Alkitab ",
-    " Pengantar Kitab ",        " Daftar Perumpamaan Yesus ",
-    " Daftar Nubuat dan Penggenapan ", " Peta Alkitab ",
-    " Kamus Alkitab ",          " Deuterokanonika ",
-    " Bookmark ",               " Hasil Pencarian ",
-    " ClipBook ",               " Daftar Hasil Pencarian ",
-    " Hasil Pencarian "};
+const char* const kToolTips[kToolButtonCount] = {" Padanan Alkitab ",
+                                                 " Daftar Perikop Alkitab ",
+                                                 " Pengantar Kitab ",
+                                                 " Daftar Perumpamaan Yesus ",
+                                                 " Daftar Nubuat dan Penggenapan ",
+                                                 " Peta Alkitab ",
+                                                 " Kamus Alkitab ",
+                                                 " Deuterokanonika ",
+                                                 " Bookmark ",
+                                                 " Hasil Pencarian ",
+                                                 " ClipBook ",
+                                                 " Daftar Hasil Pencarian ",
+                                                 " Hasil Pencarian "};
 
 const char* const kPages[] = {"clipbook", "daftar", "cari"};
 
@@ -44,9 +49,8 @@ ToolBarPanel::ToolBarPanel(QWidget* overlayParent, QWidget* parent)
     column->setSpacing(1);
     for (int k = 1; k <= kToolButtonCount; ++k) {
         QWidget* holder = k <= 10 ? static_cast<QWidget*>(this) : dropDown_;
-        QToolButton* button =
-            makeButton(QStringLiteral("ToolButton%1").arg(k), ToolButtonIcon(k),
-                       QString::fromUtf8(kToolTips[k - 1]), holder);
+        QToolButton* button = makeButton(QStringLiteral("ToolButton%1").arg(k), ToolButtonIcon(k),
+                                         QString::fromUtf8(kToolTips[k - 1]), holder);
         buttons_[std::size_t(k - 1)] = button;
         if (k <= 10) {
             row->addWidget(button);
@@ -105,8 +109,8 @@ void ToolBarPanel::toggleDropDown() {
         return;
     }
     dropDown_->adjustSize();
-    const QPoint below = dropDownButton_->mapTo(dropDown_->parentWidget(),
-                                                QPoint(0, dropDownButton_->height()));
+    const QPoint below =
+        dropDownButton_->mapTo(dropDown_->parentWidget(), QPoint(0, dropDownButton_->height()));
     dropDown_->move(std::max(0, below.x() - dropDown_->width() + dropDownButton_->width()),
                     below.y());
     dropDown_->raise();

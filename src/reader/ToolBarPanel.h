@@ -16,7 +16,7 @@ class ToolBarPanel : public QFrame {
 public:
     ToolBarPanel(QWidget* overlayParent, QWidget* parent);
 
-    QToolButton* toolButton(int k) const { return buttons_[std::size_t(k - 1)]; }   // 1..13
+    QToolButton* toolButton(int k) const { return buttons_[std::size_t(k - 1)]; } // 1..13
     QFrame* dropDown() const { return dropDown_; }
     QToolButton* dropDownButton() const { return dropDownButton_; }
     QToolButton* fontUp() const { return fontUp_; }

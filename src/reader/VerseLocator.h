@@ -23,9 +23,6 @@ public:
     // A new text in the view: the remembered line belongs to the old one.
     void forget();
 
-    int lineStart() const { return start_; }
-    int lineEnd() const { return end_; }
-
 private:
     int start_ = -1;
     int end_ = -1;

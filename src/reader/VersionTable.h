@@ -11,9 +11,9 @@ struct VersionEntry {
     QString name;
     bool oldTestament = false;
     bool newTestament = false;
-    bool active = false;   // only active versions appear in the menus
-    QString column;        // e.g. "Kitab3"
-    QString notice;        // shown in the window title while the version is active
+    bool active = false; // only active versions appear in the menus
+    QString column;      // e.g. "Kitab3"
+    QString notice;      // shown in the window title while the version is active
 };
 
 // The catalogue in nr order as entries 1..count(); an inactive row keeps its entry number

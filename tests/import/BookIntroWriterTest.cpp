@@ -1,6 +1,6 @@
 #include "import/BookIntroWriter.h"
 
-#include "scripture/BookCatalogue.h"
+#include "import/OsisReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,7 @@ BookFacts Book(int position, int chapters, int verses) {
     BookFacts book;
     book.position = position;
     book.oldTestament = position <= 39;
-    book.name = book.oldTestament ? scripture::OldTestamentBooks().at(position - 1)
-                                  : scripture::NewTestamentBooks().at(position - 40);
+    book.name = import::CanonicalName(position);
     book.chapters = chapters;
     book.verses = verses;
     return book;

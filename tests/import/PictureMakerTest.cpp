@@ -1,7 +1,7 @@
 #include "import/PictureMaker.h"
 
 #include "import/ImportError.h"
-#include "scripture/BookCatalogue.h"
+#include "import/OsisReferences.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,8 +20,7 @@ std::vector<BookFacts> Books(int first, int last) {
         BookFacts book;
         book.position = position;
         book.oldTestament = position <= 39;
-        book.name = book.oldTestament ? scripture::OldTestamentBooks().at(position - 1)
-                                      : scripture::NewTestamentBooks().at(position - 40);
+        book.name = import::CanonicalName(position);
         book.chapters = 1 + position % 29;
         book.verses = 20 * book.chapters + position;
         books.push_back(book);

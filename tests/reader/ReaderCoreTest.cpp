@@ -92,8 +92,8 @@ TEST(VersionTable, OnlyLeavingTheShownOldTestamentAsks) {
 TEST(ModuleMarks, SwitchedOffModulesMarkTheirToolButtonsOnly) {
     std::array<bool, store::kModuleCount> on;
     on.fill(true);
-    on[3] = false;   // Peta: tool button 6
-    on[6] = false;   // Commentary: no button
+    on[3] = false; // Peta: tool button 6
+    on[6] = false; // Commentary: no button
     const auto marks = ModuleMarks(on);
     for (int k = 0; k < kMarkedButtons; ++k)
         EXPECT_EQ(marks[std::size_t(k)], k == 5 ? kUnavailableMark : QString()) << k;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FixtureStore.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
 #include "reader/MainWindow.h"
 #include "reader/StoreLocation.h"
 #include "store/Store.h"
+#include "support/FixtureStore.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -68,7 +68,7 @@ public:
     }
     void chooseVerse(int verse) {
         combo1()->setCurrentIndex(verse - 1);
-        emit combo1() -> activated(verse - 1);
+        emit combo1()->activated(verse - 1);
     }
     // A left click on the reading view at a text position.
     void clickAt(int position) {

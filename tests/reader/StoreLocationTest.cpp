@@ -1,10 +1,11 @@
-#include "FixtureStore.h"
+#include "reader/StoreLocation.h"
+
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
 #include "reader/ReaderSettings.h"
-#include "reader/StoreLocation.h"
 #include "search/QueryKeyHash.h"
 #include "store/Store.h"
+#include "support/FixtureStore.h"
 
 #include <QDir>
 #include <QFile>

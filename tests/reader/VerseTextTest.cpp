@@ -1,5 +1,6 @@
-#include "reader/VerseLocator.h"
 #include "reader/VerseText.h"
+
+#include "reader/VerseLocator.h"
 
 #include <gtest/gtest.h>
 
@@ -38,8 +39,8 @@ TEST(ParallelVerseLine, AVerseJoinedIntoThePreviousOneIsNotFound) {
     EXPECT_FALSE(ParallelVerseLine(kKitab2, QStringLiteral("5:6")).has_value());
     EXPECT_FALSE(ParallelVerseLine({}, QStringLiteral("5:1")).has_value());
     // A label inside a verse's text is not a line start.
-    EXPECT_FALSE(ParallelVerseLine(QStringLiteral("5:1 lihat 5:7 juga"), QStringLiteral("5:7"))
-                     .has_value());
+    EXPECT_FALSE(
+        ParallelVerseLine(QStringLiteral("5:1 lihat 5:7 juga"), QStringLiteral("5:7")).has_value());
 }
 
 TEST(FindVerseLine, FindsTheVerseAtALineStartNotInsideLongerNumbers) {
@@ -85,7 +86,7 @@ TEST(VerseLocator, CaretMovesInsideTheRememberedLineAreIgnoredUnlessForced) {
     EXPECT_FALSE(locator.locate(kView, second, false));
     EXPECT_FALSE(locator.locate(kView, lineEnd, false));
     EXPECT_TRUE(locator.locate(kView, second + 1, true));
-    EXPECT_TRUE(locator.locate(kView, lineEnd + 1, false));   // the next line
+    EXPECT_TRUE(locator.locate(kView, lineEnd + 1, false)); // the next line
     locator.forget();
     EXPECT_TRUE(locator.locate(kView, lineEnd + 1, false));
 }

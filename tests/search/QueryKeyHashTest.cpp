@@ -11,8 +11,8 @@ TEST(QueryKeyHash, EmptyKeyHasNoHash) {
 TEST(QueryKeyHash, WeightsRunOneToFourThenRepeatTwoToFour) {
     EXPECT_EQ(QueryKeyHash(QStringLiteral("A")), QStringLiteral("65"));
     // 65*1 + 66*2 + 67*3 + 68*4 + 69*2 + 70*3 + 71*4 + 72*2
-    EXPECT_EQ(QueryKeyHash(QStringLiteral("ABCDEFGH")), QString::number(65 + 132 + 201 + 272 +
-                                                                        138 + 210 + 284 + 144));
+    EXPECT_EQ(QueryKeyHash(QStringLiteral("ABCDEFGH")),
+              QString::number(65 + 132 + 201 + 272 + 138 + 210 + 284 + 144));
 }
 
 TEST(QueryKeyHash, UsesWindows1252CodesAndQuestionMarkOutsideIt) {

@@ -1,5 +1,6 @@
 #include "support/FixtureStore.h"
 
+#include "scripture/BookCatalogue.h"
 #include "store/Schema.h"
 #include "store/StoreWriter.h"
 
@@ -16,18 +17,6 @@ const int kOldChapters[39] = {50, 40, 27, 36, 34, 24, 21, 4,  31, 24, 22, 25, 29
                               12, 14, 3,  9,  1,  4,  7,  3,  3,  3,  2,  14, 4};
 const int kNewChapters[27] = {28, 16, 24, 21, 28, 16, 16, 13, 6, 6, 4, 4, 5, 3,
                               6,  4,  3,  1,  13, 5,  5,  3,  5, 1, 1, 1, 22};
-
-const char* const kOldBooks[39] = {
-    "Kejadian", "Keluaran", "Imamat", "Bilangan", "Ulangan", "Yosua", "Hakim-hakim", "Rut",
-    "I Samuel", "II Samuel", "I Raja-raja", "II Raja-raja", "I Tawarikh", "II Tawarikh", "Ezra",
-    "Nehemia", "Ester", "Ayub", "Mazmur", "Amsal", "Pengkhotbah", "Kidung Agung", "Yesaya",
-    "Yeremia", "Ratapan", "Yehezkiel", "Daniel", "Hosea", "Yoel", "Amos", "Obaja", "Yunus",
-    "Mikha", "Nahum", "Habakuk", "Zefanya", "Hagai", "Zakharia", "Maleakhi"};
-const char* const kNewBooks[27] = {
-    "Matius", "Markus", "Lukas", "Yohanes", "Kisah Para Rasul", "Roma", "I Korintus",
-    "II Korintus", "Galatia", "Efesus", "Filipi", "Kolose", "I Tesalonika", "II Tesalonika",
-    "I Timotius", "II Timotius", "Titus", "Filemon", "Ibrani", "Yakobus", "I Petrus", "II Petrus",
-    "I Yohanes", "II Yohanes", "III Yohanes", "Yudas", "Wahyu"};
 
 QString Lines(std::initializer_list<const char*> lines) {
     QStringList out;
@@ -140,10 +129,12 @@ void WriteBook(StoreWriter& w, int urutan, const QString& name, int chapters, bo
 }
 
 void WriteBooks(StoreWriter& w) {
+    const QStringList& old = scripture::OldTestamentBooks();
+    const QStringList& neu = scripture::NewTestamentBooks();
     for (int i = 0; i < 39; ++i)
-        WriteBook(w, i + 1, QString::fromUtf8(kOldBooks[i]), kOldChapters[i], true);
+        WriteBook(w, i + 1, old[i], kOldChapters[i], true);
     for (int i = 0; i < 27; ++i)
-        WriteBook(w, 40 + i, QString::fromUtf8(kNewBooks[i]), kNewChapters[i], false);
+        WriteBook(w, 40 + i, neu[i], kNewChapters[i], false);
 }
 
 void WriteVersion(StoreWriter& w, int nr, const char* name, const char* column, int aktif,

@@ -1,0 +1,150 @@
+// Start-up, chapter choice, version switch and memory of the reader on the sample store
+// (VERMARA_SAMPLE, build/bin or /tmp/sample), offscreen, timed inside the process.
+#include "platform/ScriptedDialogs.h"
+#include "platform/SettingsStore.h"
+#include "reader/AppContext.h"
+#include "reader/MainWindow.h"
+#include "reader/StoreLocation.h"
+#include "store/Store.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+QString SamplePath() {
+    // The sample store that ./run builds beside the programs in build/bin.
+    const QString candidates[] = {qEnvironmentVariable("VERMARA_SAMPLE"),
+                                  QCoreApplication::applicationDirPath() +
+                                      QStringLiteral("/../../bin/VERMARA2000.DAT")};
+    for (const QString& path : candidates) {
+        if (!path.isEmpty() && QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+double ResidentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// One reader as main() builds it: settings of its own, the store, the window shown.
+struct Reader {
+    QTemporaryDir dir;
+    platform::SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    platform::ScriptedDialogs dialogs;
+    reader::AppContext context{dialogs, settings, dir.path()};
+    std::unique_ptr<reader::MainWindow> window;
+
+    explicit Reader(const QString& path) {
+        context.dataPath = path;
+        context.store = reader::OpenStoreOrExplain(path, dialogs);
+        window = std::make_unique<reader::MainWindow>(context);
+        QEventLoop loop;
+        QObject::connect(window.get(), &reader::MainWindow::firstChapterShown, &loop,
+                         &QEventLoop::quit);
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        window->show();
+        loop.exec();
+    }
+    QListWidget* list(const char* name) const {
+        return window->findChild<QListWidget*>(QString::fromUtf8(name));
+    }
+};
+
+bool NeedSample(benchmark::State& state, QString& path) {
+    path = SamplePath();
+    if (path.isEmpty())
+        state.SkipWithError("sample store not found");
+    return !path.isEmpty();
+}
+
+void BM_MemoryAfterStart(benchmark::State& state) {
+    QString path;
+    if (!NeedSample(state, path))
+        return;
+    std::unique_ptr<Reader> reader;
+    for (auto _ : state)
+        reader = std::make_unique<Reader>(path);
+    state.counters["rss_MB"] = ResidentMegabytes();
+}
+
+void BM_StartupToFirstChapter(benchmark::State& state) {
+    QString path;
+    if (!NeedSample(state, path))
+        return;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        Reader reader(path);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
+        QListWidget* books = reader.list("List1");
+        if (!books || books->count() == 0)
+            state.SkipWithError("no chapter shown");
+    }
+}
+
+void BM_ChooseChapter(benchmark::State& state) {
+    QString path;
+    if (!NeedSample(state, path))
+        return;
+    Reader reader(path);
+    reader.list("List1")->setCurrentRow(18); // Mazmur: 150 chapters, 119 the longest
+    QListWidget* chapters = reader.list("List2");
+    const int choices[] = {118, 22, 0, 149, 77};
+    int i = 0;
+    for (auto _ : state)
+        chapters->setCurrentRow(choices[i++ % 5]);
+}
+
+void BM_SwitchVersion(benchmark::State& state) {
+    QString path;
+    if (!NeedSample(state, path))
+        return;
+    Reader reader(path);
+    reader.list("List1")->setCurrentRow(18);
+    reader.list("List2")->setCurrentRow(118);
+    const int versions = reader.window->versions().count();
+    if (versions < 2) {
+        state.SkipWithError("the sample store needs two versions");
+        return;
+    }
+    int entry = 1;
+    for (auto _ : state) {
+        entry = entry % 2 + 1;
+        reader.window->ChangeVersion(entry);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_MemoryAfterStart)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupToFirstChapter)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooseChapter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchVersion)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

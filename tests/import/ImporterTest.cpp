@@ -1,0 +1,226 @@
+#include "import/Importer.h"
+
+#include "import/ImportError.h"
+#include "scripture/BookCatalogue.h"
+#include "scripture/Notations.h"
+#include "scripture/ReferenceText.h"
+#include "store/ModuleSwitches.h"
+#include "store/Schema.h"
+#include "store/Store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Builds stores from the SWORD modules that the set-up script installs (WEB, KJV, Nave, MHCC)
+// and the data files of the repository, for two books only.
+namespace {
+
+QString DataFolder() {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../data"));
+}
+
+import::ImportOptions TwoBooks(const QString& out){
+    import::ImportOptions options = import::SampleOptions(DataFolder(), out);
+options.bibles = {{QStringLiteral("engWEB2015eb"), {}},
+                  {QStringLiteral("engKJV2006eb"), QStringLiteral("KJV")}};
+options.books = {QStringLiteral("Kejadian"), QStringLiteral("Matius")};
+return options;
+} // namespace
+
+class ImporterTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = new QTemporaryDir();
+        summary_ = new import::ImportSummary(import::Importer(TwoBooks(folder_->path())).run());
+        store_ = store::Store::Open(summary_->storePath).release();
+    }
+    static void TearDownTestSuite() {
+        delete store_;
+        delete summary_;
+        delete folder_;
+    }
+
+    static QTemporaryDir* folder_;
+    static import::ImportSummary* summary_;
+    static store::Store* store_;
+};
+
+QTemporaryDir* ImporterTest::folder_ = nullptr;
+import::ImportSummary* ImporterTest::summary_ = nullptr;
+store::Store* ImporterTest::store_ = nullptr;
+
+} // namespace
+
+TEST_F(ImporterTest, WritesEveryChapterOfTheChosenBooksInCanonicalOrder) {
+    const auto& chapters = store_->chapters();
+    ASSERT_EQ(chapters.size(), 50u + 28u);
+    EXPECT_EQ(chapters.front().buku, QStringLiteral("Kejadian"));
+    EXPECT_EQ(chapters.front().perjanjian, QStringLiteral("Lama"));
+    EXPECT_EQ(chapters.back().buku, QStringLiteral("Matius"));
+    EXPECT_EQ(chapters.back().bab, 28);
+    EXPECT_EQ(chapters.back().perjanjian, QStringLiteral("Baru"));
+    for (size_t i = 0; i < chapters.size(); ++i)
+        EXPECT_EQ(chapters[i].urutan, qint32(i + 1));
+    const std::optional<int> matius5 = store_->findChapter(QStringLiteral("Matius"), 5);
+    ASSERT_TRUE(matius5);
+    EXPECT_EQ(chapters[*matius5].ayat, 48);
+    EXPECT_EQ(summary_->rows.at(QStringLiteral("UsysAlkitab")), 78);
+}
+
+TEST_F(ImporterTest, ChapterTextsAreVerseLinesWithoutMarkup) {
+    const int index = *store_->findChapter(QStringLiteral("Matius"), 5);
+    const QString web = store_->chapterText(index, QStringLiteral("Kitab1"));
+    const QString kjv = store_->chapterText(index, QStringLiteral("Kitab2"));
+    EXPECT_TRUE(web.startsWith(QStringLiteral("5:1 Seeing the multitudes, he went up onto the "
+                                              "mountain.")));
+    EXPECT_EQ(web.count(QStringLiteral("\r\n")), 47);
+    for (const QString& text : {web, kjv}) {
+        EXPECT_FALSE(text.contains(u'<'));
+        EXPECT_FALSE(text.contains(QStringLiteral("strong")));
+        EXPECT_FALSE(text.contains(QStringLiteral("\n\n")));
+    }
+    const std::optional<QString> lines =
+        scripture::ShowReferenceText(QStringLiteral("Matius#5:44-45"), *store_);
+    ASSERT_TRUE(lines);
+    const QStringList verses = lines->split(QStringLiteral("\r\n"));
+    ASSERT_EQ(verses.size(), 2);
+    EXPECT_EQ(verses[0],
+              QStringLiteral("5:44 But I tell you, love your enemies, bless those who "
+                             "curse you, do good to those who hate you, and pray for those "
+                             "who mistreat you and persecute you,"));
+    EXPECT_TRUE(
+        verses[1].startsWith(QStringLiteral("5:45 that you may be children of your Father")));
+    EXPECT_TRUE(kjv.contains(QStringLiteral("\r\n5:44 But I say unto you, Love your enemies")));
+}
+
+TEST_F(ImporterTest, CataloguesTheVersionsWithTheirNamesAndRights) {
+    const auto& versions = store_->versions();
+    ASSERT_EQ(versions.size(), 2u);
+    EXPECT_EQ(versions[0].namaVersi, QStringLiteral("World English Bible"));
+    EXPECT_EQ(versions[0].namaTabel, QStringLiteral("Kitab1"));
+    EXPECT_EQ(versions[1].namaVersi, QStringLiteral("KJV"));
+    EXPECT_EQ(versions[1].hakCipta, QStringLiteral("Public Domain"));
+    EXPECT_EQ(versions[1].lama, 1);
+    EXPECT_EQ(versions[1].baru, 1);
+    const store::BookRow* matius = store_->findBook(QStringLiteral("Matius"));
+    ASSERT_TRUE(matius);
+    EXPECT_EQ(matius->jumlahBuku, 28);
+    EXPECT_EQ(matius->name(QStringLiteral("Kitab2")), QStringLiteral("Matthew"));
+    EXPECT_FALSE(matius->intro.isEmpty());
+    EXPECT_FALSE(matius->survai.isEmpty());
+    EXPECT_TRUE(store_->GetInfoText(4).contains(QStringLiteral("engKJV2006eb")));
+    EXPECT_TRUE(store_->GetInfoText(1).contains(QStringLiteral("Referensi silang")));
+}
+
+TEST_F(ImporterTest, CrossReferencesAndPericopesAreWellFormed) {
+    for (const store::BookRow& book : store_->books()) {
+        const QStringList lines = book.referensi.split(QStringLiteral("\r\n"));
+        ASSERT_FALSE(book.referensi.isEmpty()) << book.names[0].toStdString();
+        for (const QString& line : lines) {
+            const int chapter = line.section(u'#', 1, 1).toInt();
+            ASSERT_GT(chapter, 0) << line.toStdString();
+            const auto entries = scripture::CrossReferencesOfChapter(book.referensi, chapter);
+            ASSERT_FALSE(entries.empty());
+            for (const auto& entry : entries) {
+                EXPECT_TRUE(entry.label.startsWith(QString::number(chapter) + u':'));
+                for (const QString& reference : entry.references) {
+                    const auto key = scripture::ParseDisplayReference(reference);
+                    ASSERT_TRUE(key) << reference.toStdString();
+                    EXPECT_GT(scripture::CanonicalPosition(key->book), 0)
+                        << reference.toStdString();
+                }
+            }
+        }
+        const QStringList pericopes = book.perikop.split(QStringLiteral("\r\n"));
+        EXPECT_GT(pericopes.size(), book.jumlahBuku);
+        for (const QString& line : pericopes) {
+            const auto pericope = scripture::ParsePericopeLine(line);
+            ASSERT_TRUE(pericope) << line.toStdString();
+            const auto key = scripture::ParseLocationKey(pericope->reference);
+            ASSERT_TRUE(key) << line.toStdString();
+            EXPECT_EQ(key->book, book.names[0]);
+            EXPECT_TRUE(scripture::ShowReferenceText(pericope->reference, *store_))
+                << line.toStdString();
+        }
+    }
+    EXPECT_EQ(summary_->booksWithReferences, 2);
+    EXPECT_EQ(summary_->booksWithPericopes, 2);
+}
+
+TEST_F(ImporterTest, FillsTheStudyTablesAndSwitchesOnWhatIsPresent) {
+    EXPECT_FALSE(store_->dictionary().empty());
+    ASSERT_FALSE(store_->thematic().empty());
+    for (const store::ThematicRow& row : store_->thematic())
+        ASSERT_TRUE(scripture::ParseLocationKey(row.ayat)) << row.ayat.toStdString();
+    ASSERT_FALSE(store_->deuterocanon().empty());
+    EXPECT_EQ(store_->deuterocanon().front().buku1, QStringLiteral("Tobit"));
+    EXPECT_TRUE(store_->deuterocanon().front().kitab1.startsWith(QStringLiteral("1:1 ")));
+    EXPECT_EQ(store_->GetInfoText(201), QStringLiteral("Deuterokanonika World English Bible"));
+    EXPECT_GE(store_->parables().size(), 30u);
+    EXPECT_GE(store_->prophecies().size(), 30u);
+    const int index = *store_->findChapter(QStringLiteral("Kejadian"), 1);
+    EXPECT_FALSE(store_->chapterText(index, QStringLiteral("Kitab1")).isEmpty());
+    const auto switches = store::ReadModuleSwitches(*store_);
+    const QStringList& names = store::ModuleNames();
+    for (int i = 0; i < names.size(); ++i) {
+        // No pictures were asked for; every other module has its data.
+        EXPECT_EQ(switches[i], names[i] != QStringLiteral("Peta")) << names[i].toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(QDir(folder_->path()).filePath(QStringLiteral("VR_tips.dat"))));
+    EXPECT_FALSE(QFile::exists(summary_->storePath + QStringLiteral(".tmp")));
+}
+
+TEST(ImporterFailure, NamesTheUnknownModuleAndTheUnreadableDataFile) {
+    QTemporaryDir folder;
+    import::ImportOptions options = TwoBooks(folder.path());
+    options.bibles.push_back({QStringLiteral("NoSuchBible"), {}});
+    try {
+        import::Importer(options).run();
+        FAIL() << "an unknown module was accepted";
+    } catch (const import::ImportError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("\"NoSuchBible\"")));
+    }
+    options = TwoBooks(folder.path());
+    options.commentary = QStringLiteral("engKJV2006eb");
+    EXPECT_THROW(import::Importer(options).run(), import::ImportError);
+    options = TwoBooks(folder.path());
+    options.dataFolder = folder.filePath(QStringLiteral("missing"));
+    try {
+        import::Importer(options).run();
+        FAIL() << "a missing data folder was accepted";
+    } catch (const import::ImportError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("parables.tsv")));
+    }
+}
+
+TEST(ImporterFailure, LeavesAnExistingStoreWholeWhenTheBuildFails) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(store::kDataFileName);
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old store");
+    old.close();
+    import::ImportOptions options = TwoBooks(folder.path());
+    options.dataFolder = folder.filePath(QStringLiteral("missing"));
+    EXPECT_THROW(import::Importer(options).run(), import::ImportError);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old store"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{store::kDataFileName});
+}
+
+TEST(ImporterFailure, RefusesAnOutFolderThatCannotBeWritten) {
+    QTemporaryDir folder;
+    const QString file = QDir(folder.path()).filePath(QStringLiteral("not-a-folder"));
+    QFile plain(file);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    try {
+        import::Importer(TwoBooks(file + QStringLiteral("/out"))).run();
+        FAIL() << "an unwritable folder was accepted";
+    } catch (const import::ImportError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("tidak dapat ditulis")));
+    }
+}
