@@ -14,6 +14,12 @@ struct ChapterRow {   // UsysAlkitab without its text columns
     QString buku;
     qint32 bab = 0;
     qint16 ayat = 0;
+
+    // Stores write "Lama"/"Baru"; code that asks a row's testament asks here, so the
+    // letter case of the stored value never decides.
+    bool oldTestament() const {
+        return perjanjian.compare(QLatin1String("lama"), Qt::CaseInsensitive) == 0;
+    }
 };
 
 struct BookRow {   // UsysKitab

@@ -24,6 +24,8 @@ TEST_F(StoreReadTest, ChaptersComeInOrderWithTextsOnDemand) {
     const auto matius5 = store->findChapter(QStringLiteral("MATIUS"), 5);
     ASSERT_TRUE(matius5);
     EXPECT_EQ(store->chapters()[size_t(*matius5)].ayat, 48);
+    EXPECT_FALSE(store->chapters()[size_t(*matius5)].oldTestament());
+    EXPECT_TRUE(store->chapters().front().oldTestament());
     EXPECT_TRUE(store->chapterText(*matius5, QStringLiteral("Kitab2"))
                     .contains(QStringLiteral("\r\n5:3-4. Berbahagialah")));
     EXPECT_FALSE(store->findChapter(QStringLiteral("Matius "), 5));
