@@ -75,13 +75,13 @@ Statement Database::prepare(const QString& sql) const {
     return Statement(*this, stmt);
 }
 
-bool Database::hasTable(const QString& name) const {
-    Statement query = prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
-    while (query.next()) {
-        if (query.text(0) == name)
-            return true;
-    }
-    return false;
+QStringList Database::tables() const {
+    Statement query = prepare(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid"));
+    QStringList names;
+    while (query.next())
+        names << query.text(0);
+    return names;
 }
 
 QStringList Database::columns(const QString& table) const {
@@ -165,9 +165,9 @@ QString Statement::columnName(int column) const {
 QString Statement::text(int column) const {
     if (sqlite3_column_type(stmt_, column) == SQLITE_NULL)
         return {};
+    // An empty text arrives as a non-null pointer, so it stays apart from Null.
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    const QString value = QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column));
-    return value.isNull() ? QString(QLatin1String("")) : value;
+    return QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column));
 }
 
 qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }

@@ -25,7 +25,7 @@ public:
     const QString& path() const { return path_; }
     void exec(const QString& sql);
     Statement prepare(const QString& sql) const;
-    bool hasTable(const QString& name) const;      // exact, case-sensitive
+    QStringList tables() const;   // in creation order; names compare case-sensitively
     QStringList columns(const QString& table) const;  // in column order
     [[noreturn]] void fail(const QString& cause) const;
     QString lastError() const;

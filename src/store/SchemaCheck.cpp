@@ -48,9 +48,10 @@ QStringList CompareFields(const TableDef& table, const QStringList& actual) {
 
 QStringList SchemaDifferences(const QString& path) {
     const Database db(path, Database::Mode::ReadOnly, kStorePassword);
+    const QStringList tables = db.tables();
     QStringList differences;
     for (const TableDef& table : Schema()) {
-        if (!db.hasTable(table.name)) {
+        if (!tables.contains(table.name)) {
             if (table.name != QLatin1String("UsysTematik"))
                 differences << QStringLiteral("Tabel %1 tidak ada.").arg(table.name);
             continue;

@@ -78,12 +78,14 @@ Store::~Store() = default;
 std::unique_ptr<Store> Store::Open(const QString& path) {
     std::unique_ptr<Store> store(new Store(path));
     store->db_ = std::make_unique<Database>(path, Database::Mode::ReadOnly, kStorePassword);
+    const QStringList tables = store->db_->tables();
     for (const QString& table : RequiredTables()) {
-        if (!store->db_->hasTable(table)) {
+        if (!tables.contains(table)) {
             throw StoreError(
                 QStringLiteral("Database %1 tidak lengkap: tabel %2 tidak ada.").arg(path, table));
         }
     }
+    store->hasTematik_ = tables.contains(QStringLiteral("UsysTematik"));
     store->load();
     return store;
 }
@@ -146,7 +148,6 @@ void Store::loadStudyTables() {
         categories_ << categories.text(0);
     deuteroThird_ = db.columns(QStringLiteral("UsysDeuterokanonika"))
                         .contains(QStringLiteral("Kitab3"), Qt::CaseInsensitive);
-    hasTematik_ = db.hasTable(QStringLiteral("UsysTematik"));
 }
 
 const std::vector<DictionaryRow>& Store::dictionary() const {
