@@ -13,9 +13,9 @@ using namespace store;
 namespace {
 
 constexpr int kBooks = 66;
-constexpr int kChaptersPerBook = 18;   // 66 * 18 + 1 = 1,189 rows
+constexpr int kChaptersPerBook = 18; // 66 * 18 + 1 = 1,189 rows
 constexpr int kVersions = 3;
-constexpr int kChapterChars = 3800;    // ~4.5 MB per version over 1,189 chapters
+constexpr int kChapterChars = 3800; // ~4.5 MB per version over 1,189 chapters
 
 QString ChapterText(int chapter, int version) {
     QStringList lines;
@@ -39,12 +39,13 @@ void WriteChapters(StoreWriter& w) {
         const int chapters = kChaptersPerBook + (book == kBooks ? 1 : 0);
         for (int chapter = 1; chapter <= chapters; ++chapter) {
             ++urutan;
-            StoreWriter::Row row{{"id", urutan},
-                                 {"Perjanjian", book <= 39 ? QStringLiteral("Lama") : QStringLiteral("Baru")},
-                                 {"Urutan", urutan},
-                                 {"Buku", QStringLiteral("Kitab %1").arg(book)},
-                                 {"Bab", chapter},
-                                 {"Ayat", 30}};
+            StoreWriter::Row row{
+                {"id", urutan},
+                {"Perjanjian", book <= 39 ? QStringLiteral("Lama") : QStringLiteral("Baru")},
+                {"Urutan", urutan},
+                {"Buku", QStringLiteral("Kitab %1").arg(book)},
+                {"Bab", chapter},
+                {"Ayat", 30}};
             for (int v = 1; v <= kVersions; ++v)
                 row.push_back({VersionColumn(v), ChapterText(chapter, v)});
             w.insert(QStringLiteral("UsysAlkitab"), row);
@@ -73,14 +74,17 @@ void WriteCatalogue(StoreWriter& w) {
                                                {"Lama", 1},
                                                {"Baru", 1}});
     }
-    const QStringList modules{"Perikop", "Pengantar", "Perumpamaan", "Peta", "Kamus",
-                              "Nubuat", "Commentary", "Deuterokanonika", "Keterangan", "Tematik"};
+    const QStringList modules{"Perikop", "Pengantar",  "Perumpamaan",     "Peta",       "Kamus",
+                              "Nubuat",  "Commentary", "Deuterokanonika", "Keterangan", "Tematik"};
     for (int i = 0; i < modules.size(); ++i)
-        w.insert(QStringLiteral("UsysMenu"), {{"id", i + 1}, {"NamaMenu", modules[i]}, {"Aktif", 1}});
+        w.insert(QStringLiteral("UsysMenu"),
+                 {{"id", i + 1}, {"NamaMenu", modules[i]}, {"Aktif", 1}});
     for (int i = 0; i < 40; ++i) {
-        w.insert(QStringLiteral("UsysUmpama"), {{"Urutan", i}, {"Perumpamaan", QStringLiteral("P%1").arg(i)},
+        w.insert(QStringLiteral("UsysUmpama"), {{"Urutan", i},
+                                                {"Perumpamaan", QStringLiteral("P%1").arg(i)},
                                                 {"Matius", QStringLiteral("Kitab 40#1:1-3")}});
-        w.insert(QStringLiteral("UsysNubuat"), {{"Urutan", i}, {"Nubuat", QStringLiteral("N%1").arg(i)},
+        w.insert(QStringLiteral("UsysNubuat"), {{"Urutan", i},
+                                                {"Nubuat", QStringLiteral("N%1").arg(i)},
                                                 {"Lama", QStringLiteral("Kitab 1#1:1")},
                                                 {"Baru", QStringLiteral("Kitab 40#1:1")}});
     }

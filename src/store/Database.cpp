@@ -53,9 +53,13 @@ Database::Database(const QString& path, Mode mode, const QString& password) : pa
                             UnicodeLower, nullptr, nullptr);
 }
 
-Database::~Database() { sqlite3_close_v2(db_); }
+Database::~Database() {
+    sqlite3_close_v2(db_);
+}
 
-QString Database::lastError() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }
+QString Database::lastError() const {
+    return QString::fromUtf8(sqlite3_errmsg(db_));
+}
 
 void Database::fail(const QString& cause) const {
     throw StoreError(QStringLiteral("Database %1: %2 (%3)").arg(path_, cause, lastError()));
@@ -76,8 +80,8 @@ Statement Database::prepare(const QString& sql) const {
 }
 
 QStringList Database::tables() const {
-    Statement query = prepare(
-        QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid"));
+    Statement query =
+        prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid"));
     QStringList names;
     while (query.next())
         names << query.text(0);
@@ -99,7 +103,9 @@ Statement::Statement(Statement&& other) noexcept : db_(other.db_), stmt_(other.s
     other.stmt_ = nullptr;
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+    sqlite3_finalize(stmt_);
+}
 
 Statement& Statement::bind(int position, const QVariant& value) {
     int rc = SQLITE_OK;
@@ -156,7 +162,9 @@ void Statement::reset() {
     sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(stmt_, column));
@@ -170,7 +178,9 @@ QString Statement::text(int column) const {
     return QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column));
 }
 
-qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+qint64 Statement::integer(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
 
 bool Statement::isNull(int column) const {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;

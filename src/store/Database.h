@@ -25,8 +25,8 @@ public:
     const QString& path() const { return path_; }
     void exec(const QString& sql);
     Statement prepare(const QString& sql) const;
-    QStringList tables() const;   // in creation order; names compare case-sensitively
-    QStringList columns(const QString& table) const;  // in column order
+    QStringList tables() const; // in creation order; names compare case-sensitively
+    QStringList columns(const QString& table) const; // in column order
     [[noreturn]] void fail(const QString& cause) const;
     QString lastError() const;
 
@@ -44,13 +44,13 @@ public:
     ~Statement();
 
     Statement& bind(int position, const QVariant& value);
-    bool next();   // true while a row is available
-    void run();    // executes a statement that returns no rows
+    bool next(); // true while a row is available
+    void run();  // executes a statement that returns no rows
     void reset();
 
     int columnCount() const;
     QString columnName(int column) const;
-    QString text(int column) const;   // null QString for Null
+    QString text(int column) const; // null QString for Null
     qint64 integer(int column) const;
     bool isNull(int column) const;
 

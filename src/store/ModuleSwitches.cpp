@@ -5,12 +5,11 @@
 namespace store {
 
 const QStringList& ModuleNames() {
-    static const QStringList names{
-        QStringLiteral("Perikop"),    QStringLiteral("Pengantar"),
-        QStringLiteral("Perumpamaan"), QStringLiteral("Peta"),
-        QStringLiteral("Kamus"),      QStringLiteral("Nubuat"),
-        QStringLiteral("Commentary"), QStringLiteral("Deuterokanonika"),
-        QStringLiteral("Keterangan"), QStringLiteral("Tematik")};
+    static const QStringList names{QStringLiteral("Perikop"),     QStringLiteral("Pengantar"),
+                                   QStringLiteral("Perumpamaan"), QStringLiteral("Peta"),
+                                   QStringLiteral("Kamus"),       QStringLiteral("Nubuat"),
+                                   QStringLiteral("Commentary"),  QStringLiteral("Deuterokanonika"),
+                                   QStringLiteral("Keterangan"),  QStringLiteral("Tematik")};
     return names;
 }
 

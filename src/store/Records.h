@@ -7,7 +7,7 @@
 // Typed rows of the store's tables. A Null text is a null QString (isNull()).
 namespace store {
 
-struct ChapterRow {   // UsysAlkitab without its text columns
+struct ChapterRow { // UsysAlkitab without its text columns
     qint32 id = 0;
     QString perjanjian;
     qint32 urutan = 0;
@@ -22,7 +22,7 @@ struct ChapterRow {   // UsysAlkitab without its text columns
     }
 };
 
-struct BookRow {   // UsysKitab
+struct BookRow { // UsysKitab
     qint32 urutan = 0;
     QString perjanjian;
     qint32 jumlahBuku = 0;
@@ -32,13 +32,13 @@ struct BookRow {   // UsysKitab
     QString referensi;
     QString ciriKhas;
     QString survai;
-    QStringList names;   // Kitab1..Kitab50 at 0..49
+    QStringList names; // Kitab1..Kitab50 at 0..49
 
     // The book's name in a version column such as "Kitab2"; empty when unknown.
     QString name(const QString& column) const;
 };
 
-struct VersionRow {   // UsysVersi
+struct VersionRow { // UsysVersi
     qint32 nr = 0;
     QString namaVersi;
     QString sourceFolder;
@@ -49,18 +49,18 @@ struct VersionRow {   // UsysVersi
     qint16 baru = 0;
 };
 
-struct ModuleRow {   // UsysMenu
+struct ModuleRow { // UsysMenu
     qint32 id = 0;
     QString namaMenu;
     qint32 aktif = 0;
 };
 
-struct InfoRow {   // UsysInfo
+struct InfoRow { // UsysInfo
     qint16 id = 0;
     QString keterangan;
 };
 
-struct ParableRow {   // UsysUmpama
+struct ParableRow { // UsysUmpama
     qint32 urutan = 0;
     QString perumpamaan;
     QString markus;
@@ -69,26 +69,26 @@ struct ParableRow {   // UsysUmpama
     QString yohanes;
 };
 
-struct ProphecyRow {   // UsysNubuat
+struct ProphecyRow { // UsysNubuat
     qint16 urutan = 0;
     QString nubuat;
     QString lama;
     QString baru;
 };
 
-struct PictureRow {   // UsysGambar
+struct PictureRow { // UsysGambar
     QString kategori;
     QString judul;
     QString gambar;
     QString keterangan;
 };
 
-struct DictionaryRow {   // UsysKamus
+struct DictionaryRow { // UsysKamus
     QString entri;
     QString penjelasan;
 };
 
-struct DeuteroRow {   // UsysDeuterokanonika; buku3/kitab3 stay null in a two-version table
+struct DeuteroRow { // UsysDeuterokanonika; buku3/kitab3 stay null in a two-version table
     qint16 urutan = 0;
     QString buku1;
     QString buku2;
@@ -99,7 +99,7 @@ struct DeuteroRow {   // UsysDeuterokanonika; buku3/kitab3 stay null in a two-ve
     QString kitab3;
 };
 
-struct ThematicRow {   // UsysTematik
+struct ThematicRow { // UsysTematik
     qint32 id = 0;
     QString topik;
     QString ayat;

@@ -3,8 +3,12 @@
 namespace store {
 namespace {
 
-FieldDef Integer(const char* name) { return {QString::fromLatin1(name), FieldType::Integer}; }
-FieldDef Long(const char* name) { return {QString::fromLatin1(name), FieldType::Long}; }
+FieldDef Integer(const char* name) {
+    return {QString::fromLatin1(name), FieldType::Integer};
+}
+FieldDef Long(const char* name) {
+    return {QString::fromLatin1(name), FieldType::Long};
+}
 FieldDef Text(const char* name, int size, bool allowEmpty = false) {
     return {QString::fromLatin1(name), FieldType::Text, size, allowEmpty};
 }
@@ -75,7 +79,9 @@ std::vector<TableDef> BuildSchema() {
     };
 }
 
-QString Quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+QString Quoted(const QString& name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
 
 // The checks that make the file refuse what the original engine refused.
 QString ColumnDefinition(const FieldDef& f) {
@@ -124,7 +130,9 @@ const TableDef* FindTable(const QString& name) {
     return nullptr;
 }
 
-QString VersionColumn(int number) { return QStringLiteral("Kitab%1").arg(number); }
+QString VersionColumn(int number) {
+    return QStringLiteral("Kitab%1").arg(number);
+}
 
 int VersionColumnNumber(const QString& name) {
     if (!name.startsWith(QLatin1String("kitab"), Qt::CaseInsensitive))

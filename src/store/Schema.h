@@ -11,22 +11,22 @@ enum class FieldType { Integer, Long, Text, Memo };
 struct FieldDef {
     QString name;
     FieldType type;
-    int size = 0;               // characters, for Text only
-    bool allowEmpty = false;    // accepts the zero-length text besides Null
+    int size = 0;            // characters, for Text only
+    bool allowEmpty = false; // accepts the zero-length text besides Null
 };
 
 struct IndexDef {
-    QString name;   // the store's index name, e.g. "Urutan"
+    QString name; // the store's index name, e.g. "Urutan"
     QString field;
     bool unique = false;
 };
 
 struct TableDef {
     QString name;
-    std::vector<FieldDef> fields;   // in column order
+    std::vector<FieldDef> fields; // in column order
     std::vector<IndexDef> indexes;
 
-    const FieldDef* field(const QString& name) const;   // case-insensitive
+    const FieldDef* field(const QString& name) const; // case-insensitive
 };
 
 inline constexpr int kVersionColumns = 50;
@@ -35,7 +35,7 @@ inline const QString kStorePassword = QStringLiteral("fault! mQeb3x");
 
 // Every table of the store, in creation order.
 const std::vector<TableDef>& Schema();
-const TableDef* FindTable(const QString& name);   // case-insensitive
+const TableDef* FindTable(const QString& name); // case-insensitive
 
 // "Kitab1" ... "Kitab50"
 QString VersionColumn(int number);

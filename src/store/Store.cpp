@@ -10,9 +10,10 @@ namespace {
 // The tables whose record sets the reader opens at start; UsysTematik is optional.
 const QStringList& RequiredTables() {
     static const QStringList tables{
-        QStringLiteral("UsysAlkitab"), QStringLiteral("UsysKitab"),  QStringLiteral("UsysUmpama"),
-        QStringLiteral("UsysNubuat"),  QStringLiteral("UsysGambar"), QStringLiteral("UsysVersi"),
-        QStringLiteral("UsysKamus"),   QStringLiteral("UsysInfo"),
+        QStringLiteral("UsysAlkitab"),         QStringLiteral("UsysKitab"),
+        QStringLiteral("UsysUmpama"),          QStringLiteral("UsysNubuat"),
+        QStringLiteral("UsysGambar"),          QStringLiteral("UsysVersi"),
+        QStringLiteral("UsysKamus"),           QStringLiteral("UsysInfo"),
         QStringLiteral("UsysDeuterokanonika"), QStringLiteral("UsysMenu")};
     return tables;
 }
@@ -56,9 +57,16 @@ std::vector<Row> ReadAll(const Database& db, const QString& sql, Read read) {
 }
 
 BookRow ReadBook(const RowReader& r) {
-    BookRow row{qint32(r.number("Urutan")), r.text("Perjanjian"), qint32(r.number("JumlahBuku")),
-                r.text("Intro"), r.text("Pengantar"), r.text("Perikop"), r.text("Referensi"),
-                r.text("CiriKhas"), r.text("Survai"), {}};
+    BookRow row{qint32(r.number("Urutan")),
+                r.text("Perjanjian"),
+                qint32(r.number("JumlahBuku")),
+                r.text("Intro"),
+                r.text("Pengantar"),
+                r.text("Perikop"),
+                r.text("Referensi"),
+                r.text("CiriKhas"),
+                r.text("Survai"),
+                {}};
     for (int i = 1; i <= kVersionColumns; ++i)
         row.names << r.text(VersionColumn(i).toLatin1().constData());
     return row;
@@ -101,8 +109,8 @@ void Store::load() {
                              qint32(chapters.integer(4)), qint16(chapters.integer(5))});
         chapterRowIds_.push_back(chapters.integer(6));
     }
-    books_ = ReadAll<BookRow>(db, QStringLiteral("SELECT * FROM UsysKitab ORDER BY Urutan"),
-                              ReadBook);
+    books_ =
+        ReadAll<BookRow>(db, QStringLiteral("SELECT * FROM UsysKitab ORDER BY Urutan"), ReadBook);
     versions_ = ReadAll<VersionRow>(
         db, QStringLiteral("SELECT * FROM UsysVersi ORDER BY nr, rowid"), [](const RowReader& r) {
             return VersionRow{qint32(r.number("nr")),    r.text("NamaVersi"),
@@ -110,11 +118,10 @@ void Store::load() {
                               qint32(r.number("Aktif")), r.text("HakCipta"),
                               qint16(r.number("Lama")),  qint16(r.number("Baru"))};
         });
-    modules_ = ReadAll<ModuleRow>(db, QStringLiteral("SELECT * FROM UsysMenu"),
-                                  [](const RowReader& r) {
-                                      return ModuleRow{qint32(r.number("id")), r.text("NamaMenu"),
-                                                       qint32(r.number("Aktif"))};
-                                  });
+    modules_ =
+        ReadAll<ModuleRow>(db, QStringLiteral("SELECT * FROM UsysMenu"), [](const RowReader& r) {
+            return ModuleRow{qint32(r.number("id")), r.text("NamaMenu"), qint32(r.number("Aktif"))};
+        });
     info_ = ReadAll<InfoRow>(db, QStringLiteral("SELECT * FROM UsysInfo"), [](const RowReader& r) {
         return InfoRow{qint16(r.number("id")), r.text("Keterangan")};
     });
@@ -123,27 +130,25 @@ void Store::load() {
 
 void Store::loadStudyTables() {
     const Database& db = *db_;
-    parables_ = ReadAll<ParableRow>(db, QStringLiteral("SELECT * FROM UsysUmpama"),
-                                    [](const RowReader& r) {
-                                        return ParableRow{qint32(r.number("Urutan")),
-                                                          r.text("Perumpamaan"), r.text("Markus"),
-                                                          r.text("Matius"), r.text("Lukas"),
-                                                          r.text("Yohanes")};
-                                    });
-    prophecies_ = ReadAll<ProphecyRow>(db, QStringLiteral("SELECT * FROM UsysNubuat"),
-                                       [](const RowReader& r) {
-                                           return ProphecyRow{qint16(r.number("Urutan")),
-                                                              r.text("Nubuat"), r.text("Lama"),
-                                                              r.text("Baru")};
-                                       });
-    pictures_ = ReadAll<PictureRow>(db, QStringLiteral("SELECT * FROM UsysGambar"),
-                                    [](const RowReader& r) {
-                                        return PictureRow{r.text("Kategori"), r.text("Judul"),
-                                                          r.text("Gambar"), r.text("Keterangan")};
-                                    });
+    parables_ =
+        ReadAll<ParableRow>(db, QStringLiteral("SELECT * FROM UsysUmpama"), [](const RowReader& r) {
+            return ParableRow{qint32(r.number("Urutan")), r.text("Perumpamaan"), r.text("Markus"),
+                              r.text("Matius"),           r.text("Lukas"),       r.text("Yohanes")};
+        });
+    prophecies_ = ReadAll<ProphecyRow>(
+        db, QStringLiteral("SELECT * FROM UsysNubuat"), [](const RowReader& r) {
+            return ProphecyRow{qint16(r.number("Urutan")), r.text("Nubuat"), r.text("Lama"),
+                               r.text("Baru")};
+        });
+    pictures_ =
+        ReadAll<PictureRow>(db, QStringLiteral("SELECT * FROM UsysGambar"), [](const RowReader& r) {
+            return PictureRow{r.text("Kategori"), r.text("Judul"), r.text("Gambar"),
+                              r.text("Keterangan")};
+        });
     // One entry per category regardless of letter case, as the original engine grouped them.
-    Statement categories = db.prepare(QStringLiteral(
-        "SELECT min(Kategori) FROM UsysGambar GROUP BY ulower(Kategori) ORDER BY ulower(Kategori)"));
+    Statement categories =
+        db.prepare(QStringLiteral("SELECT min(Kategori) FROM UsysGambar GROUP BY ulower(Kategori) "
+                                  "ORDER BY ulower(Kategori)"));
     while (categories.next())
         categories_ << categories.text(0);
     deuteroThird_ = db.columns(QStringLiteral("UsysDeuterokanonika"))
@@ -154,7 +159,9 @@ const std::vector<DictionaryRow>& Store::dictionary() const {
     if (!dictionary_) {
         dictionary_ = ReadAll<DictionaryRow>(
             *db_, QStringLiteral("SELECT * FROM UsysKamus ORDER BY ulower(Entri), rowid"),
-            [](const RowReader& r) { return DictionaryRow{r.text("Entri"), r.text("Penjelasan")}; });
+            [](const RowReader& r) {
+                return DictionaryRow{r.text("Entri"), r.text("Penjelasan")};
+            });
     }
     return *dictionary_;
 }
@@ -164,9 +171,13 @@ const std::vector<DeuteroRow>& Store::deuterocanon() const {
         deutero_ = ReadAll<DeuteroRow>(
             *db_, QStringLiteral("SELECT * FROM UsysDeuterokanonika ORDER BY Urutan, Bab, rowid"),
             [](const RowReader& r) {
-                return DeuteroRow{qint16(r.number("Urutan")), r.text("Buku1"), r.text("Buku2"),
-                                  r.text("Buku3"),           qint16(r.number("Bab")),
-                                  r.text("Kitab1"),          r.text("Kitab2"),
+                return DeuteroRow{qint16(r.number("Urutan")),
+                                  r.text("Buku1"),
+                                  r.text("Buku2"),
+                                  r.text("Buku3"),
+                                  qint16(r.number("Bab")),
+                                  r.text("Kitab1"),
+                                  r.text("Kitab2"),
                                   r.text("Kitab3")};
             });
     }
@@ -182,8 +193,8 @@ void Store::loadThematic() const {
         [](const RowReader& r) {
             return ThematicRow{qint32(r.number("id")), r.text("Topik"), r.text("Ayat")};
         });
-    Statement distinct = db_->prepare(
-        QStringLiteral("SELECT min(Topik) FROM UsysTematik GROUP BY Topik ORDER BY ulower(min(Topik))"));
+    Statement distinct = db_->prepare(QStringLiteral(
+        "SELECT min(Topik) FROM UsysTematik GROUP BY Topik ORDER BY ulower(min(Topik))"));
     while (distinct.next())
         topics_ << distinct.text(0);
 }

@@ -43,7 +43,7 @@ public:
     // First book whose Kitab1 equals name (without regard to case); nullptr when none.
     const BookRow* findBook(const QString& name) const;
 
-    const std::vector<VersionRow>& versions() const { return versions_; }      // nr order
+    const std::vector<VersionRow>& versions() const { return versions_; } // nr order
     const std::vector<ModuleRow>& modules() const { return modules_; }
     const std::vector<InfoRow>& info() const { return info_; }
     const std::vector<ParableRow>& parables() const { return parables_; }
@@ -51,8 +51,8 @@ public:
     const std::vector<PictureRow>& pictures() const { return pictures_; }
     const QStringList& pictureCategories() const { return categories_; }
     // The three large study tables are read on first use, so start-up stays fast.
-    const std::vector<DictionaryRow>& dictionary() const;   // Entri order
-    const std::vector<DeuteroRow>& deuterocanon() const;    // Urutan, Bab
+    const std::vector<DictionaryRow>& dictionary() const; // Entri order
+    const std::vector<DeuteroRow>& deuterocanon() const;  // Urutan, Bab
     // True when UsysDeuterokanonika has the column Kitab3 (the three-version form).
     bool deuteroHasThirdColumn() const { return deuteroThird_; }
 
@@ -76,8 +76,8 @@ private:
     QString path_;
     std::unique_ptr<Database> db_;
     std::vector<ChapterRow> chapters_;
-    std::vector<qint64> chapterRowIds_;   // parallel to chapters_
-    mutable std::map<int, std::unique_ptr<Statement>> textQueries_;   // per version column
+    std::vector<qint64> chapterRowIds_;                             // parallel to chapters_
+    mutable std::map<int, std::unique_ptr<Statement>> textQueries_; // per version column
     std::vector<BookRow> books_;
     std::vector<VersionRow> versions_;
     std::vector<ModuleRow> modules_;

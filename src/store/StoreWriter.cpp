@@ -37,9 +37,13 @@ StoreWriter::StoreWriter(const QString& path)
 
 StoreWriter::~StoreWriter() = default;
 
-void StoreWriter::begin() { db_->exec(QStringLiteral("BEGIN")); }
+void StoreWriter::begin() {
+    db_->exec(QStringLiteral("BEGIN"));
+}
 
-void StoreWriter::commit() { db_->exec(QStringLiteral("COMMIT")); }
+void StoreWriter::commit() {
+    db_->exec(QStringLiteral("COMMIT"));
+}
 
 const TableDef& StoreWriter::table(const QString& name) const {
     const TableDef* def = FindTable(name);
@@ -106,7 +110,8 @@ void StoreWriter::insert(const QString& tableName, const Row& row) {
     try {
         statement.run();
     } catch (const StoreError& error) {
-        throw StoreError(QStringLiteral("Tabel %1 menolak baris: %2").arg(def->name, error.message()));
+        throw StoreError(
+            QStringLiteral("Tabel %1 menolak baris: %2").arg(def->name, error.message()));
     }
 }
 

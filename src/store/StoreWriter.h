@@ -23,7 +23,7 @@ class StoreWriter {
 public:
     using Row = std::vector<std::pair<QString, QVariant>>;
 
-    explicit StoreWriter(const QString& path);   // throws StoreError
+    explicit StoreWriter(const QString& path); // throws StoreError
     ~StoreWriter();
     StoreWriter(const StoreWriter&) = delete;
     StoreWriter& operator=(const StoreWriter&) = delete;

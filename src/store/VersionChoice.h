@@ -10,7 +10,7 @@ namespace store {
 // versions by their entry (1-based position in nr order), see EntryOfNr.
 struct VersionChoice {
     QString activeColumn;
-    qint32 firstNr = 0;   // 0 when no active version exists
+    qint32 firstNr = 0; // 0 when no active version exists
     QString parallelColumn;
     QString parallelName;
     qint32 secondNr = 0;

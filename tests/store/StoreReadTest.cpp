@@ -73,14 +73,15 @@ TEST_F(StoreReadTest, CatalogueSwitchesAndInfo) {
 
 TEST_F(StoreReadTest, StudyTablesInTheirOrders) {
     auto store = open();
-    EXPECT_EQ(store->pictureCategories(), (QStringList{QStringLiteral("Bagan"), QStringLiteral("Peta")}));
+    EXPECT_EQ(store->pictureCategories(),
+              (QStringList{QStringLiteral("Bagan"), QStringLiteral("Peta")}));
     ASSERT_EQ(store->dictionary().size(), 3u);
     EXPECT_EQ(store->dictionary()[0].entri, QStringLiteral("abba"));
     EXPECT_EQ(store->dictionary()[1].entri, QStringLiteral("Abraham"));
     EXPECT_TRUE(store->parables()[0].markus.isNull());
     EXPECT_EQ(store->prophecies()[1].baru, QStringLiteral("Yohanes#3:16"));
     ASSERT_EQ(store->thematic().size(), 4u);
-    EXPECT_EQ(store->topics().size(), 3);   // " kasih " and "Kasih" stay apart here
+    EXPECT_EQ(store->topics().size(), 3); // " kasih " and "Kasih" stay apart here
     const auto& deutero = store->deuterocanon();
     ASSERT_EQ(deutero.size(), 5u);
     EXPECT_EQ(deutero.back().bab, 14);

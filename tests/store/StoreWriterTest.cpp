@@ -1,8 +1,9 @@
+#include "store/StoreWriter.h"
+
 #include "store/Schema.h"
 #include "store/SchemaCheck.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
-#include "store/StoreWriter.h"
 
 #include <QDir>
 #include <QProcess>
@@ -41,9 +42,8 @@ TEST_F(StoreWriterTest, NewStoreOpensOnlyWithThePasswordAndKeepsFieldOrder) {
     EXPECT_TRUE(Sqlcipher(path, QString(), QStringLiteral("SELECT count(*) FROM sqlite_master;"))
                     .contains(QStringLiteral("is not a database")));
     for (const TableDef& table : Schema()) {
-        const QString out = Sqlcipher(
-            path, kStorePassword,
-            QStringLiteral("PRAGMA table_info('%1');").arg(table.name));
+        const QString out = Sqlcipher(path, kStorePassword,
+                                      QStringLiteral("PRAGMA table_info('%1');").arg(table.name));
         QStringList names;
         for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             names << line.section(QLatin1Char('|'), 1, 1);
@@ -83,7 +83,8 @@ TEST_F(StoreWriterTest, RefusesWhatTheSchemaForbids) {
     // Empty allowed: the zero-length text is kept apart from Null.
     w.insert(QStringLiteral("UsysInfo"), {{"id", 5}, {"Keterangan", QString(QLatin1String(""))}});
     w.insert(QStringLiteral("UsysInfo"), {{"id", 6}, {"Keterangan", QString()}});
-    w.insert(QStringLiteral("UsysInfo"), {{"id", 7}, {"Keterangan", QStringLiteral("'; DROP TABLE UsysInfo; --")}});
+    w.insert(QStringLiteral("UsysInfo"),
+             {{"id", 7}, {"Keterangan", QStringLiteral("'; DROP TABLE UsysInfo; --")}});
     auto store = Store::Open(path);
     EXPECT_FALSE(store->GetInfoText(5).isNull());
     EXPECT_TRUE(store->GetInfoText(5).isEmpty());
@@ -96,7 +97,7 @@ TEST_F(StoreWriterTest, UniqueIndexesHold) {
     w.insert(QStringLiteral("UsysKitab"), {{"Urutan", 1}, {"Referensi", QString()}});
     EXPECT_THROW(w.insert(QStringLiteral("UsysKitab"), {{"Urutan", 1}}), StoreError);
     w.insert(QStringLiteral("UsysUmpama"), {{"Urutan", 1}});
-    w.insert(QStringLiteral("UsysUmpama"), {{"Urutan", 1}});   // "Urutan" there is not unique
+    w.insert(QStringLiteral("UsysUmpama"), {{"Urutan", 1}}); // "Urutan" there is not unique
 }
 
 TEST(CreateDefaultDBTest, RefusesAnExistingFileAndAnUnwritableFolder) {

@@ -1,6 +1,7 @@
+#include "store/VersionChoice.h"
+
 #include "platform/ScriptedDialogs.h"
 #include "store/DataLocation.h"
-#include "store/VersionChoice.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,11 +32,11 @@ TEST(VersionChoiceTest, InactiveOrUnnamedNumbersFallBackToOfferedVersions) {
     const VersionChoice c = ChooseVersions(kCatalogue, 2, 4);
     EXPECT_EQ(c.activeColumn, QStringLiteral("Kitab1"));
     EXPECT_EQ(c.firstNr, 1);
-    EXPECT_EQ(c.parallelColumn, QStringLiteral("Kitab2"));   // the next offered after the active
+    EXPECT_EQ(c.parallelColumn, QStringLiteral("Kitab2")); // the next offered after the active
     EXPECT_EQ(c.secondNr, 5);
 
     const VersionChoice last = ChooseVersions(kCatalogue, 7, 99);
-    EXPECT_EQ(last.parallelColumn, QStringLiteral("Kitab1"));   // wraps round
+    EXPECT_EQ(last.parallelColumn, QStringLiteral("Kitab1")); // wraps round
 
     const VersionChoice none = ChooseVersions({Row(1, "TB", "Kitab1", 0)}, 1, 1);
     EXPECT_EQ(none.firstNr, 0);
@@ -77,9 +78,10 @@ TEST(DataLocationTest, MissingFileAsksForAFolder) {
 }
 
 TEST(DataLocationTest, MissingDataMessageReadsExactly) {
-    EXPECT_EQ(MissingDataMessage(QStringLiteral("/x/VERMARA2000.DAT")),
-              QStringLiteral("Data Vermaratidak ditemukan \r\npada direktori : /x/VERMARA2000.DAT.\r\n"
-                             "Jalankan kembali program dan pilih folder yang sesuai."));
+    EXPECT_EQ(
+        MissingDataMessage(QStringLiteral("/x/VERMARA2000.DAT")),
+        QStringLiteral("Data Vermaratidak ditemukan \r\npada direktori : /x/VERMARA2000.DAT.\r\n"
+                       "Jalankan kembali program dan pilih folder yang sesuai."));
 }
 
 } // namespace
