@@ -8,8 +8,13 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
+
+using import::BibleSource;
+using import::Importer;
+using import::ImportOptions;
 
 QTextStream& Out() {
     static QTextStream out(stdout);
@@ -22,33 +27,54 @@ QTextStream& Err() {
 }
 
 // "engWEB2015eb=World English Bible": the module and the name the store shows for it.
-import::BibleSource BibleSourceOf(const QString& argument){
+BibleSource BibleSourceOf(const QString& argument) {
     const qsizetype equals = argument.indexOf(u'=');
-if (equals < 0)
-    return {argument.trimmed(), {}};
-return {argument.left(equals).trimmed(), argument.mid(equals + 1).trimmed()};
-} // namespace
+    if (equals < 0)
+        return {argument.trimmed(), {}};
+    return {argument.left(equals).trimmed(), argument.mid(equals + 1).trimmed()};
+}
 
-import::ImportOptions OptionsOf(const QCommandLineParser& parser){
+ImportOptions OptionsOf(const QCommandLineParser& parser) {
     const QString data = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
                                                               : QStringLiteral(VERMARA_DATA_DIR);
-const QString out = parser.value(QStringLiteral("out"));
-const QStringList moduleOptions = {QStringLiteral("bible"), QStringLiteral("deutero"),
-                                   QStringLiteral("dictionary"), QStringLiteral("topics"),
-                                   QStringLiteral("commentary")};
-if (std::none_of(moduleOptions.begin(), moduleOptions.end(),
-                 [&](const QString& name) { return parser.isSet(name); }))
-    return import::SampleOptions(data, out);
-import::ImportOptions options;
-for (const QString& bible : parser.values(QStringLiteral("bible")))
-    options.bibles.push_back(BibleSourceOf(bible));
-options.deutero = parser.value(QStringLiteral("deutero"));
-options.dictionary = parser.value(QStringLiteral("dictionary"));
-options.topics = parser.value(QStringLiteral("topics"));
-options.commentary = parser.value(QStringLiteral("commentary"));
-options.dataFolder = data;
-options.outFolder = out;
-return options;
+    const QString out = parser.value(QStringLiteral("out"));
+    const QStringList moduleOptions = {QStringLiteral("bible"), QStringLiteral("deutero"),
+                                       QStringLiteral("dictionary"), QStringLiteral("topics"),
+                                       QStringLiteral("commentary")};
+    if (std::none_of(moduleOptions.begin(), moduleOptions.end(),
+                     [&](const QString& name) { return parser.isSet(name); }))
+        return import::SampleOptions(data, out);
+    ImportOptions options;
+    for (const QString& bible : parser.values(QStringLiteral("bible")))
+        options.bibles.push_back(BibleSourceOf(bible));
+    options.deutero = parser.value(QStringLiteral("deutero"));
+    options.dictionary = parser.value(QStringLiteral("dictionary"));
+    options.topics = parser.value(QStringLiteral("topics"));
+    options.commentary = parser.value(QStringLiteral("commentary"));
+    options.dataFolder = data;
+    options.outFolder = out;
+    return options;
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Membangun VERMARA2000.DAT dari modul SWORD dan berkas data. Tanpa opsi "
+                       "modul: database sampel (WEB, KJV, RV1909, Nave, MHCC)."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("out"), QStringLiteral("Folder tujuan database."),
+         QStringLiteral("FOLDER")},
+        {QStringLiteral("bible"),
+         QStringLiteral("Modul Alkitab, boleh berulang (Kitab1, Kitab2, ...)."),
+         QStringLiteral("MODUL[=NAMA]")},
+        {QStringLiteral("deutero"), QStringLiteral("Modul deuterokanonika."),
+         QStringLiteral("MODUL")},
+        {QStringLiteral("dictionary"), QStringLiteral("Modul kamus."), QStringLiteral("MODUL")},
+        {QStringLiteral("topics"), QStringLiteral("Modul topik ayat."), QStringLiteral("MODUL")},
+        {QStringLiteral("commentary"), QStringLiteral("Modul tafsiran (perikop dan komentar)."),
+         QStringLiteral("MODUL")},
+        {QStringLiteral("data"), QStringLiteral("Folder berkas data."), QStringLiteral("FOLDER")},
+    });
 }
 
 void PrintSummary(const import::ImportSummary& summary, qint64 milliseconds) {
@@ -74,49 +100,30 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vermara-import"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Membangun VERMARA2000.DAT dari modul SWORD dan berkas data. Tanpa opsi "
-                       "modul: database sampel (WEB, KJV, RV1909, Nave, MHCC)."));
-    parser.addHelpOption();
-    parser.addOptions({
-        {QStringLiteral("out"), QStringLiteral("Folder tujuan database."),
-         QStringLiteral("FOLDER")},
-        {QStringLiteral("bible"),
-         QStringLiteral("Modul Alkitab, boleh berulang (Kitab1, Kitab2, ...)."),
-         QStringLiteral("MODUL[=NAMA]")},
-        {QStringLiteral("deutero"), QStringLiteral("Modul deuterokanonika."),
-         QStringLiteral("MODUL")},
-        {QStringLiteral("dictionary"), QStringLiteral("Modul kamus."), QStringLiteral("MODUL")},
-        {QStringLiteral("topics"), QStringLiteral("Modul topik ayat."), QStringLiteral("MODUL")},
-        {QStringLiteral("commentary"), QStringLiteral("Modul tafsiran (perikop dan komentar)."),
-         QStringLiteral("MODUL")},
-        {QStringLiteral("data"), QStringLiteral("Folder berkas data."), QStringLiteral("FOLDER")},
-    });
+    AddOptions(parser);
     parser.process(app);
     if (parser.value(QStringLiteral("out")).isEmpty()) {
         Err() << "vermara-import: --out FOLDER harus diberikan.\n";
         return 2;
     }
 
-    import::ImportOptions options = OptionsOf(parser);
+    ImportOptions options = OptionsOf(parser);
     options.drawPictures = import::DrawPictures;
     QElapsedTimer timer;
     timer.start();
     try {
-        import::Importer importer(options, [](const QString& line) {
+        Importer importer(options, [](const QString& line) {
             Out() << line << '\n';
-        Out().flush();
-    });
-    const import::ImportSummary summary = importer.run();
-    PrintSummary(summary, timer.elapsed());
-}
-catch (const import::ImportError& error) {
-    Err() << "vermara-import: " << error.message() << '\n';
-    return 1;
-}
-catch (const store::StoreError& error) {
-    Err() << "vermara-import: " << error.message() << '\n';
-    return 1;
-}
-return 0;
+            Out().flush();
+        });
+        const import::ImportSummary summary = importer.run();
+        PrintSummary(summary, timer.elapsed());
+    } catch (const import::ImportError& error) {
+        Err() << "vermara-import: " << error.message() << '\n';
+        return 1;
+    } catch (const store::StoreError& error) {
+        Err() << "vermara-import: " << error.message() << '\n';
+        return 1;
+    }
+    return 0;
 }

@@ -7,6 +7,14 @@
 
 namespace import {
 
+// Books in the Old Testament and in the whole canon; BookGroups below counts the same way.
+inline constexpr int kOldTestamentBooks = 39;
+inline constexpr int kCanonBooks = 66;
+
+inline bool IsOldTestament(int position) {
+    return position <= kOldTestamentBooks;
+}
+
 // What the store knows about one canonical book; the study texts and charts are built from it.
 struct BookFacts {
     QString name; // canonical name
@@ -50,5 +58,10 @@ inline int GroupIndex(int position) {
     }
     return 0;
 }
+
+// How the study texts and the charts write their facts: "Perjanjian Lama", "2.461", "16,4".
+QString TestamentName(bool oldTestament);
+QString Number(int value);
+QString Decimal(double value, int decimals = 1);
 
 } // namespace import

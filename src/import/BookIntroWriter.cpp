@@ -2,27 +2,16 @@
 
 #include "import/OsisReferences.h"
 
-#include <QLocale>
 #include <algorithm>
 
 namespace import {
 
 namespace {
 
-constexpr int OldTestamentCount = 39;
-constexpr int BibleCount = 66;
 const QString Crlf = QStringLiteral("\r\n");
 
 const BookGroup& GroupOf(int position) {
     return BookGroups[GroupIndex(position)];
-}
-
-QString Number(int value) {
-    return QLocale(QLocale::Indonesian, QLocale::Indonesia).toString(value);
-}
-
-QString Decimal(double value) {
-    return QLocale(QLocale::Indonesian, QLocale::Indonesia).toString(value, 'f', 1);
 }
 
 QString Ordinal(int n) {
@@ -43,8 +32,8 @@ QString JoinAnd(const QStringList& items) {
            items.last();
 }
 
-QString Testament(bool oldTestament) {
-    return oldTestament ? QStringLiteral("Perjanjian Lama") : QStringLiteral("Perjanjian Baru");
+int TestamentBooks(bool oldTestament) {
+    return oldTestament ? kOldTestamentBooks : kCanonBooks - kOldTestamentBooks;
 }
 
 // The books the store holds that are compared with this one, and how to name that set: the
@@ -60,12 +49,11 @@ Scope TestamentScope(const BookFacts& book, const std::vector<BookFacts>& all) {
         if (other.oldTestament == book.oldTestament)
             scope.books.push_back(&other);
     }
-    const int complete = book.oldTestament ? OldTestamentCount : BibleCount - OldTestamentCount;
-    scope.name = int(scope.books.size()) == complete
-                     ? QStringLiteral("kitab-kitab %1").arg(Testament(book.oldTestament))
+    scope.name = int(scope.books.size()) == TestamentBooks(book.oldTestament)
+                     ? QStringLiteral("kitab-kitab %1").arg(TestamentName(book.oldTestament))
                      : QStringLiteral("%1 kitab %2 dalam database ini")
                            .arg(scope.books.size())
-                           .arg(Testament(book.oldTestament));
+                           .arg(TestamentName(book.oldTestament));
     return scope;
 }
 
@@ -73,7 +61,7 @@ Scope BibleScope(const std::vector<BookFacts>& all) {
     Scope scope;
     for (const BookFacts& other : all)
         scope.books.push_back(&other);
-    scope.name = int(all.size()) == BibleCount
+    scope.name = int(all.size()) == kCanonBooks
                      ? QStringLiteral("seluruh Alkitab")
                      : QStringLiteral("%1 kitab dalam database ini").arg(all.size());
     return scope;
@@ -109,27 +97,20 @@ QString LengthRank(const BookFacts& book, const Scope& scope) {
                         : QStringLiteral("terpendek %1").arg(Ordinal(shorter + 1));
 }
 
-int TotalVerses(const Scope& scope) {
+int Total(const Scope& scope, int BookFacts::*field) {
     int total = 0;
     for (const BookFacts* other : scope.books)
-        total += other->verses;
-    return total;
-}
-
-int TotalChapters(const Scope& scope) {
-    int total = 0;
-    for (const BookFacts* other : scope.books)
-        total += other->chapters;
+        total += other->*field;
     return total;
 }
 
 QString PlaceInTestament(const BookFacts& book) {
-    const int index = book.oldTestament ? book.position : book.position - OldTestamentCount;
-    const int count = book.oldTestament ? OldTestamentCount : BibleCount - OldTestamentCount;
+    const int index = book.oldTestament ? book.position : book.position - kOldTestamentBooks;
+    const int count = TestamentBooks(book.oldTestament);
     return QStringLiteral("kitab %1 dari %2 kitab %3")
         .arg(OrdinalOf(index, count))
         .arg(count)
-        .arg(Testament(book.oldTestament));
+        .arg(TestamentName(book.oldTestament));
 }
 
 QString PlaceInGroup(const BookFacts& book) {
@@ -158,12 +139,11 @@ QString Neighbours(const BookFacts& book) {
 
 QString Share(const BookFacts& book, const std::vector<BookFacts>& all) {
     const Scope bible = BibleScope(all);
-    const int total = TotalVerses(bible);
+    const int total = Total(bible, &BookFacts::verses);
     if (total == 0)
         return {};
     return QStringLiteral("%1% dari ayat-ayat %2")
-        .arg(QLocale(QLocale::Indonesian, QLocale::Indonesia)
-                 .toString(100.0 * book.verses / total, 'f', book.verses * 1000 < total ? 2 : 1))
+        .arg(Decimal(100.0 * book.verses / total, book.verses * 1000 < total ? 2 : 1))
         .arg(bible.name);
 }
 
@@ -195,10 +175,10 @@ QString WritePengantar(const BookFacts& book, const std::vector<BookFacts>& all)
     QStringList lines;
     lines << QStringLiteral("Kitab: %1").arg(book.name);
     lines << QStringLiteral("Perjanjian: %1, %2")
-                 .arg(Testament(book.oldTestament), PlaceInTestament(book));
+                 .arg(TestamentName(book.oldTestament), PlaceInTestament(book));
     lines << QStringLiteral("Urutan dalam Alkitab: ke-%1 dari %2 kitab")
                  .arg(book.position)
-                 .arg(BibleCount);
+                 .arg(kCanonBooks);
     lines << QStringLiteral("Kelompok: %1").arg(PlaceInGroup(book));
     lines << QStringLiteral("Jumlah pasal: %1").arg(Number(book.chapters));
     QString verses = QStringLiteral("Jumlah ayat: %1").arg(Number(book.verses));
@@ -245,7 +225,7 @@ QString ChapterCountFeature(const BookFacts& book, const std::vector<BookFacts>&
     const Scope testament = TestamentScope(book, all);
     if (testament.books.empty())
         return {};
-    const double average = double(TotalChapters(testament)) / testament.books.size();
+    const double average = double(Total(testament, &BookFacts::chapters)) / testament.books.size();
     return QStringLiteral("Jumlah pasalnya (%1) %2 rata-rata %3, yaitu %4 pasal per kitab.")
         .arg(Number(book.chapters),
              book.chapters >= average ? QStringLiteral("di atas") : QStringLiteral("di bawah"),
@@ -254,11 +234,11 @@ QString ChapterCountFeature(const BookFacts& book, const std::vector<BookFacts>&
 
 QString ChapterLengthFeature(const BookFacts& book, const std::vector<BookFacts>& all) {
     const Scope bible = BibleScope(all);
-    const int chapters = TotalChapters(bible);
+    const int chapters = Total(bible, &BookFacts::chapters);
     if (book.chapters == 0 || chapters == 0)
         return {};
     const double own = double(book.verses) / book.chapters;
-    const double average = double(TotalVerses(bible)) / chapters;
+    const double average = double(Total(bible, &BookFacts::verses)) / chapters;
     const QString subject = book.chapters == 1 ? QStringLiteral("Satu-satunya pasalnya memuat")
                                                : QStringLiteral("Pasal-pasalnya rata-rata");
     return QStringLiteral("%1 %2 ayat, %3 rata-rata %4 (%5 ayat per pasal).")

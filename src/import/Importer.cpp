@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <functional>
 
 namespace import {
 
@@ -134,14 +135,12 @@ void Importer::checkModules() {
         if (module.isEmpty())
             continue;
         const ModuleInfo info = requireModule(module, category);
+        if (module == options_.deutero)
+            deuteroTitle_ = QStringLiteral("Deuterokanonika ") + VersionName(info.description);
         if (!modules.contains(module)) {
             modules << module;
             rightsParagraphs_ << RightsParagraph(info);
         }
-    }
-    if (!options_.deutero.isEmpty()) {
-        deuteroTitle_ = QStringLiteral("Deuterokanonika ") +
-                        VersionName(library_->info(options_.deutero)->description);
     }
 }
 
@@ -178,7 +177,7 @@ Importer::Book Importer::readBook(int position) {
     book.position = position;
     book.osis = CanonicalOsisBooks().at(position - 1);
     book.name = CanonicalName(position);
-    const bool oldTestament = position <= scripture::OldTestamentBooks().size();
+    const bool oldTestament = IsOldTestament(position);
     for (size_t v = 0; v < versions_.size(); ++v) {
         const QString moduleName =
             ModuleBookName(library_->bookIntro(versions_[v].source.module, book.osis));
@@ -212,7 +211,7 @@ void Importer::readNotes(const Book& book, int chapter, const QString& markup, i
         return;
     const QString module = versions_.front().source.module;
     const scripture::LocationKey from{book.name, chapter, verse, 0};
-    const VerseCount counts = [this](int position, int ch) { return versesIn(position, ch); };
+    const VerseCount counts = std::bind_front(&Importer::versesIn, this);
     for (const NoteReference& note : CrossReferenceNotes(markup)) {
         const QStringList targets =
             note.osisRef.isEmpty()
@@ -236,19 +235,24 @@ void Importer::readCommentary(Book& book) {
     }
 }
 
-int Importer::versesIn(int position, int chapter) const {
+const Importer::Chapter* Importer::chapterAt(int position, int chapter) const {
     for (const Book& book : books_) {
         if (book.position == position && chapter >= 1 && chapter <= int(book.chapters.size()))
-            return book.chapters[chapter - 1].verses;
+            return &book.chapters[chapter - 1];
     }
+    return nullptr;
+}
+
+// Books read so far count their verses as the first version has them; others as SWORD's KJV.
+int Importer::versesIn(int position, int chapter) const {
+    if (const Chapter* read = chapterAt(position, chapter))
+        return read->verses;
     return SwordLibrary::KjvVerseCount(CanonicalOsisBooks().value(position - 1), chapter);
 }
 
 std::optional<QString> Importer::firstVersionText(const QString& name, int chapter) const {
-    for (const Book& book : books_) {
-        if (book.name == name && chapter >= 1 && chapter <= int(book.chapters.size()))
-            return book.chapters[chapter - 1].texts.value(0);
-    }
+    if (const Chapter* read = chapterAt(scripture::CanonicalPosition(name), chapter))
+        return read->texts.value(0);
     return std::nullopt;
 }
 
@@ -257,7 +261,7 @@ void Importer::buildBookFacts() {
         BookFacts facts;
         facts.name = book.name;
         facts.position = book.position;
-        facts.oldTestament = book.position <= scripture::OldTestamentBooks().size();
+        facts.oldTestament = IsOldTestament(book.position);
         facts.chapters = int(book.chapters.size());
         for (const Chapter& chapter : book.chapters) {
             facts.verses += chapter.verses;

@@ -100,6 +100,7 @@ private:
     void checkStudyReferences() const;
     void addParallels();
     void buildBookFacts();
+    const Chapter* chapterAt(int position, int chapter) const;
     int versesIn(int position, int chapter) const;
     std::optional<QString> firstVersionText(const QString& book, int chapter) const;
 

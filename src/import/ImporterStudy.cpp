@@ -7,6 +7,8 @@
 #include "import/TopicEntry.h"
 #include "scripture/ReferenceText.h"
 
+#include <functional>
+
 namespace import {
 
 namespace {
@@ -30,10 +32,27 @@ bool Linkable(const scripture::LocationKey& from, const scripture::LocationKey& 
 QStringList GospelReferences(const store::ParableRow& row) {
     QStringList references;
     for (const QString& reference : {row.matius, row.markus, row.lukas, row.yohanes}) {
-        if (!reference.trimmed().isEmpty())
-            references << reference.trimmed();
+        if (!reference.isEmpty())
+            references << reference;
     }
     return references;
+}
+
+// Each pair of short verses filed together under a narrow sub-topic, both ways round.
+std::vector<std::pair<scripture::LocationKey, scripture::LocationKey>>
+TopicLinks(const TopicEntry& entry) {
+    std::vector<std::pair<scripture::LocationKey, scripture::LocationKey>> links;
+    for (const auto& group : entry.groups) {
+        if (group.size() < 2 || group.size() > size_t(kNarrowTopic))
+            continue;
+        for (const scripture::LocationKey& from : group) {
+            for (const scripture::LocationKey& to : group) {
+                if (Linkable(from, to))
+                    links.emplace_back(from, to);
+            }
+        }
+    }
+    return links;
 }
 
 } // namespace
@@ -67,7 +86,7 @@ void Importer::readDeuterocanon() {
 }
 
 void Importer::readTopics() {
-    const VerseCount counts = [this](int position, int ch) { return versesIn(position, ch); };
+    const VerseCount counts = std::bind_front(&Importer::versesIn, this);
     // The sample store takes its dictionary and its topics from one module: it is read once.
     QString parsedModule;
     std::vector<TopicEntry> parsed;
@@ -96,16 +115,8 @@ void Importer::readTopics() {
             if (ayat.size() <= 50)
                 thematic_.push_back({qint32(thematic_.size() + 1), Fit(entry.headword, 255), ayat});
         }
-        for (const auto& group : entry.groups) {
-            if (group.size() < 2 || group.size() > size_t(kNarrowTopic))
-                continue;
-            for (const scripture::LocationKey& from : group) {
-                for (const scripture::LocationKey& to : group) {
-                    if (Linkable(from, to))
-                        topicLinks_.emplace_back(from, to);
-                }
-            }
-        }
+        const auto links = TopicLinks(entry);
+        topicLinks_.insert(topicLinks_.end(), links.begin(), links.end());
     }
 }
 
@@ -129,8 +140,8 @@ void Importer::checkStudyReferences() const {
             check(row.perumpamaan, reference);
     }
     for (const store::ProphecyRow& row : prophecies_) {
-        check(row.nubuat, row.lama.trimmed());
-        check(row.nubuat, row.baru.trimmed());
+        check(row.nubuat, row.lama);
+        check(row.nubuat, row.baru);
     }
     if (!failures.isEmpty()) {
         throw ImportError(QStringLiteral("Referensi tanpa teks ayat di %1:\n%2")
@@ -155,8 +166,8 @@ void Importer::addParallels() {
         }
     }
     for (const store::ProphecyRow& row : prophecies_) {
-        link(row.lama.trimmed(), row.baru.trimmed());
-        link(row.baru.trimmed(), row.lama.trimmed());
+        link(row.lama, row.baru);
+        link(row.baru, row.lama);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "import/Importer.h"
 #include "import/ModuleTexts.h"
 #include "platform/AnsiCodePage.h"
-#include "scripture/BookCatalogue.h"
 #include "store/ModuleSwitches.h"
 #include "store/Schema.h"
 #include "store/StoreWriter.h"
@@ -11,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QVariant>
+#include <array>
 #include <filesystem>
 
 namespace import {
@@ -23,8 +23,7 @@ QVariant TextOrNull(const QString& text) {
 }
 
 QString Testament(int position) {
-    return position <= scripture::OldTestamentBooks().size() ? QStringLiteral("Lama")
-                                                             : QStringLiteral("Baru");
+    return IsOldTestament(position) ? QStringLiteral("Lama") : QStringLiteral("Baru");
 }
 
 // Removes the unfinished store when the build stops on the way.
@@ -143,53 +142,50 @@ void Importer::writeCatalogue(store::StoreWriter& writer) {
 }
 
 void Importer::writeStudy(store::StoreWriter& writer) {
-    for (const store::DeuteroRow& row : deutero_) {
-        writer.insert(QStringLiteral("UsysDeuterokanonika"),
-                      {{QStringLiteral("Urutan"), row.urutan},
-                       {QStringLiteral("Buku1"), row.buku1},
-                       {QStringLiteral("Buku2"), row.buku2},
-                       {QStringLiteral("Buku3"), row.buku3},
-                       {QStringLiteral("Bab"), row.bab},
-                       {QStringLiteral("Kitab1"), TextOrNull(row.kitab1)}});
-    }
-    count(QStringLiteral("UsysDeuterokanonika"), int(deutero_.size()));
-    for (const store::DictionaryRow& row : dictionary_) {
-        writer.insert(
-            QStringLiteral("UsysKamus"),
-            {{QStringLiteral("Entri"), row.entri}, {QStringLiteral("Penjelasan"), row.penjelasan}});
-    }
-    count(QStringLiteral("UsysKamus"), int(dictionary_.size()));
-    for (const store::ThematicRow& row : thematic_) {
-        writer.insert(QStringLiteral("UsysTematik"), {{QStringLiteral("id"), row.id},
-                                                      {QStringLiteral("Topik"), row.topik},
-                                                      {QStringLiteral("Ayat"), row.ayat}});
-    }
-    count(QStringLiteral("UsysTematik"), int(thematic_.size()));
-    for (const store::ParableRow& row : parables_) {
-        writer.insert(QStringLiteral("UsysUmpama"),
-                      {{QStringLiteral("Urutan"), row.urutan},
-                       {QStringLiteral("Perumpamaan"), row.perumpamaan},
-                       {QStringLiteral("Markus"), TextOrNull(row.markus)},
-                       {QStringLiteral("Matius"), TextOrNull(row.matius)},
-                       {QStringLiteral("Lukas"), TextOrNull(row.lukas)},
-                       {QStringLiteral("Yohanes"), TextOrNull(row.yohanes)}});
-    }
-    count(QStringLiteral("UsysUmpama"), int(parables_.size()));
-    for (const store::ProphecyRow& row : prophecies_) {
-        writer.insert(QStringLiteral("UsysNubuat"), {{QStringLiteral("Urutan"), row.urutan},
-                                                     {QStringLiteral("Nubuat"), row.nubuat},
-                                                     {QStringLiteral("Lama"), row.lama},
-                                                     {QStringLiteral("Baru"), row.baru}});
-    }
-    count(QStringLiteral("UsysNubuat"), int(prophecies_.size()));
-    for (const store::PictureRow& row : pictures_) {
-        writer.insert(QStringLiteral("UsysGambar"),
-                      {{QStringLiteral("kategori"), row.kategori},
-                       {QStringLiteral("Judul"), row.judul},
-                       {QStringLiteral("Gambar"), row.gambar},
-                       {QStringLiteral("Keterangan"), row.keterangan}});
-    }
-    count(QStringLiteral("UsysGambar"), int(pictures_.size()));
+    using Row = store::StoreWriter::Row;
+    // One row of table for each record, its fields as fields gives them.
+    const auto write = [&](const QString& table, const auto& records, auto fields) {
+        for (const auto& record : records)
+            writer.insert(table, fields(record));
+        count(table, int(records.size()));
+    };
+    write(QStringLiteral("UsysDeuterokanonika"), deutero_, [](const store::DeuteroRow& row) {
+        return Row{{QStringLiteral("Urutan"), row.urutan},
+                   {QStringLiteral("Buku1"), row.buku1},
+                   {QStringLiteral("Buku2"), row.buku2},
+                   {QStringLiteral("Buku3"), row.buku3},
+                   {QStringLiteral("Bab"), row.bab},
+                   {QStringLiteral("Kitab1"), TextOrNull(row.kitab1)}};
+    });
+    write(QStringLiteral("UsysKamus"), dictionary_, [](const store::DictionaryRow& row) {
+        return Row{{QStringLiteral("Entri"), row.entri},
+                   {QStringLiteral("Penjelasan"), row.penjelasan}};
+    });
+    write(QStringLiteral("UsysTematik"), thematic_, [](const store::ThematicRow& row) {
+        return Row{{QStringLiteral("id"), row.id},
+                   {QStringLiteral("Topik"), row.topik},
+                   {QStringLiteral("Ayat"), row.ayat}};
+    });
+    write(QStringLiteral("UsysUmpama"), parables_, [](const store::ParableRow& row) {
+        return Row{{QStringLiteral("Urutan"), row.urutan},
+                   {QStringLiteral("Perumpamaan"), row.perumpamaan},
+                   {QStringLiteral("Markus"), TextOrNull(row.markus)},
+                   {QStringLiteral("Matius"), TextOrNull(row.matius)},
+                   {QStringLiteral("Lukas"), TextOrNull(row.lukas)},
+                   {QStringLiteral("Yohanes"), TextOrNull(row.yohanes)}};
+    });
+    write(QStringLiteral("UsysNubuat"), prophecies_, [](const store::ProphecyRow& row) {
+        return Row{{QStringLiteral("Urutan"), row.urutan},
+                   {QStringLiteral("Nubuat"), row.nubuat},
+                   {QStringLiteral("Lama"), row.lama},
+                   {QStringLiteral("Baru"), row.baru}};
+    });
+    write(QStringLiteral("UsysGambar"), pictures_, [](const store::PictureRow& row) {
+        return Row{{QStringLiteral("kategori"), row.kategori},
+                   {QStringLiteral("Judul"), row.judul},
+                   {QStringLiteral("Gambar"), row.gambar},
+                   {QStringLiteral("Keterangan"), row.keterangan}};
+    });
 }
 
 void Importer::writeInfo(store::StoreWriter& writer) {
@@ -219,18 +215,18 @@ void Importer::writeModules(store::StoreWriter& writer) {
     });
     // The book texts are written for every book of the store.
     const bool bookTexts = !books_.empty();
-    const std::vector<bool> present = {pericopes,
-                                       bookTexts,
-                                       !parables_.empty(),
-                                       !pictures_.empty(),
-                                       !dictionary_.empty(),
-                                       !prophecies_.empty(),
-                                       commentary,
-                                       !deutero_.empty(),
-                                       bookTexts,
-                                       !thematic_.empty()};
+    const std::array<bool, store::kModuleCount> present = {pericopes,
+                                                           bookTexts,
+                                                           !parables_.empty(),
+                                                           !pictures_.empty(),
+                                                           !dictionary_.empty(),
+                                                           !prophecies_.empty(),
+                                                           commentary,
+                                                           !deutero_.empty(),
+                                                           bookTexts,
+                                                           !thematic_.empty()};
     const QStringList& names = store::ModuleNames();
-    for (int i = 0; i < names.size(); ++i) {
+    for (int i = 0; i < store::kModuleCount; ++i) {
         writer.insert(QStringLiteral("UsysMenu"), {{QStringLiteral("id"), i + 1},
                                                    {QStringLiteral("NamaMenu"), names[i]},
                                                    {QStringLiteral("Aktif"), present[i] ? 1 : 0}});

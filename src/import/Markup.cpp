@@ -2,10 +2,43 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <map>
 
 namespace import {
 
 namespace {
+
+// &amp;, &lt;, &#233; ... replaced by their characters; unknown entities stay as written.
+QString DecodeEntities(const QString& text) {
+    if (!text.contains(u'&'))
+        return text;
+    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
+    static const std::map<QString, QString> named = {{QStringLiteral("amp"), QStringLiteral("&")},
+                                                     {QStringLiteral("lt"), QStringLiteral("<")},
+                                                     {QStringLiteral("gt"), QStringLiteral(">")},
+                                                     {QStringLiteral("quot"), QStringLiteral("\"")},
+                                                     {QStringLiteral("apos"), QStringLiteral("'")},
+                                                     {QStringLiteral("nbsp"), QStringLiteral(" ")}};
+    QString out;
+    qsizetype last = 0;
+    for (auto it = entity.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        out += text.mid(last, match.capturedStart() - last);
+        last = match.capturedEnd();
+        const QString body = match.captured(1);
+        if (body.startsWith(u'#')) {
+            const bool hex = body.startsWith(QStringLiteral("#x"));
+            bool ok = false;
+            const char32_t code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+            out += ok ? QString::fromUcs4(&code, 1) : match.captured(0);
+        } else {
+            const auto found = named.find(body);
+            out += found != named.end() ? found->second : match.captured(0);
+        }
+    }
+    out += text.mid(last);
+    return out;
+}
 
 struct Tag {
     QString name;
@@ -153,21 +186,17 @@ QString Collect(const QString& markup, bool readable) {
     return collector.result();
 }
 
-QString CollapseBlanks(const QString& text) {
-    return text.simplified();
-}
-
 } // namespace
 
 QString PlainVerseText(const QString& markup) {
-    return CollapseBlanks(Collect(markup, false));
+    return Collect(markup, false).simplified();
 }
 
 QString ReadableText(const QString& markup) {
     const QStringList lines = Collect(markup, true).split(u'\n');
     QStringList kept;
     for (const QString& line : lines) {
-        const QString simple = CollapseBlanks(line);
+        const QString simple = line.simplified();
         if (!simple.isEmpty())
             kept << simple;
     }
@@ -240,47 +269,6 @@ QString AttributeValue(const QString& attributes, const QString& name) {
         i = close + 1;
     }
     return {};
-}
-
-QString DecodeEntities(const QString& text) {
-    if (!text.contains(u'&'))
-        return text;
-    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
-    QString out;
-    qsizetype last = 0;
-    auto it = entity.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        out += text.mid(last, match.capturedStart() - last);
-        const QString body = match.captured(1);
-        QString replacement = match.captured(0);
-        bool ok = false;
-        if (body.startsWith(QStringLiteral("#x"))) {
-            const uint code = body.mid(2).toUInt(&ok, 16);
-            if (ok)
-                replacement = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-        } else if (body.startsWith(u'#')) {
-            const uint code = body.mid(1).toUInt(&ok, 10);
-            if (ok)
-                replacement = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-        } else if (body == u"amp") {
-            replacement = QStringLiteral("&");
-        } else if (body == u"lt") {
-            replacement = QStringLiteral("<");
-        } else if (body == u"gt") {
-            replacement = QStringLiteral(">");
-        } else if (body == u"quot") {
-            replacement = QStringLiteral("\"");
-        } else if (body == u"apos") {
-            replacement = QStringLiteral("'");
-        } else if (body == u"nbsp") {
-            replacement = QStringLiteral(" ");
-        }
-        out += replacement;
-        last = match.capturedEnd();
-    }
-    out += text.mid(last);
-    return out;
 }
 
 } // namespace import

@@ -27,7 +27,4 @@ std::vector<NoteReference> CrossReferenceNotes(const QString& markup);
 // The value of attribute name in a tag's attribute text; empty when it is absent.
 QString AttributeValue(const QString& attributes, const QString& name);
 
-// &amp;, &lt;, &#233; ... replaced by their characters.
-QString DecodeEntities(const QString& text);
-
 } // namespace import

@@ -81,7 +81,7 @@ QString CanonicalName(int position) {
 std::optional<scripture::LocationKey> LocationOfOsisRef(const QString& osisRef,
                                                         const VerseCount& versesIn) {
     const QStringList ends = osisRef.split(u'-');
-    if (ends.isEmpty() || ends.size() > 2)
+    if (ends.size() > 2)
         return std::nullopt;
     const std::optional<OsisPoint> start = ParsePoint(ends[0]);
     if (!start)

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -18,7 +17,6 @@ namespace {
 constexpr int Width = 1400;
 constexpr int Margin = 50;
 constexpr int ContentTop = 130;
-constexpr int OldTestamentCount = 39;
 const QColor Ink(0x26, 0x2b, 0x33);
 const QColor Muted(0x6b, 0x72, 0x80);
 const QColor Rule(0xe3, 0xe6, 0xea);
@@ -49,12 +47,8 @@ QColor Tint(const QColor& color) {
                             0.75f + 0.25f * color.blueF());
 }
 
-QString Number(int value) {
-    return QLocale(QLocale::Indonesian, QLocale::Indonesia).toString(value);
-}
-
 QString Percent(double share) {
-    return QLocale(QLocale::Indonesian, QLocale::Indonesia).toString(100.0 * share, 'f', 1) + u'%';
+    return Decimal(100.0 * share) + u'%';
 }
 
 QString GroupName(int groupIndex) {
@@ -74,10 +68,6 @@ std::vector<BookFacts> OfTestament(const std::vector<BookFacts>& books, bool old
             chosen.push_back(book);
     }
     return chosen;
-}
-
-QString Testament(bool oldTestament) {
-    return oldTestament ? QStringLiteral("Perjanjian Lama") : QStringLiteral("Perjanjian Baru");
 }
 
 // A white page with its title drawn; the chart goes below ContentTop.
@@ -151,18 +141,26 @@ int Sum(const std::vector<BookFacts>& books, int BookFacts::*field) {
     return total;
 }
 
-// A round step for an axis up to maximum with about five grid lines.
-int AxisStep(int maximum) {
-    for (const int step : {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000}) {
-        if (maximum / step <= 6)
-            return step;
-    }
-    return 2000;
-}
+// A value axis from 0 to top in round steps, with about five grid lines.
+struct Axis {
+    int step = 1;
+    int top = 1;
+};
 
-store::PictureRow Row(const QString& kategori, const QString& judul, const QString& gambar,
-                      const QString& keterangan) {
-    return {kategori, judul, gambar, keterangan};
+// The axis that holds the largest value of field among the books.
+Axis AxisFor(const std::vector<BookFacts>& books, int BookFacts::*field) {
+    int maximum = 1;
+    for (const BookFacts& book : books)
+        maximum = std::max(maximum, book.*field);
+    Axis axis{2000, 0};
+    for (const int step : {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000}) {
+        if (maximum / step <= 6) {
+            axis.step = step;
+            break;
+        }
+    }
+    axis.top = (maximum + axis.step - 1) / axis.step * axis.step;
+    return axis;
 }
 
 // A group's heading box and the boxes of its books below it.
@@ -199,8 +197,9 @@ void DrawCanonColumn(QPainter& painter, const QRect& header, int groupIndex,
 store::PictureRow DrawCanon(const QString& folder, const std::vector<BookFacts>& books,
                             bool oldTestament) {
     const int firstGroup = oldTestament ? 0 : 5;
+    const std::vector<BookFacts> chosen = OfTestament(books, oldTestament);
     std::vector<std::vector<BookFacts>> columns(5);
-    for (const BookFacts& book : OfTestament(books, oldTestament))
+    for (const BookFacts& book : chosen)
         columns[GroupIndex(book.position) - firstGroup].push_back(book);
     std::size_t tallest = 0;
     QStringList counts;
@@ -210,9 +209,9 @@ store::PictureRow DrawCanon(const QString& folder, const std::vector<BookFacts>&
                       .arg(GroupName(firstGroup + int(i)))
                       .arg(columns[i].size());
     }
-    const int bookCount = int(OfTestament(books, oldTestament).size());
+    const int bookCount = int(chosen.size());
     const QString title =
-        QStringLiteral("Kitab-kitab %1 menurut kelompok").arg(Testament(oldTestament));
+        QStringLiteral("Kitab-kitab %1 menurut kelompok").arg(TestamentName(oldTestament));
     Sheet sheet(ContentTop + 90 + int(tallest) * 46 + 40, title,
                 QStringLiteral("%1 kitab dalam 5 kelompok, menurut urutan kanon; angka di kanan "
                                "adalah jumlah pasal")
@@ -226,11 +225,12 @@ store::PictureRow DrawCanon(const QString& folder, const std::vector<BookFacts>&
     const QString file = oldTestament ? QStringLiteral("kanon_perjanjian_lama.png")
                                       : QStringLiteral("kanon_perjanjian_baru.png");
     sheet.save(QDir(folder).filePath(file));
-    return Row(QStringLiteral("Bagan Kanon"), title, file,
-               QStringLiteral("Bagan %1 kitab %2 menurut kelompoknya: %3. Setiap kotak memuat nama "
-                              "kitab dan jumlah pasalnya.")
-                   .arg(bookCount)
-                   .arg(Testament(oldTestament), counts.join(QStringLiteral(", "))));
+    return store::PictureRow{
+        QStringLiteral("Bagan Kanon"), title, file,
+        QStringLiteral("Bagan %1 kitab %2 menurut kelompoknya: %3. Setiap kotak memuat nama "
+                       "kitab dan jumlah pasalnya.")
+            .arg(bookCount)
+            .arg(TestamentName(oldTestament), counts.join(QStringLiteral(", ")))};
 }
 
 struct GroupTotals {
@@ -291,6 +291,19 @@ void DrawGroupTable(QPainter& painter, int top,
     }
 }
 
+// The name of the group with the most (or fewest) verses; groups without books in the store are
+// neither.
+QString GroupByVerses(const std::array<GroupTotals, BookGroups.size()>& totals, bool largest) {
+    int best = -1;
+    for (std::size_t g = 0; g < totals.size(); ++g) {
+        const bool better = best < 0 || (largest ? totals[g].verses > totals[best].verses
+                                                 : totals[g].verses < totals[best].verses);
+        if (totals[g].books > 0 && better)
+            best = int(g);
+    }
+    return best < 0 ? QStringLiteral("-") : GroupName(best);
+}
+
 store::PictureRow DrawGroupShares(const QString& folder, const std::vector<BookFacts>& books) {
     const auto totals = TotalsByGroup(books);
     const QString title = QStringLiteral("Pembagian kitab, pasal dan ayat menurut kelompok");
@@ -317,28 +330,17 @@ store::PictureRow DrawGroupShares(const QString& folder, const std::vector<BookF
     DrawGroupTable(sheet.painter, ContentTop + 3 * 86 + 20, totals);
     const QString file = QStringLiteral("kanon_kelompok.png");
     sheet.save(QDir(folder).filePath(file));
-    // Groups without books in the store are neither the largest nor the smallest.
-    const auto byVerses = [&](bool largest) {
-        int best = -1;
-        for (std::size_t g = 0; g < totals.size(); ++g) {
-            const bool better = best < 0 || (largest ? totals[g].verses > totals[best].verses
-                                                     : totals[g].verses < totals[best].verses);
-            if (totals[g].books > 0 && better)
-                best = int(g);
-        }
-        return best < 0 ? QStringLiteral("-") : GroupName(best);
-    };
-    return Row(
+    return store::PictureRow{
         QStringLiteral("Bagan Kanon"), title, file,
         QStringLiteral("Bagian setiap kelompok kitab dari jumlah kitab, pasal dan ayat. "
                        "Menurut jumlah ayat, kelompok terbesar adalah %1 dan yang terkecil %2.")
-            .arg(byVerses(true), byVerses(false)));
+            .arg(GroupByVerses(totals, true), GroupByVerses(totals, false))};
 }
 
-void DrawValueAxis(QPainter& painter, const QRect& plot, int axisMax, int step) {
+void DrawValueAxis(QPainter& painter, const QRect& plot, const Axis& axis) {
     painter.setFont(Font(13));
-    for (int value = 0; value <= axisMax; value += step) {
-        const int y = plot.bottom() - int(std::lround(double(plot.height()) * value / axisMax));
+    for (int value = 0; value <= axis.top; value += axis.step) {
+        const int y = plot.bottom() - int(std::lround(double(plot.height()) * value / axis.top));
         painter.setPen(QPen(Rule, 1));
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(Muted);
@@ -347,9 +349,9 @@ void DrawValueAxis(QPainter& painter, const QRect& plot, int axisMax, int step) 
     }
 }
 
-void DrawColumn(QPainter& painter, const QRect& plot, double centre, double width, int axisMax,
+void DrawColumn(QPainter& painter, const QRect& plot, double centre, double width, int axisTop,
                 const BookFacts& book) {
-    const double height = double(plot.height()) * book.chapters / axisMax;
+    const double height = double(plot.height()) * book.chapters / axisTop;
     const QRectF bar(centre - width / 2, plot.bottom() - height, width, height);
     painter.setPen(Qt::NoPen);
     painter.setBrush(GroupColor(book.position));
@@ -371,7 +373,7 @@ store::PictureRow DrawChapterBars(const QString& folder, const std::vector<BookF
     const auto chosen = OfTestament(books, oldTestament);
     const int total = Sum(chosen, &BookFacts::chapters);
     const QString title =
-        QStringLiteral("Jumlah pasal kitab-kitab %1").arg(Testament(oldTestament));
+        QStringLiteral("Jumlah pasal kitab-kitab %1").arg(TestamentName(oldTestament));
     Sheet sheet(800, title,
                 QStringLiteral("%1 pasal dalam %2 kitab; warna batang menunjukkan kelompok kitab")
                     .arg(Number(total))
@@ -380,27 +382,23 @@ store::PictureRow DrawChapterBars(const QString& folder, const std::vector<BookF
         DrawLegend(sheet.painter, ContentTop, oldTestament ? 0 : 5, oldTestament ? 4 : 9);
     const QRect plot(QPoint(Margin + 60, ContentTop + legend + 30),
                      QPoint(Width - Margin, 800 - 150));
-    int maximum = 1;
-    for (const BookFacts& book : chosen)
-        maximum = std::max(maximum, book.chapters);
-    const int step = AxisStep(maximum);
-    const int axisMax = (maximum + step - 1) / step * step;
-    DrawValueAxis(sheet.painter, plot, axisMax, step);
+    const Axis axis = AxisFor(chosen, &BookFacts::chapters);
+    DrawValueAxis(sheet.painter, plot, axis);
     const double slot = double(plot.width()) / std::max<std::size_t>(1, chosen.size());
     for (std::size_t i = 0; i < chosen.size(); ++i)
-        DrawColumn(sheet.painter, plot, plot.left() + slot * (i + 0.5), slot * 0.68, axisMax,
+        DrawColumn(sheet.painter, plot, plot.left() + slot * (i + 0.5), slot * 0.68, axis.top,
                    chosen[i]);
     const QString file = oldTestament ? QStringLiteral("pasal_perjanjian_lama.png")
                                       : QStringLiteral("pasal_perjanjian_baru.png");
     sheet.save(QDir(folder).filePath(file));
     const auto chapters = [](const BookFacts& book) { return book.chapters; };
-    return Row(
+    return store::PictureRow{
         QStringLiteral("Statistik"), title, file,
         QStringLiteral("Jumlah pasal setiap kitab %1: %2 pasal dalam %3 kitab. Pasal terbanyak: "
                        "%4; paling sedikit: %5. Warna batang menunjukkan kelompok kitab.")
-            .arg(Testament(oldTestament), Number(total))
+            .arg(TestamentName(oldTestament), Number(total))
             .arg(chosen.size())
-            .arg(Extreme(chosen, chapters, true), Extreme(chosen, chapters, false)));
+            .arg(Extreme(chosen, chapters, true), Extreme(chosen, chapters, false))};
 }
 
 void DrawVerseRow(QPainter& painter, int y, int barLeft, double scale, const BookFacts& book) {
@@ -429,16 +427,12 @@ store::PictureRow DrawVerseBars(const QString& folder, const std::vector<BookFac
                     .arg(Number(total))
                     .arg(books.size()));
     DrawLegend(sheet.painter, ContentTop, 0, int(BookGroups.size()) - 1);
-    int maximum = 1;
-    for (const BookFacts& book : books)
-        maximum = std::max(maximum, book.verses);
-    const int step = AxisStep(maximum);
-    const int axisMax = (maximum + step - 1) / step * step;
+    const Axis axis = AxisFor(books, &BookFacts::verses);
     const int barLeft = Margin + 160;
-    const double scale = double(Width - Margin - 80 - barLeft) / axisMax;
+    const double scale = double(Width - Margin - 80 - barLeft) / axis.top;
     const int plotBottom = plotTop + int(books.size()) * RowHeight + TestamentGap;
     sheet.painter.setFont(Font(12));
-    for (int value = 0; value <= axisMax; value += step) {
+    for (int value = 0; value <= axis.top; value += axis.step) {
         const int x = barLeft + int(std::lround(scale * value));
         sheet.painter.setPen(QPen(Rule, 1));
         sheet.painter.drawLine(x, plotTop - 4, x, plotBottom);
@@ -447,7 +441,7 @@ store::PictureRow DrawVerseBars(const QString& folder, const std::vector<BookFac
     }
     int y = plotTop;
     for (const BookFacts& book : books) {
-        if (book.position == OldTestamentCount + 1 && y != plotTop)
+        if (book.position == kOldTestamentBooks + 1 && y != plotTop)
             y += TestamentGap;
         DrawVerseRow(sheet.painter, y, barLeft, scale, book);
         y += RowHeight;
@@ -455,11 +449,11 @@ store::PictureRow DrawVerseBars(const QString& folder, const std::vector<BookFac
     const QString file = QStringLiteral("ayat_per_kitab.png");
     sheet.save(QDir(folder).filePath(file));
     const auto verses = [](const BookFacts& book) { return book.verses; };
-    return Row(
+    return store::PictureRow{
         QStringLiteral("Statistik"), title, file,
         QStringLiteral("Jumlah ayat setiap kitab, %1 ayat seluruhnya. "
                        "Terpanjang: %2; terpendek: %3. Warna batang menunjukkan kelompok kitab.")
-            .arg(Number(total), Extreme(books, verses, true), Extreme(books, verses, false)));
+            .arg(Number(total), Extreme(books, verses, true), Extreme(books, verses, false))};
 }
 
 // Room at each end of a row for the turn to the next one, clear of the end labels.
@@ -536,11 +530,12 @@ store::PictureRow DrawCanonOrder(const QString& folder, const std::vector<BookFa
         books.empty()
             ? QString()
             : QStringLiteral(", dari %1 sampai %2").arg(books.front().name, books.back().name);
-    return Row(QStringLiteral("Urutan Kanon"), title, file,
-               QStringLiteral("Urutan %1 kitab dalam kanon%2. Nomor dalam lingkaran adalah urutan "
-                              "kitab; warnanya menunjukkan kelompok kitab.")
-                   .arg(books.size())
-                   .arg(span));
+    return store::PictureRow{
+        QStringLiteral("Urutan Kanon"), title, file,
+        QStringLiteral("Urutan %1 kitab dalam kanon%2. Nomor dalam lingkaran adalah urutan "
+                       "kitab; warnanya menunjukkan kelompok kitab.")
+            .arg(books.size())
+            .arg(span)};
 }
 
 } // namespace

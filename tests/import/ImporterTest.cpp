@@ -22,13 +22,15 @@ QString DataFolder() {
     return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../data"));
 }
 
-import::ImportOptions TwoBooks(const QString& out){
-    import::ImportOptions options = import::SampleOptions(DataFolder(), out);
-options.bibles = {{QStringLiteral("engWEB2015eb"), {}},
-                  {QStringLiteral("engKJV2006eb"), QStringLiteral("KJV")}};
-options.books = {QStringLiteral("Kejadian"), QStringLiteral("Matius")};
-return options;
-} // namespace
+using import::ImportOptions;
+
+ImportOptions TwoBooks(const QString& out) {
+    ImportOptions options = import::SampleOptions(DataFolder(), out);
+    options.bibles = {{QStringLiteral("engWEB2015eb"), {}},
+                      {QStringLiteral("engKJV2006eb"), QStringLiteral("KJV")}};
+    options.books = {QStringLiteral("Kejadian"), QStringLiteral("Matius")};
+    return options;
+}
 
 class ImporterTest : public ::testing::Test {
 protected:

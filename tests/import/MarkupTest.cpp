@@ -48,6 +48,13 @@ TEST(PlainVerseText, ReadsGbfAndThmlMarkupAndEntities) {
               QStringLiteral("a < b &unknown; c"));
 }
 
+TEST(PlainVerseText, DecodesNamedAndNumericEntitiesButKeepsWhatItCannotRead) {
+    EXPECT_EQ(PlainVerseText(QStringLiteral("&quot;Yes&quot; &apos;no&apos;&nbsp;&gt;&#x41;&#66;")),
+              QStringLiteral("\"Yes\" 'no' >AB"));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("a &#99999999999; b &AMP; c &#x; d")),
+              QStringLiteral("a &#99999999999; b &AMP; c &#x; d"));
+}
+
 TEST(ReadableText, StartsALineForEachBlockAndDropsNotes) {
     const QString markup = QStringLiteral(
         "<title type=\"x-s2\">Chapter 5</title> <div sID=\"g1\" type=\"x-p\"/> <table> "
