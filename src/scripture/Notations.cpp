@@ -4,6 +4,9 @@ namespace scripture {
 
 namespace {
 
+const QString kVersionSeparator = QStringLiteral("~~~~");
+const QString kArrow = QStringLiteral(" -> ");
+
 // A chapter or verse number: decimal digits only, blanks around it ignored, at least 1.
 std::optional<int> ParseNumber(QStringView text) {
     text = text.trimmed();
@@ -18,22 +21,19 @@ std::optional<int> ParseNumber(QStringView text) {
     return value > 0 ? std::optional<int>(value) : std::nullopt;
 }
 
-// "5:44" or "5:44-45" into key's chapter and verses; a reversed range is rejected.
-bool ParseChapterAndVerses(QStringView text, LocationKey& key) {
-    const qsizetype colon = text.indexOf(u':');
+// The book with "5:44" or "5:44-45" after it; a reversed range is rejected.
+std::optional<LocationKey> KeyOf(const QString& book, QStringView chapterAndVerses) {
+    const qsizetype colon = chapterAndVerses.indexOf(u':');
     if (colon < 0)
-        return false;
-    const auto chapter = ParseNumber(text.left(colon));
-    const QStringView verses = text.mid(colon + 1);
+        return std::nullopt;
+    const auto chapter = ParseNumber(chapterAndVerses.left(colon));
+    const QStringView verses = chapterAndVerses.mid(colon + 1);
     const qsizetype dash = verses.indexOf(u'-');
     const auto first = ParseNumber(dash < 0 ? verses : verses.left(dash));
     const auto last = dash < 0 ? std::optional<int>(0) : ParseNumber(verses.mid(dash + 1));
     if (!chapter || !first || !last || (*last != 0 && *last < *first))
-        return false;
-    key.chapter = *chapter;
-    key.firstVerse = *first;
-    key.lastVerse = *last;
-    return true;
+        return std::nullopt;
+    return LocationKey{book, *chapter, *first, *last};
 }
 
 QString FormatChapterAndVerses(const LocationKey& key) {
@@ -89,11 +89,7 @@ std::optional<LocationKey> ParseLocationKey(const QString& text) {
     // A blank before "#" makes a book name that no chapter carries (Matius #5:3).
     if (hash <= 0 || trimmed.at(hash - 1).isSpace())
         return std::nullopt;
-    LocationKey key;
-    key.book = trimmed.left(hash);
-    if (!ParseChapterAndVerses(QStringView(trimmed).mid(hash + 1), key))
-        return std::nullopt;
-    return key;
+    return KeyOf(trimmed.left(hash), QStringView(trimmed).mid(hash + 1));
 }
 
 QString FormatLocationKey(const LocationKey& key) {
@@ -105,11 +101,10 @@ std::optional<LocationKey> ParseDisplayReference(const QString& text) {
     const qsizetype blank = trimmed.lastIndexOf(u' ');
     if (blank <= 0)
         return std::nullopt;
-    LocationKey key;
-    key.book = trimmed.left(blank).trimmed();
-    if (key.book.contains(u'#') || !ParseChapterAndVerses(QStringView(trimmed).mid(blank + 1), key))
+    const QString book = trimmed.left(blank).trimmed();
+    if (book.contains(u'#'))
         return std::nullopt;
-    return key;
+    return KeyOf(book, QStringView(trimmed).mid(blank + 1));
 }
 
 QString FormatDisplayReference(const LocationKey& key) {
@@ -145,30 +140,28 @@ QString FormatBookmarkPosition(const BookmarkPosition& position) {
 }
 
 std::optional<VersionTag> ParseVersionTag(const QString& text) {
-    const QString separator = QStringLiteral("~~~~");
-    const qsizetype at = text.indexOf(separator);
+    const qsizetype at = text.indexOf(kVersionSeparator);
     if (at <= 0)
         return std::nullopt;
-    return VersionTag{text.left(at), text.mid(at + separator.size())};
+    return VersionTag{text.left(at), text.mid(at + kVersionSeparator.size())};
 }
 
 QString FormatVersionTag(const VersionTag& tag) {
-    return tag.column + QStringLiteral("~~~~") + tag.versionName;
+    return tag.column + kVersionSeparator + tag.versionName;
 }
 
 std::optional<CrossReferenceLine> ParseCrossReferenceLine(const QString& text) {
-    const QString arrow = QStringLiteral(" -> ");
-    const qsizetype at = text.indexOf(arrow);
+    const qsizetype at = text.indexOf(kArrow);
     if (at < 0)
         return std::nullopt;
-    CrossReferenceLine line{text.left(at).trimmed(), SplitReferences(text.mid(at + arrow.size()))};
+    CrossReferenceLine line{text.left(at).trimmed(), SplitReferences(text.mid(at + kArrow.size()))};
     if (line.label.isEmpty())
         return std::nullopt;
     return line;
 }
 
 QString FormatCrossReferenceLine(const CrossReferenceLine& line) {
-    return line.label + QStringLiteral(" -> ") + line.references.join(QStringLiteral(", "));
+    return line.label + kArrow + line.references.join(QStringLiteral(", "));
 }
 
 std::vector<CrossReferenceLine> CrossReferencesOfChapter(const QString& referensi, int chapter) {

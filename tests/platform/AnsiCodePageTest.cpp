@@ -52,6 +52,16 @@ TEST_F(TextFileTest, FallsBackToWindows1252WhenNotUtf8) {
     EXPECT_EQ(ReadTextFile(write("ab\xc3")), QString::fromUtf8("abÃ"));
 }
 
+TEST_F(TextFileTest, EveryByteReadAsWindows1252HasThatCodeAgain) {
+    QByteArray bytes;
+    for (int code = 0; code < 256; ++code)
+        bytes.append(char(code));
+    const QString text = ReadTextFile(write(bytes));
+    ASSERT_EQ(text.size(), 256);
+    for (int code = 0; code < 256; ++code)
+        EXPECT_EQ(AnsiCode(text.at(code)), code) << code;
+}
+
 TEST_F(TextFileTest, MissingFileReadsEmptyAndReportsIt) {
     bool ok = true;
     EXPECT_TRUE(ReadTextFile(dir.filePath("absent.txt"), &ok).isEmpty());

@@ -14,6 +14,14 @@ namespace {
 
 class SettingsStoreTest : public testing::Test {
 protected:
+    // Stands in for a file edited by hand or left by another program.
+    void writeFile(const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("sub/vermara.ini"));
     SettingsStore store{path};
@@ -74,20 +82,16 @@ TEST_F(SettingsStoreTest, TwoStoresOnOneFileKeepEachOthersKeys) {
 }
 
 TEST_F(SettingsStoreTest, CorruptLinesAreSkippedAndTheRestIsRead) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("garbage before any group\r\n"
-               "[VR2000\\CDInstall]\r\n"
-               "Loc = /media/cd \r\n"
-               "no equals sign here\r\n"
-               "=value without key\r\n"
-               "; a comment\r\n"
-               "[broken header\r\n"
-               "Lost=1\r\n"
-               "[VR2000\\Other]\r\n"
-               "Kept=\xff\xfe\r\n");
-    file.close();
+    writeFile("garbage before any group\r\n"
+              "[VR2000\\CDInstall]\r\n"
+              "Loc = /media/cd \r\n"
+              "no equals sign here\r\n"
+              "=value without key\r\n"
+              "; a comment\r\n"
+              "[broken header\r\n"
+              "Lost=1\r\n"
+              "[VR2000\\Other]\r\n"
+              "Kept=\xff\xfe\r\n");
 
     EXPECT_EQ(store.get("VR2000", "CDInstall", "Loc"), "/media/cd");
     EXPECT_FALSE(store.contains("broken header", "", "Lost"));
@@ -98,6 +102,31 @@ TEST_F(SettingsStoreTest, CorruptLinesAreSkippedAndTheRestIsRead) {
     EXPECT_TRUE(store.set("VR2000", "Other", "New", "1"));
     EXPECT_EQ(store.get("VR2000", "CDInstall", "Loc"), "/media/cd");
     EXPECT_EQ(store.get("VR2000", "Other", "New"), "1");
+}
+
+TEST_F(SettingsStoreTest, StrayPercentSignsAndOddHeadersReadAsAHandEditLeftThem) {
+    writeFile("[VR2000\\Opsi]\n"
+              "Zoom=100%\n"
+              "Pola=50%zz %4\n"
+              "Kode=%41%42\n"
+              "[a\\b\\c]\n"
+              "Lost=1\n"
+              "[Kosong\\]\n"
+              "Key=v\n");
+
+    EXPECT_EQ(store.get("VR2000", "Opsi", "Zoom"), "100%");
+    EXPECT_EQ(store.get("VR2000", "Opsi", "Pola"), "50%zz %4");
+    EXPECT_EQ(store.get("VR2000", "Opsi", "Kode"), "AB");
+    // A header with two separators names no group, so its entries go nowhere.
+    EXPECT_FALSE(store.contains("a", "b\\c", "Lost"));
+    EXPECT_FALSE(store.contains("a\\b", "c", "Lost"));
+    EXPECT_EQ(store.get("Kosong", "", "Key"), "v");
+
+    // Rewriting the file keeps those values as they were read.
+    ASSERT_TRUE(store.set("VR2000", "Opsi", "Baru", "1"));
+    EXPECT_EQ(store.get("VR2000", "Opsi", "Zoom"), "100%");
+    EXPECT_EQ(store.get("VR2000", "Opsi", "Pola"), "50%zz %4");
+    EXPECT_EQ(store.get("Kosong", "", "Key"), "v");
 }
 
 TEST_F(SettingsStoreTest, UnreadableFileReadsEmptyAndIsNotOverwritten) {

@@ -6,17 +6,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <array>
 
 using store::StoreWriter;
 
 namespace fixture {
 namespace {
 
-const int kOldChapters[39] = {50, 40, 27, 36, 34, 24, 21, 4,  31, 24, 22, 25, 29,
-                              36, 10, 13, 10, 42, 150, 31, 12, 8,  66, 52, 5,  48,
-                              12, 14, 3,  9,  1,  4,  7,  3,  3,  3,  2,  14, 4};
-const int kNewChapters[27] = {28, 16, 24, 21, 28, 16, 16, 13, 6, 6, 4, 4, 5, 3,
-                              6,  4,  3,  1,  13, 5,  5,  3,  5, 1, 1, 1, 22};
+const std::array<int, 39> kOldChapters = {50, 40, 27, 36, 34, 24,  21, 4,  31, 24, 22, 25, 29,
+                                          36, 10, 13, 10, 42, 150, 31, 12, 8,  66, 52, 5,  48,
+                                          12, 14, 3,  9,  1,  4,   7,  3,  3,  3,  2,  14, 4};
+const std::array<int, 27> kNewChapters = {28, 16, 24, 21, 28, 16, 16, 13, 6, 6, 4, 4, 5, 3,
+                                          6,  4,  3,  1,  13, 5,  5,  3,  5, 1, 1, 1, 22};
 
 QString Lines(std::initializer_list<const char*> lines) {
     QStringList out;
@@ -25,7 +26,9 @@ QString Lines(std::initializer_list<const char*> lines) {
     return out.join(QStringLiteral("\r\n"));
 }
 
-QVariant Null() { return QVariant(QString()); }
+QVariant Null() {
+    return QVariant(QString());
+}
 
 struct Chapter {
     const char* book;
@@ -37,17 +40,29 @@ struct Chapter {
 
 std::vector<Chapter> Chapters() {
     return {
-        {"Kejadian", 1, 3, true,
+        {"Kejadian",
+         1,
+         3,
+         true,
          Lines({"1:1 Pada mulanya Allah menciptakan langit dan bumi.",
-                "1:2 Bumi belum berbentuk dan kosong.", "1:3 Berfirmanlah Allah: \"Jadilah terang.\""}),
+                "1:2 Bumi belum berbentuk dan kosong.",
+                "1:3 Berfirmanlah Allah: \"Jadilah terang.\""}),
          Lines({"1:1 Pada mulanya, ketika Allah mulai menciptakan alam semesta,",
                 "1:2 bumi belum berbentuk.", "1:3 Allah berkata, \"Jadilah terang!\""}),
          {}},
-        {"Kejadian", 2, 2, true,
-         Lines({"2:1 Demikianlah diselesaikan langit dan bumi.", "2:2 Ketika Allah pada hari ketujuh."}),
-         Lines({"2:1 Demikianlah langit dan bumi selesai.", "2:2 Pada hari ketujuh Allah beristirahat."}),
+        {"Kejadian",
+         2,
+         2,
+         true,
+         Lines({"2:1 Demikianlah diselesaikan langit dan bumi.",
+                "2:2 Ketika Allah pada hari ketujuh."}),
+         Lines({"2:1 Demikianlah langit dan bumi selesai.",
+                "2:2 Pada hari ketujuh Allah beristirahat."}),
          {}},
-        {"Zakharia", 14, 2, true,
+        {"Zakharia",
+         14,
+         2,
+         true,
          Lines({"14:8 Pada waktu itu air hidup akan mengalir dari Yerusalem.",
                 "14:9 Maka TUHAN akan menjadi Raja atas seluruh bumi."}),
          Lines({"14:8 Pada hari itu air segar mengalir.", "14:9 TUHAN akan menjadi raja."}),
@@ -76,8 +91,12 @@ std::vector<Chapter> Chapters() {
          Lines({"5:1 PB Yesus naik ke bukit.", "5:2 PB Ia mengajar.", "5:3 PB Miskin.",
                 "5:4 PB Berdukacita.", "5:5 PB Lemah lembut.", "5:44 PB Kasihilah musuhmu.",
                 "5:45 PB Anak-anak Bapamu."})},
-        {"Yohanes", 3, 1, false,
-         Lines({"3:16 Karena begitu besar kasih Allah akan dunia ini."}), {},
+        {"Yohanes",
+         3,
+         1,
+         false,
+         Lines({"3:16 Karena begitu besar kasih Allah akan dunia ini."}),
+         {},
          Lines({"3:16 PB Karena begitu besar kasih Allah."})},
     };
 }
@@ -109,16 +128,17 @@ QString DisplayName(const QString& name) {
 }
 
 void WriteBook(StoreWriter& w, int urutan, const QString& name, int chapters, bool oldTestament) {
-    StoreWriter::Row row{{"Urutan", urutan},
-                         {"Perjanjian", oldTestament ? QStringLiteral("Lama") : QStringLiteral("Baru")},
-                         {"JumlahBuku", chapters},
-                         {"Intro", QStringLiteral("Intro ") + name},
-                         {"Pengantar", QStringLiteral("Pengantar ") + name},
-                         {"CiriKhas", QStringLiteral("CiriKhas ") + name},
-                         {"Survai", QStringLiteral("Survai ") + name},
-                         {"Kitab1", name},
-                         {"Kitab2", DisplayName(name)},
-                         {"Kitab3", oldTestament ? QString(QLatin1String("")) : QStringLiteral("PB ") + name}};
+    StoreWriter::Row row{
+        {"Urutan", urutan},
+        {"Perjanjian", oldTestament ? QStringLiteral("Lama") : QStringLiteral("Baru")},
+        {"JumlahBuku", chapters},
+        {"Intro", QStringLiteral("Intro ") + name},
+        {"Pengantar", QStringLiteral("Pengantar ") + name},
+        {"CiriKhas", QStringLiteral("CiriKhas ") + name},
+        {"Survai", QStringLiteral("Survai ") + name},
+        {"Kitab1", name},
+        {"Kitab2", DisplayName(name)},
+        {"Kitab3", oldTestament ? QString(QLatin1String("")) : QStringLiteral("PB ") + name}};
     if (name == QLatin1String("Matius")) {
         row.push_back({"Perikop", QStringLiteral("Ucapan bahagia==[Matius#5:3-12]\r\n"
                                                  "Tentang kasih==[Matius#5:43-48]")});
@@ -131,14 +151,14 @@ void WriteBook(StoreWriter& w, int urutan, const QString& name, int chapters, bo
 void WriteBooks(StoreWriter& w) {
     const QStringList& old = scripture::OldTestamentBooks();
     const QStringList& neu = scripture::NewTestamentBooks();
-    for (int i = 0; i < 39; ++i)
-        WriteBook(w, i + 1, old[i], kOldChapters[i], true);
-    for (int i = 0; i < 27; ++i)
-        WriteBook(w, 40 + i, neu[i], kNewChapters[i], false);
+    for (int i = 0; i < old.size(); ++i)
+        WriteBook(w, scripture::CanonicalPosition(old[i]), old[i], kOldChapters[i], true);
+    for (int i = 0; i < neu.size(); ++i)
+        WriteBook(w, scripture::CanonicalPosition(neu[i]), neu[i], kNewChapters[i], false);
 }
 
-void WriteVersion(StoreWriter& w, int nr, const char* name, const char* column, int aktif,
-                  int lama, const char* notice) {
+void WriteVersion(StoreWriter& w, int nr, const char* name, const char* column, int aktif, int lama,
+                  const char* notice) {
     w.insert(QStringLiteral("UsysVersi"), {{"nr", nr},
                                            {"NamaVersi", QString::fromUtf8(name)},
                                            {"SourceFolder", QString(QLatin1String(""))},
@@ -164,25 +184,26 @@ void WriteVersions(StoreWriter& w, const Options& o) {
 }
 
 void WriteModules(StoreWriter& w, const Options& o) {
-    const char* const names[] = {"Perikop", "Pengantar", "Perumpamaan", "Peta", "Kamus",
-                                 "Nubuat", "Commentary", "Deuterokanonika", "Keterangan", "Tematik"};
+    const char* const names[] = {"Perikop",    "Pengantar", "Perumpamaan", "Peta",
+                                 "Kamus",      "Nubuat",    "Commentary",  "Deuterokanonika",
+                                 "Keterangan", "Tematik"};
     int id = 0;
     for (const char* name : names) {
         ++id;
         if (o.missingModuleRow && QLatin1String(name) == QLatin1String("Kamus"))
             continue;
-        w.insert(QStringLiteral("UsysMenu"),
-                 {{"id", id}, {"NamaMenu", QString::fromUtf8(name)}, {"Aktif", o.allModulesOff ? 0 : 1}});
+        w.insert(QStringLiteral("UsysMenu"), {{"id", id},
+                                              {"NamaMenu", QString::fromUtf8(name)},
+                                              {"Aktif", o.allModulesOff ? 0 : 1}});
     }
 }
 
 void WriteInfo(StoreWriter& w, const Options& o) {
-    const std::pair<int, const char*> texts[] = {
-        {1, "Tentang database contoh."},
-        {3, "Etika pengutipan: sebutkan versi dan ayat."},
-        {4, "Hak cipta tiap versi."},
-        {99, "Database Uji 1.0"},
-        {100, "\r\n01/12/2026 - Customized by uji/mesin"}};
+    const std::pair<int, const char*> texts[] = {{1, "Tentang database contoh."},
+                                                 {3, "Etika pengutipan: sebutkan versi dan ayat."},
+                                                 {4, "Hak cipta tiap versi."},
+                                                 {99, "Database Uji 1.0"},
+                                                 {100, "\r\n01/12/2026 - Customized by uji/mesin"}};
     for (const auto& [id, text] : texts) {
         if (o.withoutInfo99 && id == 99)
             continue;
@@ -213,10 +234,11 @@ void WriteStudyTables(StoreWriter& w) {
         {"Bagan", "Bagan Kanon", "kanon.png"},
         {"peta", "Peta Yerusalem", "yerusalem.png"}};
     for (const auto& [kategori, judul, gambar] : pictures) {
-        w.insert(QStringLiteral("UsysGambar"), {{"kategori", QString::fromUtf8(kategori)},
-                                                {"Judul", QString::fromUtf8(judul)},
-                                                {"Gambar", QString::fromUtf8(gambar)},
-                                                {"Keterangan", QStringLiteral("Keterangan gambar")}});
+        w.insert(QStringLiteral("UsysGambar"),
+                 {{"kategori", QString::fromUtf8(kategori)},
+                  {"Judul", QString::fromUtf8(judul)},
+                  {"Gambar", QString::fromUtf8(gambar)},
+                  {"Keterangan", QStringLiteral("Keterangan gambar")}});
     }
     const std::pair<const char*, const char*> entries[] = {
         {"Abraham", "Bapa orang beriman."}, {"Yerusalem", "Kota Daud."}, {"abba", "Bapa."}};
@@ -228,7 +250,8 @@ void WriteStudyTables(StoreWriter& w) {
 
 void WriteDeutero(StoreWriter& w) {
     const std::tuple<int, const char*, const char*, int> rows[] = {
-        {1, "Tobit", "Tobit", 1}, {1, "Tobit", "Tobit", 2},
+        {1, "Tobit", "Tobit", 1},
+        {1, "Tobit", "Tobit", 2},
         {7, "Tambahan Daniel", "Tambatamba ni buku ni buku ni si Daniel", 3},
         {7, "Tambahan Daniel", "Tambatamba ni buku ni buku ni si Daniel", 13},
         {7, "Tambahan Daniel", "Tambatamba ni buku ni buku ni si Daniel", 14}};
@@ -247,12 +270,14 @@ void WriteDeutero(StoreWriter& w) {
 }
 
 void WriteTematik(StoreWriter& w) {
-    const std::tuple<int, const char*, const char*> rows[] = {
-        {1, "Kasih", "Yohanes#3:16"}, {2, "Kasih", "Matius#5:44-45"},
-        {3, " kasih ", "Matius#5:3"}, {4, "Penciptaan", "Kejadian#1:1-3"}};
+    const std::tuple<int, const char*, const char*> rows[] = {{1, "Kasih", "Yohanes#3:16"},
+                                                              {2, "Kasih", "Matius#5:44-45"},
+                                                              {3, " kasih ", "Matius#5:3"},
+                                                              {4, "Penciptaan", "Kejadian#1:1-3"}};
     for (const auto& [id, topik, ayat] : rows) {
-        w.insert(QStringLiteral("UsysTematik"),
-                 {{"id", id}, {"Topik", QString::fromUtf8(topik)}, {"Ayat", QString::fromUtf8(ayat)}});
+        w.insert(
+            QStringLiteral("UsysTematik"),
+            {{"id", id}, {"Topik", QString::fromUtf8(topik)}, {"Ayat", QString::fromUtf8(ayat)}});
     }
 }
 
