@@ -12,7 +12,7 @@ QString ProgramFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-QString TempFolder() {
+QString GetTempFolder() {
     // Qt gives no path when TMPDIR names a missing folder; results files still need a home.
     const QString folder = QDir::tempPath();
     return folder.isEmpty() ? QStringLiteral("/tmp") : folder;

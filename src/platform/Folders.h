@@ -9,7 +9,7 @@ QString ProgramFolder();
 
 // The system's temporary folder (TMPDIR, or /tmp when that folder is missing), where
 // results files go.
-QString TempFolder();
+QString GetTempFolder();
 
 // The per-user data folder for files that must survive a reboot; created when missing.
 QString UserDataFolder();

@@ -45,9 +45,9 @@ TEST(Folders, FollowTheUsersTemporaryConfigAndDataFolders) {
     const ScopedEnv config("XDG_CONFIG_HOME", home.filePath("config"));
     const ScopedEnv data("XDG_DATA_HOME", home.filePath("data"));
 
-    EXPECT_EQ(TempFolder(), "/tmp");
+    EXPECT_EQ(GetTempFolder(), "/tmp");
     QDir().mkpath(home.filePath("tmp"));
-    EXPECT_EQ(TempFolder(), home.filePath("tmp"));
+    EXPECT_EQ(GetTempFolder(), home.filePath("tmp"));
     EXPECT_EQ(SettingsStore::DefaultFilePath(), home.filePath("config/Vermara/vermara.ini"));
     const QString dataFolder = UserDataFolder();
     EXPECT_TRUE(dataFolder.startsWith(home.filePath("data/"))) << dataFolder.toStdString();
