@@ -1,4 +1,4 @@
-// Start-up, chapter choice, version switch and memory of the reader on the sample store
+// Start-up, chapter and verse choice, version switch and memory of the reader on the sample store
 // (VERMARA_SAMPLE, build/bin or /tmp/sample), offscreen, timed inside the process.
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -113,6 +114,23 @@ void BM_ChooseChapter(benchmark::State& state) {
         chapters->setCurrentRow(choices[i++ % 5]);
 }
 
+// A verse chosen in the longest chapter: located in the view, selected, and looked up in
+// the parallel version (the work of every caret move into another verse).
+void BM_ChooseVerse(benchmark::State& state) {
+    QString path;
+    if (!NeedSample(state, path))
+        return;
+    Reader reader(path);
+    reader.list("List1")->setCurrentRow(18);
+    reader.list("List2")->setCurrentRow(118);
+    QTextEdit* view = reader.window->findChild<QTextEdit*>(QStringLiteral("rtf1"));
+    int verse = 0;
+    for (auto _ : state) {
+        verse = (verse + 37) % 176 + 1;
+        reader.window->SelectAyat(view, verse, true);
+    }
+}
+
 void BM_SwitchVersion(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
@@ -137,6 +155,7 @@ void BM_SwitchVersion(benchmark::State& state) {
 BENCHMARK(BM_MemoryAfterStart)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartupToFirstChapter)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChooseChapter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooseVerse)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SwitchVersion)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

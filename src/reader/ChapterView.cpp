@@ -12,10 +12,8 @@
 #include "store/Store.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -82,7 +80,7 @@ QString ChapterView::currentBook() const {
 }
 
 void ChapterView::onBookRow(int row) {
-    if (row < 0 || state_.isInfo != QStringLiteral("kitab"))
+    if (row < 0 || !state_.scriptureMode())
         return;
     emit hideDropDown();
     const WaitCursor wait;
@@ -127,17 +125,17 @@ void ChapterView::onChapterRow(int row) {
     panel_.combo1()->setCurrentIndex(-1);
     emit hideDropDown();
     const QString book = currentBook();
-    if (state_.isInfo != QStringLiteral("kitab") && !state_.separateIntro) {
+    if (!state_.scriptureMode() && !state_.separateIntro) {
         FillVerseChooser();
         return;
     }
     area_.title()->setText(ChapterTitle(book, row + 1));
     chapter_ = store_ ? store_->findChapter(book, row + 1) : std::nullopt;
-    locator_.forget();
     if (!chapter_) {
         // A chapter the store lacks: nothing of another chapter may stay on screen.
         area_.rtf1()->clear();
         area_.rtf2()->clear();
+        locator_.forget();
     } else {
         const store::ChapterRow& found = store_->chapters()[std::size_t(*chapter_)];
         area_.title()->setToolTip(ChapterToolTip(found.buku, found.bab));
@@ -232,7 +230,7 @@ void ChapterView::showContextMenu(const QPoint& pos) {
     QTextEdit* rtf1 = area_.rtf1();
     const QTextCursor cursor = rtf1->textCursor();
     state_.caretPos = cursor.selectionStart();
-    const bool scripture = state_.isInfo == QStringLiteral("kitab");
+    const bool scripture = state_.scriptureMode();
     for (QAction* action : menus_.menuEdit()->actions()) {
         if (action->isSeparator())
             action->setVisible(scripture);

@@ -65,12 +65,10 @@ void DataLocationDialog::showFolder(const QString& folder, const QColor& colour)
 }
 
 void DataLocationDialog::browse() {
-    QString folder = store::BrowseForFolder(dialogs_);
-    if (folder.trimmed().isEmpty())
+    const QString picked = store::BrowseForFolder(dialogs_);
+    if (picked.trimmed().isEmpty())
         return;
-    const qsizetype nul = folder.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        folder.truncate(nul);
+    const QString folder = store::CutAtNul(picked);
     if (QFileInfo(platform::JoinPath(folder, store::kDataFileName)).isFile()) {
         chosen_ = folder;
         showFolder(folder, Qt::black);

@@ -66,6 +66,21 @@ const Item kInfo[] = {{"MenuHelp", "Panduan Program", false},
                       {"menuEtika", "Etika Pengutipan Alkitab", false},
                       {"menuHakCipta", "Hak Cipta", false}};
 
+// A version's item: checkable, hidden while the version is not active in this store.
+QAction* VersionItem(QObject* owner, const QString& name, const VersionEntry& entry) {
+    auto* item = new QAction(entry.name, owner);
+    item->setObjectName(name);
+    item->setCheckable(true);
+    item->setVisible(entry.active);
+    return item;
+}
+
+// Items are numbered from 1 like the version entries; 0 checks none.
+void CheckOnly(const QList<QAction*>& items, int entry) {
+    for (int k = 1; k <= items.size(); ++k)
+        items[k - 1]->setChecked(k == entry);
+}
+
 } // namespace
 
 MainMenus::MainMenus(QMainWindow* window) : QObject(window), window_(window) {
@@ -155,39 +170,24 @@ QAction* MainMenus::action(const QString& name) const {
 
 void MainMenus::buildVersionItems(const VersionTable& table) {
     for (int k = 1; k <= table.count(); ++k) {
-        const VersionEntry& entry = table.at(k);
-        auto* versi = new QAction(entry.name, alkitab_);
-        versi->setObjectName(QStringLiteral("VersiKitab%1").arg(k));
-        versi->setCheckable(true);
-        versi->setVisible(entry.active);
+        QAction* versi = VersionItem(alkitab_, QStringLiteral("VersiKitab%1").arg(k), table.at(k));
         connect(versi, &QAction::triggered, this, [this, k] { emit versionChosen(k); });
         versiKitab_.append(versi);
-        QAction* opsi = opsiVersiKitab_->addAction(entry.name);
-        opsi->setObjectName(QStringLiteral("OpsiKitab%1").arg(k));
-        opsi->setCheckable(true);
-        opsi->setVisible(entry.active);
+        QAction* opsi =
+            VersionItem(opsiVersiKitab_, QStringLiteral("OpsiKitab%1").arg(k), table.at(k));
+        opsiVersiKitab_->addAction(opsi);
         connect(opsi, &QAction::triggered, this, [this, k] { emit parallelChosen(k); });
         opsiKitab_.append(opsi);
     }
     columns_->setItems(versiKitab_);
 }
 
-QAction* MainMenus::versiKitab(int entry) const {
-    return entry >= 1 && entry <= versiKitab_.size() ? versiKitab_[entry - 1] : nullptr;
-}
-
-QAction* MainMenus::opsiKitab(int entry) const {
-    return entry >= 1 && entry <= opsiKitab_.size() ? opsiKitab_[entry - 1] : nullptr;
-}
-
 void MainMenus::checkVersion(int entry) {
-    for (int k = 1; k <= versiKitab_.size(); ++k)
-        versiKitab_[k - 1]->setChecked(k == entry);
+    CheckOnly(versiKitab_, entry);
 }
 
 void MainMenus::checkParallel(int entry) {
-    for (int k = 1; k <= opsiKitab_.size(); ++k)
-        opsiKitab_[k - 1]->setChecked(k == entry);
+    CheckOnly(opsiKitab_, entry);
 }
 
 } // namespace reader

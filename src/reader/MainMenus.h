@@ -28,8 +28,6 @@ public:
 
     // BuildVersionMenus: VersiKitab and OpsiKitab items 1..count, inactive ones hidden.
     void buildVersionItems(const VersionTable& table);
-    QAction* versiKitab(int entry) const;
-    QAction* opsiKitab(int entry) const;
     // Only the given entry carries the check mark (0: none).
     void checkVersion(int entry);
     void checkParallel(int entry);

@@ -9,6 +9,7 @@
 #include "reader/FrameViews.h"
 #include "reader/HoverLabel.h"
 #include "reader/MainMenus.h"
+#include "reader/ModuleCommands.h"
 #include "reader/ReaderTexts.h"
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
@@ -118,7 +119,7 @@ void MainWindow::bindCommand(const QString& action, ReaderCommand command) {
             [this, command] { emit commandRequested(command); });
 }
 
-void MainWindow::wireMenus() {
+void MainWindow::bindMenuCommands() {
     const std::pair<const char*, ReaderCommand> commands[] = {
         {"MenuDeutero1", ReaderCommand::Deutero1},
         {"MenuDeutero2", ReaderCommand::Deutero2},
@@ -145,6 +146,10 @@ void MainWindow::wireMenus() {
         {"menuCopyPadanan", ReaderCommand::CopyParallelToClipBook}};
     for (const auto& [name, command] : commands)
         bindCommand(QString::fromUtf8(name), command);
+}
+
+void MainWindow::wireMenus() {
+    bindMenuCommands();
     const auto on = [this](const char* name, auto slot) {
         connect(menus_->action(QString::fromUtf8(name)), &QAction::triggered, this, slot);
     };
@@ -269,9 +274,7 @@ void MainWindow::CheckAvailableMenu() {
 }
 
 void MainWindow::CheckDeutero() {
-    const store::Store& store = *context_.store;
-    const bool third = store.deuteroHasThirdColumn() && !store.deuterocanon().empty() &&
-                       store.deuterocanon().front().kitab3.size() >= 3;
+    const bool third = context_.store->firstDeuteroThirdText().size() >= 3;
     menus_->action(QStringLiteral("MenuDeutero3"))->setVisible(third);
 }
 
@@ -372,11 +375,7 @@ void MainWindow::ChangeVersion(int entry) {
     int bookPos = bookPanel_->list1()->currentRow();
     int chapterPos = bookPanel_->list2()->currentRow();
     if (versions_.needsTestamentQuestion(entry, bookPanel_->option1()->isChecked())) {
-        const platform::DialogResult answer = context_.dialogs.message(
-            QStringLiteral("Perjanjian Lama untuk versi ini tidak tersedia.") +
-                QStringLiteral("\r\n") + QStringLiteral("Lihat Perjanjian Baru ?"),
-            platform::MessageButtons::OkCancel, platform::MessageIcon::None, store::kProductName);
-        if (answer == platform::DialogResult::Cancel) {
+        if (!confirmNewTestament()) {
             menus_->checkVersion(state_.activeEntry);
             setUpdatesEnabled(true);
             return;
@@ -403,6 +402,14 @@ void MainWindow::ChangeVersion(int entry) {
     bookPanel_->list1()->setCurrentRow(bookPos);
     bookPanel_->list2()->setCurrentRow(chapterPos);
     setUpdatesEnabled(true);
+}
+
+bool MainWindow::confirmNewTestament() {
+    const platform::DialogResult answer = context_.dialogs.message(
+        QStringLiteral("Perjanjian Lama untuk versi ini tidak tersedia.") + QStringLiteral("\r\n") +
+            QStringLiteral("Lihat Perjanjian Baru ?"),
+        platform::MessageButtons::OkCancel, platform::MessageIcon::None, store::kProductName);
+    return answer != platform::DialogResult::Cancel;
 }
 
 void MainWindow::chooseParallelVersion(int entry) {

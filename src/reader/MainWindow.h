@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reader/ModuleCommands.h"
 #include "reader/ReaderCommand.h"
 #include "reader/ReadingState.h"
 #include "reader/VersionTable.h"
@@ -61,6 +60,7 @@ protected:
 
 private:
     QWidget* buildFrame();
+    void bindMenuCommands();
     void wireMenus();
     void wireButtons();
     void bindCommand(const QString& action, ReaderCommand command);
@@ -70,6 +70,8 @@ private:
     void CheckDeutero();
     void showTestamentOfActiveVersion();
     void firstActivation();
+    // The version lacks the Old Testament on screen: may the New Testament be shown?
+    bool confirmNewTestament();
     void showParallelPanel(bool show);
     void onParallelContextMenu(const QPoint& pos);
 

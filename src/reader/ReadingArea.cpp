@@ -63,17 +63,7 @@ ReadingArea::ReadingArea(QWidget* parent)
     header->addWidget(picture4_);
     header->addStretch();
 
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    auto* caption = new QLabel(QStringLiteral(" Padanan Ayat"), frame2_);
-    caption->setObjectName(QStringLiteral("Frame2Caption"));
-    QFont captionFont = caption->font();
-    captionFont.setBold(true);
-    caption->setFont(captionFont);
-    auto* panel = new QVBoxLayout(frame2_);
-    panel->setContentsMargins(0, 0, 0, 0);
-    panel->setSpacing(1);
-    panel->addWidget(caption);
-    panel->addWidget(rtf2_);
+    layOutParallelFrame();
     splitter_->setObjectName(QStringLiteral("splitter"));
     splitter_->setChildrenCollapsible(false);
     splitter_->setHandleWidth(Twips(this, kGapTwips));
@@ -86,6 +76,20 @@ ReadingArea::ReadingArea(QWidget* parent)
     layout->setSpacing(0);
     layout->addLayout(header);
     layout->addWidget(splitter_, 1);
+}
+
+void ReadingArea::layOutParallelFrame() {
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    auto* caption = new QLabel(QStringLiteral(" Padanan Ayat"), frame2_);
+    caption->setObjectName(QStringLiteral("Frame2Caption"));
+    QFont captionFont = caption->font();
+    captionFont.setBold(true);
+    caption->setFont(captionFont);
+    auto* panel = new QVBoxLayout(frame2_);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->setSpacing(1);
+    panel->addWidget(caption);
+    panel->addWidget(rtf2_);
 }
 
 void ReadingArea::showParallel(bool show) {

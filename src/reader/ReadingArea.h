@@ -27,6 +27,9 @@ public:
     void showParallel(bool show);
 
 private:
+    // Frame2: the caption " Padanan Ayat" above rtf2.
+    void layOutParallelFrame();
+
     QLabel* label1_;
     QPushButton* command5_;
     QWidget* picture4_;

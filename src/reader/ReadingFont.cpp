@@ -62,7 +62,6 @@ void ReadingFont::fontDown() {
 
 void ReadingFont::resize(double size) {
     SetPointSize(rtf1_, size);
-    SetPointSize(rtf2_, size);
     DetermineFontSetting();
 }
 
@@ -85,7 +84,6 @@ void ReadingFont::chooseFont() {
 void ReadingFont::DetermineFontSetting() {
     const double readingSize = size();
     const QString family = name();
-    SetPointSize(rtf1_, readingSize);
     SetPointSize(rtf2_, readingSize);
     SetPointSize(list1_, ListFontSize(readingSize));
     SetPointSize(list2_, ListFontSize(readingSize));
@@ -94,7 +92,6 @@ void ReadingFont::DetermineFontSetting() {
         SetFamily(widget, family);
     ApplyWrapMargin(rtf1_);
     ApplyWrapMargin(rtf2_);
-    emit arrangeFrame();
 }
 
 void ReadingFont::ApplyWrapMargin(QTextEdit* view) {

@@ -32,9 +32,6 @@ public:
     // The text wraps 400 twips before the view's right edge.
     static void ApplyWrapMargin(QTextEdit* view);
 
-signals:
-    void arrangeFrame();
-
 private:
     void resize(double size);
 

@@ -17,6 +17,9 @@ struct ReadingState {
     bool showNext = false; // the next show-or-hide step shows the parallel panel
     bool separateIntro = true;
     int caretPos = 0;
+
+    // "kitab": the book panel chooses scripture, not an introduction.
+    bool scriptureMode() const { return isInfo == QStringLiteral("kitab"); }
 };
 
 } // namespace reader

@@ -29,9 +29,10 @@ SpecialToolBar::SpecialToolBar(QWidget* parent) : QFrame(parent) {
 }
 
 void SpecialToolBar::applyMarks(const std::array<QString, kMarkedButtons>& marks) {
-    marks_ = marks;
-    for (int k = 0; k < kMarkedButtons; ++k)
-        buttons_[std::size_t(k)]->setIcon(SpecialButtonImage(k, available(k)));
+    for (int k = 0; k < kMarkedButtons; ++k) {
+        const bool available = marks[std::size_t(k)] != kUnavailableMark;
+        buttons_[std::size_t(k)]->setIcon(SpecialButtonImage(k, available));
+    }
 }
 
 void SpecialToolBar::setToolTips(const std::array<QString, kMarkedButtons>& tips) {

@@ -18,12 +18,10 @@ public:
 
     QToolButton* button(int k) const { return buttons_[std::size_t(k)]; } // blueBtn0..9
     void applyMarks(const std::array<QString, kMarkedButtons>& marks);
-    bool available(int k) const { return marks_[std::size_t(k)] != kUnavailableMark; }
     void setToolTips(const std::array<QString, kMarkedButtons>& tips);
 
 private:
     std::array<QToolButton*, kMarkedButtons> buttons_{};
-    std::array<QString, kMarkedButtons> marks_;
 };
 
 } // namespace reader

@@ -44,6 +44,21 @@ ToolBarPanel::ToolBarPanel(QWidget* overlayParent, QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(1);
+    addToolButtons(row);
+    dropDownButton_ = new QToolButton(this);
+    dropDownButton_->setObjectName(QStringLiteral("btnDropDown"));
+    dropDownButton_->setArrowType(Qt::DownArrow);
+    dropDownButton_->setAutoRaise(true);
+    dropDownButton_->setFixedWidth(14);
+    dropDownButton_->setToolTip(QStringLiteral(" Pilih halaman hasil "));
+    row->addWidget(dropDownButton_);
+    row->addWidget(Separator(this));
+    addFontButtons(row);
+    row->addStretch();
+    dropDown_->hide();
+}
+
+void ToolBarPanel::addToolButtons(QHBoxLayout* row) {
     auto* column = new QVBoxLayout(dropDown_);
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(1);
@@ -63,14 +78,9 @@ ToolBarPanel::ToolBarPanel(QWidget* overlayParent, QWidget* parent)
         if (k == 1 || k == 8)
             row->addWidget(Separator(this));
     }
-    dropDownButton_ = new QToolButton(this);
-    dropDownButton_->setObjectName(QStringLiteral("btnDropDown"));
-    dropDownButton_->setArrowType(Qt::DownArrow);
-    dropDownButton_->setAutoRaise(true);
-    dropDownButton_->setFixedWidth(14);
-    dropDownButton_->setToolTip(QStringLiteral(" Pilih halaman hasil "));
-    row->addWidget(dropDownButton_);
-    row->addWidget(Separator(this));
+}
+
+void ToolBarPanel::addFontButtons(QHBoxLayout* row) {
     fontUp_ = makeButton(QStringLiteral("bFontUp"), NamedIcon(QStringLiteral("fontup")),
                          QStringLiteral(" Perbesar Font "), this);
     fontDown_ = makeButton(QStringLiteral("bFontDown"), NamedIcon(QStringLiteral("fontdown")),
@@ -81,8 +91,6 @@ ToolBarPanel::ToolBarPanel(QWidget* overlayParent, QWidget* parent)
                            QStringLiteral(" Tampilan Teks Saja (F11: Tampilan Normal) "), this);
     for (QToolButton* button : {fontUp_, fontDown_, fontReset_, textOnly_})
         row->addWidget(button);
-    row->addStretch();
-    dropDown_->hide();
 }
 
 QToolButton* ToolBarPanel::makeButton(const QString& name, const QIcon& icon, const QString& tip,

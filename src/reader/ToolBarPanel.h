@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <array>
 
+class QHBoxLayout;
 class QToolButton;
 
 namespace reader {
@@ -32,16 +33,19 @@ public:
     void hideDropDown();
 
 private:
+    // Buttons 1..10 in the row, 11..13 in the drop-down panel.
+    void addToolButtons(QHBoxLayout* row);
+    void addFontButtons(QHBoxLayout* row);
     QToolButton* makeButton(const QString& name, const QIcon& icon, const QString& tip,
                             QWidget* parent);
 
     std::array<QToolButton*, kToolButtonCount> buttons_{};
     QFrame* dropDown_;
-    QToolButton* dropDownButton_;
-    QToolButton* fontUp_;
-    QToolButton* fontDown_;
-    QToolButton* fontReset_;
-    QToolButton* textOnly_;
+    QToolButton* dropDownButton_ = nullptr;
+    QToolButton* fontUp_ = nullptr;
+    QToolButton* fontDown_ = nullptr;
+    QToolButton* fontReset_ = nullptr;
+    QToolButton* textOnly_ = nullptr;
     QString resultsPage_ = QStringLiteral("cari");
 };
 

@@ -16,18 +16,18 @@ QString BrowseForFolder(platform::Dialogs& dialogs) {
     return dialogs.chooseFolder(QStringLiteral("Pilih lokasi database ") + kProductName);
 }
 
+QString CutAtNul(const QString& folder) {
+    const qsizetype nul = folder.indexOf(QChar(u'\0'));
+    return nul >= 0 ? folder.left(nul) : folder;
+}
+
 QString ResolveDataPath(const QString& storedPath, platform::Dialogs& dialogs,
                         const std::function<void()>& beforeBrowse) {
     if (QFileInfo(storedPath).isFile())
         return storedPath;
     if (beforeBrowse)
         beforeBrowse();
-    QString folder = BrowseForFolder(dialogs);
-    const qsizetype nul = folder.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        folder.truncate(nul);
-    folder = folder.trimmed();
-    return platform::JoinPath(folder, kDataFileName);
+    return platform::JoinPath(CutAtNul(BrowseForFolder(dialogs)).trimmed(), kDataFileName);
 }
 
 QString DataLocationCaption(const QString& dataPath) {

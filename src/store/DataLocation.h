@@ -17,6 +17,9 @@ QString DefaultDataPath(const QString& programFolder);
 // The folder browser titled "Pilih lokasi database Vermara"; empty when cancelled.
 QString BrowseForFolder(platform::Dialogs& dialogs);
 
+// The folder browser's answer up to its first NUL character, if it has one.
+QString CutAtNul(const QString& folder);
+
 // The stored path when a file exists there; otherwise the folder the user picks joined
 // with the data file name ("/VERMARA2000.DAT" when cancelled). beforeBrowse runs before
 // the browser opens (the reader hides its splash window there).

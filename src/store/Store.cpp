@@ -184,6 +184,14 @@ const std::vector<DeuteroRow>& Store::deuterocanon() const {
     return *deutero_;
 }
 
+QString Store::firstDeuteroThirdText() const {
+    if (!deuteroThird_)
+        return {};
+    Statement first = db_->prepare(QStringLiteral(
+        "SELECT Kitab3 FROM UsysDeuterokanonika ORDER BY Urutan, Bab, rowid LIMIT 1"));
+    return first.next() ? first.text(0) : QString();
+}
+
 void Store::loadThematic() const {
     thematicLoaded_ = true;
     if (!hasTematik_)

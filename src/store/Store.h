@@ -55,6 +55,9 @@ public:
     const std::vector<DeuteroRow>& deuterocanon() const;  // Urutan, Bab
     // True when UsysDeuterokanonika has the column Kitab3 (the three-version form).
     bool deuteroHasThirdColumn() const { return deuteroThird_; }
+    // Kitab3 of the table's first row in Urutan, Bab order, read alone so that start-up
+    // need not load the whole table; null without the column or without rows.
+    QString firstDeuteroThirdText() const;
 
     // CheckTematik: the store has a table named exactly UsysTematik.
     bool hasTematik() const { return hasTematik_; }

@@ -35,6 +35,30 @@ TEST(ChapterView, FirstStartShowsTheFirstBookOfTheOldTestamentWithItsVerses) {
               QStringLiteral("yes"));
 }
 
+TEST(ChapterView, FirstActivationRestoresTheSavedPlace) {
+    ReaderHarness reader;
+    reader.saveKitab("perj", 2);
+    reader.saveKitab("buku", 0);
+    reader.saveKitab("pasal", 4);
+    reader.open();
+    EXPECT_TRUE(reader.option(2)->isChecked());
+    EXPECT_EQ(reader.list1()->count(), 27);
+    EXPECT_EQ(reader.list2()->currentRow(), 4);
+    EXPECT_EQ(reader.title(), QStringLiteral("Matius  5"));
+    EXPECT_TRUE(reader.rtf1()->toPlainText().startsWith(QStringLiteral("5:1 Ketika")));
+    EXPECT_EQ(reader.combo1()->count(), 48);
+}
+
+TEST(ChapterView, ASavedBookTheListLacksLeavesTheTestamentsFirstChapterShown) {
+    ReaderHarness reader;
+    reader.saveKitab("perj", 2);
+    reader.saveKitab("buku", 40);
+    reader.open();
+    EXPECT_TRUE(reader.option(2)->isChecked());
+    EXPECT_EQ(reader.title(), QStringLiteral("Matius  1"));
+    EXPECT_TRUE(reader.rtf1()->toPlainText().startsWith(QStringLiteral("1:1 Inilah")));
+}
+
 TEST(ChapterView, ChoosingTestamentBookChapterAndVerse) {
     ReaderHarness reader;
     reader.open();
@@ -67,7 +91,7 @@ TEST(ChapterView, ChoosingTheVerseTheCaretStandsInStillSelectsIt) {
 
 TEST(ChapterView, ParallelPanelFollowsTheVerseAndMatchesJoinedVerses) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("2"));
+    reader.saveKitab("aktif2", 2);
     reader.open();
     reader.showNewTestament(0, 5);
     EXPECT_EQ(reader.rtf2()->toPlainText(),
@@ -86,8 +110,8 @@ TEST(ChapterView, ParallelPanelFollowsTheVerseAndMatchesJoinedVerses) {
 
 TEST(ChapterView, AJoinedVerseOfTheActiveVersionFindsItsFirstVerseInTheParallel) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif1"), QStringLiteral("2"));
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("1"));
+    reader.saveKitab("aktif1", 2);
+    reader.saveKitab("aktif2", 1);
     reader.open();
     reader.showNewTestament(0, 5);
     reader.clickAt(int(reader.rtf1()->toPlainText().indexOf(QStringLiteral("5:3-4."))) + 8);
@@ -97,7 +121,7 @@ TEST(ChapterView, AJoinedVerseOfTheActiveVersionFindsItsFirstVerseInTheParallel)
 
 TEST(ChapterView, AVerseTheParallelVersionLacksKeepsThePreviousText) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("3"));
+    reader.saveKitab("aktif2", 3);
     reader.open();
     reader.showNewTestament(0, 5);
     reader.chooseVerse(5);
@@ -108,7 +132,7 @@ TEST(ChapterView, AVerseTheParallelVersionLacksKeepsThePreviousText) {
 
 TEST(ChapterView, ClickingTwiceInsideOneVerseDoesNotLocateItAgain) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("2"));
+    reader.saveKitab("aktif2", 2);
     reader.open();
     reader.showNewTestament(0, 5);
     const QString text = reader.rtf1()->toPlainText();
@@ -125,7 +149,7 @@ TEST(ChapterView, ClickingTwiceInsideOneVerseDoesNotLocateItAgain) {
 
 TEST(ChapterView, ANewChapterRefreshesTheParallelPanelEvenOnTheSameLine) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("2"));
+    reader.saveKitab("aktif2", 2);
     reader.open();
     reader.showNewTestament(0, 1);
     const QString chapter1 = reader.rtf2()->toPlainText();
@@ -148,7 +172,7 @@ TEST(ChapterView, AChapterMissingFromTheStoreEmptiesTheViews) {
 
 TEST(ChapterView, WholeChapterInTheParallelPanelUntilTheNextCaretMove) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("2"));
+    reader.saveKitab("aktif2", 2);
     reader.open();
     reader.showNewTestament(0, 5);
     reader.action(QStringLiteral("menuPadananSeluruh"))->trigger();
@@ -206,7 +230,7 @@ TEST(ChapterView, HoverLabelShowsBookNamesWiderThanTheList) {
 
 TEST(ChapterView, ASelectionMadeWithTheMouseSurvivesTheCaretTracking) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("2"));
+    reader.saveKitab("aktif2", 2);
     reader.open();
     reader.showNewTestament(0, 5);
     const QString text = reader.rtf1()->toPlainText();

@@ -45,6 +45,20 @@ TEST(Frame, MenusCarryTheirCaptions) {
                                 "&Tampilan", "Info"}));
 }
 
+TEST(Frame, TheThirdDeuterocanonVersionIsOfferedOnlyWhenTheStoreHasIt) {
+    ReaderHarness three;
+    three.open();
+    EXPECT_TRUE(three.action(QStringLiteral("MenuDeutero3"))->isVisible());
+    EXPECT_TRUE(three.action(QStringLiteral("MenuDeutero2"))->isVisible());
+
+    fixture::Options options;
+    options.twoVersionDeutero = true;
+    ReaderHarness two(options);
+    two.open();
+    EXPECT_FALSE(two.action(QStringLiteral("MenuDeutero3"))->isVisible());
+    EXPECT_TRUE(two.action(QStringLiteral("MenuDeutero2"))->isVisible());
+}
+
 TEST(Frame, VersionMenuShowsItsActiveVersionsInTwoColumns) {
     fixture::Options options;
     options.catalogueWithGaps = true; // four active versions of five
@@ -80,7 +94,7 @@ TEST(Frame, ToolButtonOneShowsAndHidesTheParallelPanel) {
 
 TEST(Frame, ASavedShownPanelIsShownAtStart) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("padanan"), QStringLiteral("0"));
+    reader.saveKitab("padanan", 0);
     reader.open();
     EXPECT_FALSE(reader.find<QWidget>(QStringLiteral("Frame2"))->isHidden());
     EXPECT_FALSE(reader.window->state().showNext);

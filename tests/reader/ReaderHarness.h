@@ -31,6 +31,10 @@ public:
     void setSetting(const QString& section, const QString& key, const QString& value) {
         settingsStore.set(context.settings.installationKey(), section, key, value);
     }
+    // A number of section "kitab": versions, last place, parallel panel.
+    void saveKitab(const char* key, int value) {
+        setSetting(QStringLiteral("kitab"), QString::fromUtf8(key), QString::number(value));
+    }
 
     // Opens the store and the window, and waits for its first activation.
     reader::MainWindow& open() {

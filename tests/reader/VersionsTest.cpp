@@ -30,7 +30,7 @@ struct Snapshot {
 
 TEST(Versions, MenusListEveryActiveVersionWithTheActiveOnesChecked) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("2"));
+    reader.saveKitab("aktif2", 2);
     reader.open();
     EXPECT_EQ(reader.action(QStringLiteral("VersiKitab1"))->text(),
               QStringLiteral("Alkitab Terjemahan Baru"));
@@ -109,8 +109,8 @@ TEST(Versions, SavedNumbersAreCatalogueNumbersEvenWithGaps) {
     fixture::Options options;
     options.catalogueWithGaps = true;
     ReaderHarness reader(options);
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif1"), QStringLiteral("5"));
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif2"), QStringLiteral("7"));
+    reader.saveKitab("aktif1", 5);
+    reader.saveKitab("aktif2", 7);
     reader.open();
     const reader::ReadingState& state = reader.window->state();
     EXPECT_EQ(state.activeColumn, QStringLiteral("Kitab2"));
@@ -126,7 +126,7 @@ TEST(Versions, SavedNumbersAreCatalogueNumbersEvenWithGaps) {
 
 TEST(Versions, ASavedVersionWithoutTheOldTestamentStartsOnTheNewOne) {
     ReaderHarness reader;
-    reader.setSetting(QStringLiteral("kitab"), QStringLiteral("aktif1"), QStringLiteral("3"));
+    reader.saveKitab("aktif1", 3);
     reader.open();
     EXPECT_FALSE(reader.option(1)->isEnabled());
     EXPECT_TRUE(reader.option(2)->isChecked());

@@ -86,6 +86,7 @@ TEST_F(StoreReadTest, StudyTablesInTheirOrders) {
     ASSERT_EQ(deutero.size(), 5u);
     EXPECT_EQ(deutero.back().bab, 14);
     EXPECT_TRUE(store->deuteroHasThirdColumn());
+    EXPECT_EQ(store->firstDeuteroThirdText(), QStringLiteral("1:1 Teks BIS Tobit"));
 }
 
 TEST_F(StoreReadTest, TwoVersionDeuterocanonReadsWithoutThirdColumn) {
@@ -93,6 +94,7 @@ TEST_F(StoreReadTest, TwoVersionDeuterocanonReadsWithoutThirdColumn) {
     options.twoVersionDeutero = true;
     auto store = open(options);
     EXPECT_FALSE(store->deuteroHasThirdColumn());
+    EXPECT_TRUE(store->firstDeuteroThirdText().isNull());
     ASSERT_FALSE(store->deuterocanon().empty());
     EXPECT_TRUE(store->deuterocanon().front().kitab3.isNull());
     EXPECT_FALSE(store->deuterocanon().front().kitab2.isEmpty());

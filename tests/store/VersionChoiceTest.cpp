@@ -73,6 +73,8 @@ TEST(DataLocationTest, MissingFileAsksForAFolder) {
     EXPECT_TRUE(splashHidden);
     ASSERT_EQ(dialogs.requests().size(), 1);
     EXPECT_EQ(dialogs.requests().first(), QStringLiteral("Pilih lokasi database Vermara"));
+    EXPECT_EQ(CutAtNul(QStringLiteral("/a") + QChar(u'\0') + QStringLiteral("b")),
+              QStringLiteral("/a"));
     // A cancelled browser leaves only the file name under the root.
     EXPECT_EQ(ResolveDataPath(QStringLiteral("XYZ"), dialogs), QStringLiteral("/VERMARA2000.DAT"));
 }
