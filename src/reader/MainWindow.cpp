@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
 #include "reader/AppContext.h"
+#include "reader/BlueBar.h"
 #include "reader/BookPanel.h"
 #include "reader/ChapterView.h"
 #include "reader/DataLocationDialog.h"
@@ -14,7 +15,6 @@
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
 #include "reader/SearchBar.h"
-#include "reader/SpecialToolBar.h"
 #include "reader/StatusLine.h"
 #include "reader/ToolBarPanel.h"
 #include "reader/WaitCursor.h"
@@ -69,7 +69,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     chapterView_ =
         new ChapterView(context_.store.get(), state_, *bookPanel_, *area_, *menus_, this);
     views_ = new FrameViews(
-        {restoreBar_, toolBar_, specialBar_, searchBar_, bookPanel_, status_, toolBar_->dropDown()},
+        {restoreBar_, toolBar_, blueBar_, searchBar_, bookPanel_, status_, toolBar_->dropDown()},
         *menus_, this);
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
     wireMenus();
@@ -90,7 +90,7 @@ QWidget* MainWindow::buildFrame() {
     restoreLayout->addWidget(restore);
     restoreLayout->addStretch();
     toolBar_ = new ToolBarPanel(this, frame);
-    specialBar_ = new SpecialToolBar(frame);
+    blueBar_ = new BlueBar(frame);
     searchBar_ = new SearchBar(frame);
     bookPanel_ = new BookPanel(this, frame);
     area_ = new ReadingArea(frame);
@@ -107,7 +107,7 @@ QWidget* MainWindow::buildFrame() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (QWidget* region : {static_cast<QWidget*>(restoreBar_), static_cast<QWidget*>(toolBar_),
-                            static_cast<QWidget*>(specialBar_), static_cast<QWidget*>(searchBar_)})
+                            static_cast<QWidget*>(blueBar_), static_cast<QWidget*>(searchBar_)})
         layout->addWidget(region);
     layout->addLayout(middle, 1);
     layout->addWidget(status_);
@@ -183,12 +183,12 @@ void MainWindow::wireButtons() {
     }
     std::array<QString, kMarkedButtons> tips;
     for (int k = 0; k < kMarkedButtons; ++k) {
-        connect(specialBar_->button(k), &QToolButton::clicked, this,
+        connect(blueBar_->button(k), &QToolButton::clicked, this,
                 [this, k] { clickToolButton(k + 1); });
-        status_->watch(specialBar_->button(k));
+        status_->watch(blueBar_->button(k));
         tips[std::size_t(k)] = toolBar_->toolButton(k + 1)->toolTip();
     }
-    specialBar_->setToolTips(tips);
+    blueBar_->setToolTips(tips);
     connect(toolBar_->dropDownButton(), &QToolButton::clicked, toolBar_,
             &ToolBarPanel::toggleDropDown);
     connect(toolBar_->fontUp(), &QToolButton::clicked, font_, &ReadingFont::fontUp);
@@ -270,7 +270,7 @@ void MainWindow::CheckAvailableMenu() {
         if (command.toolButton > 0)
             toolBar_->toolButton(command.toolButton)->setEnabled(false);
     }
-    specialBar_->applyMarks(ModuleMarks(switches));
+    blueBar_->applyMarks(ModuleMarks(switches));
 }
 
 void MainWindow::CheckDeutero() {
@@ -360,7 +360,7 @@ void MainWindow::clickToolButton(int k) {
         emit commandRequested(ResultsCommand(toolBar_->resultsPage()));
     } else if (k >= 11 && k <= kToolButtonCount) {
         toolBar_->chooseResultsPage(k);
-        specialBar_->button(9)->setToolTip(toolBar_->toolButton(10)->toolTip());
+        blueBar_->button(9)->setToolTip(toolBar_->toolButton(10)->toolTip());
         toolBar_->hideDropDown();
         emit commandRequested(ResultsCommand(toolBar_->resultsPage()));
     }

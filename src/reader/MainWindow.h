@@ -19,7 +19,7 @@ class MainMenus;
 class ReadingArea;
 class ReadingFont;
 class SearchBar;
-class SpecialToolBar;
+class BlueBar;
 class StatusLine;
 class ToolBarPanel;
 
@@ -81,7 +81,7 @@ private:
     bool firstActivation_ = true;
     MainMenus* menus_;
     ToolBarPanel* toolBar_ = nullptr;
-    SpecialToolBar* specialBar_ = nullptr;
+    BlueBar* blueBar_ = nullptr;
     SearchBar* searchBar_ = nullptr;
     BookPanel* bookPanel_ = nullptr;
     ReadingArea* area_ = nullptr;

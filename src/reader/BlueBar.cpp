@@ -1,4 +1,4 @@
-#include "reader/SpecialToolBar.h"
+#include "reader/BlueBar.h"
 
 #include "reader/Icons.h"
 
@@ -7,7 +7,7 @@
 
 namespace reader {
 
-SpecialToolBar::SpecialToolBar(QWidget* parent) : QFrame(parent) {
+BlueBar::BlueBar(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("blueBar"));
     setStyleSheet(QStringLiteral(
         "#blueBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3c6fb4, "
@@ -28,14 +28,14 @@ SpecialToolBar::SpecialToolBar(QWidget* parent) : QFrame(parent) {
     row->addStretch();
 }
 
-void SpecialToolBar::applyMarks(const std::array<QString, kMarkedButtons>& marks) {
+void BlueBar::applyMarks(const std::array<QString, kMarkedButtons>& marks) {
     for (int k = 0; k < kMarkedButtons; ++k) {
         const bool available = marks[std::size_t(k)] != kUnavailableMark;
         buttons_[std::size_t(k)]->setIcon(SpecialButtonImage(k, available));
     }
 }
 
-void SpecialToolBar::setToolTips(const std::array<QString, kMarkedButtons>& tips) {
+void BlueBar::setToolTips(const std::array<QString, kMarkedButtons>& tips) {
     for (int k = 0; k < kMarkedButtons; ++k)
         buttons_[std::size_t(k)]->setToolTip(tips[std::size_t(k)]);
 }
