@@ -9,8 +9,14 @@ constexpr QChar kEscape = u'%';
 // Characters that end or split a name on reading, besides controls and the escape itself.
 constexpr QStringView kNameSpecials = u"\\[]=;# ";
 
-bool SameName(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+QString Folded(const QString& name) {
+    return name.toCaseFolded();
+}
+
+// The length keeps "a\b" + "c" apart from "a" + "b\c".
+QString GroupKey(const QString& app, const QString& section) {
+    const QString folded = Folded(app);
+    return QString::number(folded.size()) + u':' + folded + Folded(section);
 }
 
 bool IsBlank(QChar c) {
@@ -71,44 +77,66 @@ QString Unescape(QStringView text) {
     return out;
 }
 
+// "[app\section]" with exactly one separator; nullopt for anything else.
+std::optional<std::pair<QString, QString>> ParseHeader(QStringView line) {
+    const QStringView inner = line.sliced(1);
+    const qsizetype separator = inner.indexOf(kSeparator);
+    if (!inner.endsWith(u']') || separator < 0 || inner.lastIndexOf(kSeparator) != separator)
+        return std::nullopt;
+    return std::pair{Unescape(inner.first(separator)),
+                     Unescape(inner.sliced(separator + 1).chopped(1))};
+}
+
 } // namespace
 
 IniDocument IniDocument::Parse(QStringView text) {
     IniDocument document;
-    std::optional<std::pair<QString, QString>> group;
-    for (QStringView line : text.split(u'\n')) {
-        line = TrimBlanks(line.endsWith(u'\r') ? line.chopped(1) : line);
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+    qsizetype current = -1;
+    for (QStringView raw : text.split(u'\n')) {
+        if (raw.endsWith(u'\r'))
+            raw.chop(1);
+        const QStringView line = TrimBlanks(raw);
+        if (line.isEmpty())
             continue;
-        if (line.startsWith(u'[')) {
-            group.reset();
-            const QStringView inner = line.sliced(1);
-            const qsizetype separator = inner.indexOf(kSeparator);
-            // A damaged header drops its entries rather than filing them under another group.
-            if (inner.endsWith(u']') && separator >= 0 &&
-                inner.lastIndexOf(kSeparator) == separator)
-                group.emplace(Unescape(inner.first(separator)),
-                              Unescape(inner.sliced(separator + 1).chopped(1)));
+        const bool header = line.startsWith(u'[');
+        const auto name = header ? ParseHeader(line) : std::nullopt;
+        if (name) {
+            current = document.groupIndex(name->first, name->second);
+            if (current < 0)
+                current = document.addGroup(name->first, name->second);
             continue;
         }
+        // A damaged header opens a block of its own, so its lines join no other group.
+        if (header || current < 0) {
+            document.blocks_.append(Block{});
+            current = document.blocks_.size() - 1;
+        }
+        Block& block = document.blocks_[current];
         const qsizetype equals = line.indexOf(u'=');
         const QString key = equals > 0 ? Unescape(TrimBlanks(line.first(equals))) : QString();
-        if (group && !key.isEmpty())
-            document.setValue(group->first, group->second, key,
-                              Unescape(TrimBlanks(line.sliced(equals + 1))));
+        if (block.name && !key.isEmpty() && !header)
+            setLine(block, key, Unescape(TrimBlanks(line.sliced(equals + 1))));
+        else
+            block.lines.append(Line{{}, {}, raw.toString()});
     }
     return document;
 }
 
 QString IniDocument::toText() const {
     QString text;
-    for (const Group& group : groups_) {
+    for (const Block& block : blocks_) {
         if (!text.isEmpty())
             text += u'\n';
-        text += QLatin1Char('[') + Escape(group.app, true) + kSeparator +
-                Escape(group.section, true) + QLatin1String("]\n");
-        for (const Entry& entry : group.entries)
-            text += Escape(entry.key, true) + u'=' + Escape(entry.value, false) + u'\n';
+        if (block.name) {
+            text += QLatin1Char('[') + Escape(block.name->first, true) + kSeparator +
+                    Escape(block.name->second, true) + QLatin1String("]\n");
+        }
+        for (const Line& line : block.lines) {
+            if (line.key.isEmpty())
+                text += line.verbatim + u'\n';
+            else
+                text += Escape(line.key, true) + u'=' + Escape(line.value, false) + u'\n';
+        }
     }
     return text;
 }
@@ -118,56 +146,70 @@ std::optional<QString> IniDocument::value(const QString& app, const QString& sec
     const qsizetype g = groupIndex(app, section);
     if (g < 0)
         return std::nullopt;
-    const qsizetype e = entryIndex(groups_[g], key);
+    const Block& block = blocks_[g];
+    const qsizetype e = block.keys.value(Folded(key), -1);
     if (e < 0)
         return std::nullopt;
-    return groups_[g].entries[e].value;
+    return block.lines[e].value;
 }
 
 bool IniDocument::setValue(const QString& app, const QString& section, const QString& key,
                            const QString& value) {
     qsizetype g = groupIndex(app, section);
-    if (g < 0) {
-        groups_.append({app, section, {}});
-        g = groups_.size() - 1;
-    }
-    QList<Entry>& entries = groups_[g].entries;
-    const qsizetype e = entryIndex(groups_[g], key);
+    if (g < 0)
+        g = addGroup(app, section);
+    return setLine(blocks_[g], key, value);
+}
+
+bool IniDocument::setLine(Block& block, const QString& key, const QString& value) {
+    const QString folded = Folded(key);
+    const qsizetype e = block.keys.value(folded, -1);
     if (e < 0) {
-        entries.append({key, value});
+        block.keys.insert(folded, block.lines.size());
+        block.lines.append(Line{key, value, {}});
         return true;
     }
-    if (entries[e].value == value)
+    if (block.lines[e].value == value)
         return false;
-    entries[e].value = value;
+    block.lines[e].value = value;
     return true;
 }
 
 bool IniDocument::remove(const QString& app, const QString& section, const QString& key) {
     const qsizetype g = groupIndex(app, section);
-    const qsizetype e = g < 0 ? -1 : entryIndex(groups_[g], key);
+    const qsizetype e = g < 0 ? -1 : blocks_[g].keys.value(Folded(key), -1);
     if (e < 0)
         return false;
-    groups_[g].entries.removeAt(e);
-    if (groups_[g].entries.isEmpty())
-        groups_.removeAt(g);
+    Block& block = blocks_[g];
+    block.lines.removeAt(e);
+    // Positions after the removed line moved, so the indexes are built again.
+    block.keys.clear();
+    for (qsizetype i = 0; i < block.lines.size(); ++i) {
+        if (!block.lines[i].key.isEmpty())
+            block.keys.insert(Folded(block.lines[i].key), i);
+    }
+    if (block.lines.isEmpty())
+        removeBlock(g);
     return true;
 }
 
-qsizetype IniDocument::groupIndex(const QString& app, const QString& section) const {
-    for (qsizetype i = 0; i < groups_.size(); ++i) {
-        if (SameName(groups_[i].app, app) && SameName(groups_[i].section, section))
-            return i;
+void IniDocument::removeBlock(qsizetype index) {
+    blocks_.removeAt(index);
+    groups_.clear();
+    for (qsizetype i = 0; i < blocks_.size(); ++i) {
+        if (blocks_[i].name)
+            groups_.insert(GroupKey(blocks_[i].name->first, blocks_[i].name->second), i);
     }
-    return -1;
 }
 
-qsizetype IniDocument::entryIndex(const Group& group, const QString& key) {
-    for (qsizetype i = 0; i < group.entries.size(); ++i) {
-        if (SameName(group.entries[i].key, key))
-            return i;
-    }
-    return -1;
+qsizetype IniDocument::groupIndex(const QString& app, const QString& section) const {
+    return groups_.value(GroupKey(app, section), -1);
+}
+
+qsizetype IniDocument::addGroup(const QString& app, const QString& section) {
+    blocks_.append(Block{std::pair{app, section}, {}, {}});
+    groups_.insert(GroupKey(app, section), blocks_.size() - 1);
+    return blocks_.size() - 1;
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -9,7 +10,9 @@ namespace platform {
 // The settings file's contents: values under an application name, a section and a key,
 // names compared without regard to case. Groups are written as "[<app>\<section>]" and
 // entries as "key=value"; "%XX" escapes the characters that would break a line or a name,
-// so any text survives a round trip. A line that fits neither form is skipped on reading.
+// so any text survives a round trip. Lines that fit neither form (comments, a damaged
+// header and the lines under it) are not read but are written back as they were, so a
+// hand edit gone wrong loses nothing. Parsing takes time linear in the text.
 class IniDocument {
 public:
     static IniDocument Parse(QStringView text);
@@ -24,20 +27,26 @@ public:
     bool remove(const QString& app, const QString& section, const QString& key);
 
 private:
-    struct Entry {
-        QString key;
+    struct Line {
+        QString key; // empty for a line kept as it was read
         QString value;
+        QString verbatim;
     };
-    struct Group {
-        QString app;
-        QString section;
-        QList<Entry> entries;
+    // A block without a name holds only verbatim lines: those before the first header or
+    // under a damaged one.
+    struct Block {
+        std::optional<std::pair<QString, QString>> name;
+        QList<Line> lines;
+        QHash<QString, qsizetype> keys; // folded key -> index in lines
     };
 
     qsizetype groupIndex(const QString& app, const QString& section) const;
-    static qsizetype entryIndex(const Group& group, const QString& key);
+    qsizetype addGroup(const QString& app, const QString& section);
+    void removeBlock(qsizetype index);
+    static bool setLine(Block& block, const QString& key, const QString& value);
 
-    QList<Group> groups_;
+    QList<Block> blocks_;
+    QHash<QString, qsizetype> groups_; // folded "app\section" -> index in blocks_
 };
 
 } // namespace platform

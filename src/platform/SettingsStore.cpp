@@ -1,12 +1,12 @@
 #include "platform/SettingsStore.h"
 
 #include "platform/AnsiCodePage.h"
-#include "platform/IniDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -17,7 +17,12 @@ constexpr int kLockWaitMs = 3000;
 
 } // namespace
 
-SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
+SettingsFileAccess DefaultFileAccess() {
+    return {[](const QString& path, bool* ok) { return ReadTextFile(path, ok); }, WriteTextFile};
+}
+
+SettingsStore::SettingsStore(QString filePath, SettingsFileAccess access)
+    : filePath_(std::move(filePath)), access_(std::move(access)) {}
 
 QString SettingsStore::DefaultFilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -26,11 +31,13 @@ QString SettingsStore::DefaultFilePath() {
 
 QString SettingsStore::get(const QString& app, const QString& section, const QString& key,
                            const QString& defaultValue) const {
-    return load().value(app, section, key).value_or(defaultValue);
+    const IniDocument* file = document();
+    return file ? file->value(app, section, key).value_or(defaultValue) : defaultValue;
 }
 
 bool SettingsStore::contains(const QString& app, const QString& section, const QString& key) const {
-    return load().value(app, section, key).has_value();
+    const IniDocument* file = document();
+    return file && file->value(app, section, key).has_value();
 }
 
 bool SettingsStore::set(const QString& app, const QString& section, const QString& key,
@@ -46,8 +53,28 @@ bool SettingsStore::remove(const QString& app, const QString& section, const QSt
     return change([&](IniDocument& document) { return document.remove(app, section, key); });
 }
 
-IniDocument SettingsStore::load() const {
-    return IniDocument::Parse(ReadTextFile(filePath_));
+SettingsStore::Stamp SettingsStore::StampOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {true, quint64(info.st_ino), qint64(info.st_size),
+            qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+const IniDocument* SettingsStore::document() const {
+    const Stamp stamp = StampOf(filePath_);
+    if (cachedStamp_ != stamp) {
+        bool readable = true;
+        const QString text = stamp.exists ? access_.read(filePath_, &readable) : QString();
+        cached_.reset();
+        cachedStamp_.reset();
+        // An unreadable file is tried again at the next call, even if it did not change.
+        if (readable) {
+            cached_ = IniDocument::Parse(text);
+            cachedStamp_ = stamp;
+        }
+    }
+    return cached_ ? &*cached_ : nullptr;
 }
 
 bool SettingsStore::change(const std::function<bool(IniDocument&)>& edit) {
@@ -58,15 +85,18 @@ bool SettingsStore::change(const std::function<bool(IniDocument&)>& edit) {
     // which two instances could both read the old file.
     QLockFile lock(filePath_ + QLatin1String(".lock"));
     lock.tryLock(kLockWaitMs);
-    bool readable = true;
-    const QString text = ReadTextFile(filePath_, &readable);
     // A file that exists but cannot be read must not be replaced by one holding only this key.
-    if (!readable && QFileInfo::exists(filePath_))
+    if (!document())
         return false;
-    IniDocument document = IniDocument::Parse(text);
-    if (!edit(document))
+    if (!edit(*cached_))
         return true;
-    return WriteTextFile(filePath_, document.toText());
+    if (!access_.write(filePath_, cached_->toText())) {
+        // The edit never reached the file, so the next read parses the file again.
+        cachedStamp_.reset();
+        return false;
+    }
+    cachedStamp_ = StampOf(filePath_);
+    return true;
 }
 
 } // namespace platform

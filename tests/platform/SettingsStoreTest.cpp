@@ -129,17 +129,115 @@ TEST_F(SettingsStoreTest, StrayPercentSignsAndOddHeadersReadAsAHandEditLeftThem)
     EXPECT_EQ(store.get("Kosong", "", "Key"), "v");
 }
 
+// Read and write failures are injected, so they happen for every user, root included.
 TEST_F(SettingsStoreTest, UnreadableFileReadsEmptyAndIsNotOverwritten) {
     ASSERT_TRUE(store.set("a", "b", "c", "kept"));
-    QFile::setPermissions(path, QFileDevice::WriteOwner);
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "running with rights that ignore file permissions";
+    bool failReads = true;
+    platform::SettingsFileAccess access = platform::DefaultFileAccess();
+    access.read = [&failReads](const QString& file, bool* ok) {
+        if (!failReads)
+            return platform::ReadTextFile(file, ok);
+        *ok = false;
+        return QString();
+    };
+    SettingsStore failing(path, access);
 
+    EXPECT_EQ(failing.get("a", "b", "c", "default"), "default");
+    EXPECT_FALSE(failing.contains("a", "b", "c"));
+    EXPECT_FALSE(failing.set("a", "b", "d", "new"));
+    EXPECT_FALSE(failing.remove("a", "b", "c"));
+    EXPECT_EQ(platform::ReadTextFile(path), "[a\\b]\nc=kept\n");
+
+    // Once the file reads again, it is taken up although it did not change.
+    failReads = false;
+    EXPECT_EQ(failing.get("a", "b", "c"), "kept");
+}
+
+TEST_F(SettingsStoreTest, AFailedWriteChangesNeitherTheFileNorWhatIsRead) {
+    ASSERT_TRUE(store.set("a", "b", "c", "kept"));
+    platform::SettingsFileAccess access = platform::DefaultFileAccess();
+    access.write = [](const QString&, const QString&) { return false; };
+    SettingsStore failing(path, access);
+
+    EXPECT_FALSE(failing.set("a", "b", "c", "lost"));
+    EXPECT_FALSE(failing.set("a", "b", "new", "lost"));
+    EXPECT_EQ(failing.get("a", "b", "c"), "kept");
+    EXPECT_FALSE(failing.contains("a", "b", "new"));
+    EXPECT_EQ(platform::ReadTextFile(path), "[a\\b]\nc=kept\n");
+}
+
+TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileReadsEmptyAndRefusesChanges) {
+    ASSERT_TRUE(QDir().mkpath(path));
     EXPECT_EQ(store.get("a", "b", "c", "default"), "default");
-    EXPECT_FALSE(store.set("a", "b", "d", "new"));
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(store.get("a", "b", "c"), "kept");
+    EXPECT_FALSE(store.set("a", "b", "c", "new"));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST_F(SettingsStoreTest, TheFileIsParsedOncePerChangeAndChangesByOthersAreSeen) {
+    ASSERT_TRUE(store.set("a", "b", "c", "1"));
+    int reads = 0;
+    platform::SettingsFileAccess access = platform::DefaultFileAccess();
+    access.read = [&reads](const QString& file, bool* ok) {
+        ++reads;
+        return platform::ReadTextFile(file, ok);
+    };
+    SettingsStore counted(path, access);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(counted.get("a", "b", "c"), "1");
+    EXPECT_EQ(reads, 1);
+    // Its own write needs no new parse.
+    ASSERT_TRUE(counted.set("a", "b", "d", "2"));
+    EXPECT_EQ(counted.get("a", "b", "d"), "2");
+    EXPECT_EQ(reads, 1);
+
+    // Another program rewrites the file with a text of the same length.
+    ASSERT_TRUE(store.set("a", "b", "c", "9"));
+    EXPECT_EQ(counted.get("a", "b", "c"), "9");
+    EXPECT_EQ(counted.get("a", "b", "d"), "2");
+    EXPECT_EQ(reads, 2);
+    QFile::remove(path);
+    EXPECT_FALSE(counted.contains("a", "b", "c"));
+}
+
+TEST_F(SettingsStoreTest, LinesTheReaderCannotParseSurviveTheNextWrite) {
+    writeFile("; written by hand\r\n"
+              "[6656\\Opsi]\r\n"
+              "saveset=1\r\n"
+              "no equals sign here\r\n"
+              "[6656\\kitab\r\n"
+              "aktif1=3\r\n"
+              "  buku = 7\r\n"
+              "[6656\\font]\r\n"
+              "size=12\r\n");
+    EXPECT_FALSE(store.contains("6656", "kitab", "aktif1"));
+    ASSERT_TRUE(store.set("6656", "font", "name", "Arial"));
+    ASSERT_TRUE(store.set("6656", "kitab", "perj", "2"));
+
+    const QString text = platform::ReadTextFile(path);
+    for (const char* line : {"; written by hand\n", "no equals sign here\n", "[6656\\kitab\n",
+                             "aktif1=3\n", "  buku = 7\n"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
+    EXPECT_EQ(store.get("6656", "Opsi", "saveset"), "1");
+    EXPECT_EQ(store.get("6656", "font", "size"), "12");
+    EXPECT_EQ(store.get("6656", "kitab", "perj"), "2");
+}
+
+TEST_F(SettingsStoreTest, BlanksAtAValuesEndAndKeysThatPrefixOthersStayApart) {
+    writeFile("[6656\\kitab]\naktif1=5 \naktif=4\naktif10=6\n[66\\kitab]\naktif1=7\n");
+    // A blank typed after a value by hand is not part of it.
+    EXPECT_EQ(store.get("6656", "kitab", "aktif1"), "5");
+    EXPECT_EQ(store.get("6656", "kitab", "aktif"), "4");
+    EXPECT_EQ(store.get("66", "kitab", "aktif1"), "7");
+    EXPECT_FALSE(store.contains("665", "kitab", "aktif1"));
+    EXPECT_FALSE(store.contains("6656", "kitab", "aktif100"));
+
+    // A value written with a trailing blank reads back with it.
+    ASSERT_TRUE(store.set("6656", "font", "name", "Times New Roman "));
+    ASSERT_TRUE(store.remove("6656", "kitab", "aktif"));
+    EXPECT_EQ(SettingsStore(path).get("6656", "font", "name"), "Times New Roman ");
+    EXPECT_EQ(store.get("6656", "kitab", "aktif10"), "6");
+    EXPECT_EQ(store.get("6656", "kitab", "aktif1"), "5");
+    EXPECT_FALSE(store.contains("6656", "kitab", "aktif"));
 }
 
 } // namespace
