@@ -2,6 +2,7 @@
 
 #include "store/StoreError.h"
 
+#include <QCollator>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -19,6 +20,20 @@ void UnicodeLower(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_text(context, lower.constData(), int(lower.size()), SQLITE_TRANSIENT);
 }
 
+// Lists are ordered as a dictionary orders words: accents and letter case only break ties,
+// and hyphens or blanks inside a word are passed over ("coal" before "co-op").
+int DictionaryCompare(void* collator, int lengthA, const void* a, int lengthB, const void* b) {
+    const QString left = QString::fromUtf8(static_cast<const char*>(a), lengthA);
+    const QString right = QString::fromUtf8(static_cast<const char*>(b), lengthB);
+    return static_cast<const QCollator*>(collator)->compare(left, right);
+}
+
+std::unique_ptr<QCollator> DictionaryCollator() {
+    auto collator = std::make_unique<QCollator>(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+    collator->setIgnorePunctuation(true);
+    return collator;
+}
+
 int OpenFlags(Database::Mode mode) {
     switch (mode) {
     case Database::Mode::ReadOnly:
@@ -33,10 +48,21 @@ int OpenFlags(Database::Mode mode) {
 
 } // namespace
 
-Database::Database(const QString& path, Mode mode, const QString& password) : path_(path) {
+Database::Database(const QString& path, Mode mode, const QString& password)
+    : path_(path), collator_(DictionaryCollator()) {
     if (mode != Mode::Create && !QFileInfo(path).isFile())
         throw StoreError(QStringLiteral("Berkas data tidak ditemukan: %1").arg(path));
-    const QByteArray file = path.toUtf8();
+    try {
+        open(mode, password);
+    } catch (const StoreError&) {
+        // The destructor does not run for a half-built object, so the handle is closed here.
+        sqlite3_close_v2(db_);
+        throw;
+    }
+}
+
+void Database::open(Mode mode, const QString& password) {
+    const QByteArray file = path_.toUtf8();
     if (sqlite3_open_v2(file.constData(), &db_, OpenFlags(mode), nullptr) != SQLITE_OK)
         fail(QStringLiteral("tidak dapat dibuka"));
     if (!password.isEmpty()) {
@@ -47,10 +73,12 @@ Database::Database(const QString& path, Mode mode, const QString& password) : pa
     if (sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
         SQLITE_OK) {
         throw StoreError(
-            QStringLiteral("Berkas %1 bukan database Vermara atau kata sandinya salah.").arg(path));
+            QStringLiteral("Berkas %1 bukan database Vermara atau kata sandinya salah.")
+                .arg(path_));
     }
     sqlite3_create_function(db_, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             UnicodeLower, nullptr, nullptr);
+    sqlite3_create_collation(db_, "kamus", SQLITE_UTF8, collator_.get(), DictionaryCompare);
 }
 
 Database::~Database() {

@@ -5,6 +5,7 @@
 #include <QVariantList>
 #include <memory>
 
+class QCollator;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -12,7 +13,8 @@ namespace store {
 
 class Statement;
 
-// One SQLCipher connection. Errors are thrown as StoreError naming the file.
+// One SQLCipher connection. Errors are thrown as StoreError naming the file. Queries may use
+// ulower(text) (Unicode lower case) and the collation "kamus" (dictionary order).
 class Database {
 public:
     enum class Mode { ReadOnly, ReadWrite, Create };
@@ -32,7 +34,10 @@ public:
 
 private:
     friend class Statement;
+    void open(Mode mode, const QString& password);
+
     QString path_;
+    std::unique_ptr<QCollator> collator_; // outlives the connection that calls it
     sqlite3* db_ = nullptr;
 };
 

@@ -10,4 +10,13 @@ namespace store {
 // accepted. Throws StoreError when the file cannot be opened as a store.
 QStringList SchemaDifferences(const QString& path);
 
+class Database;
+
+// The tables and fields that the reader reads from the open store, but lacks, one
+// Indonesian line each; empty when it can read everything. Table and field names match
+// without regard to case. Version columns are left to the catalogue, Komentar is never
+// read, the third deuterocanonical version is optional, and UsysTematik is checked only
+// when a table of exactly that name exists.
+QStringList MissingForReading(const Database& db);
+
 } // namespace store

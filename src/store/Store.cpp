@@ -2,21 +2,14 @@
 
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "store/SchemaCheck.h"
 #include "store/StoreError.h"
+
+#include <QHash>
+#include <algorithm>
 
 namespace store {
 namespace {
-
-// The tables whose record sets the reader opens at start; UsysTematik is optional.
-const QStringList& RequiredTables() {
-    static const QStringList tables{
-        QStringLiteral("UsysAlkitab"),         QStringLiteral("UsysKitab"),
-        QStringLiteral("UsysUmpama"),          QStringLiteral("UsysNubuat"),
-        QStringLiteral("UsysGambar"),          QStringLiteral("UsysVersi"),
-        QStringLiteral("UsysKamus"),           QStringLiteral("UsysInfo"),
-        QStringLiteral("UsysDeuterokanonika"), QStringLiteral("UsysMenu")};
-    return tables;
-}
 
 bool SameText(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -72,7 +65,16 @@ BookRow ReadBook(const RowReader& r) {
     return row;
 }
 
+template <typename Row> const std::vector<Row>& NoRows() {
+    static const std::vector<Row> none;
+    return none;
+}
+
 } // namespace
+
+qint32 BoundedChapterCount(qint32 jumlahBuku, qint32 rowsOfBook) {
+    return std::clamp(jumlahBuku, 0, std::max(rowsOfBook, kMostChapters));
+}
 
 QString BookRow::name(const QString& column) const {
     const int number = VersionColumnNumber(column);
@@ -86,16 +88,41 @@ Store::~Store() = default;
 std::unique_ptr<Store> Store::Open(const QString& path) {
     std::unique_ptr<Store> store(new Store(path));
     store->db_ = std::make_unique<Database>(path, Database::Mode::ReadOnly, kStorePassword);
-    const QStringList tables = store->db_->tables();
-    for (const QString& table : RequiredTables()) {
-        if (!tables.contains(table)) {
-            throw StoreError(
-                QStringLiteral("Database %1 tidak lengkap: tabel %2 tidak ada.").arg(path, table));
-        }
+    const QStringList missing = MissingForReading(*store->db_);
+    if (!missing.isEmpty()) {
+        throw StoreError(QStringLiteral("Database %1 tidak lengkap: %2.")
+                             .arg(path, missing.join(QStringLiteral("; "))));
     }
-    store->hasTematik_ = tables.contains(QStringLiteral("UsysTematik"));
+    store->hasTematik_ = store->db_->tables().contains(QStringLiteral("UsysTematik"));
     store->load();
     return store;
+}
+
+void Store::setReadFailureHandler(ReadFailureHandler handler) {
+    readFailureHandler_ = std::move(handler);
+}
+
+void Store::reportReadFailure() const {
+    if (readFailureReported_)
+        return;
+    readFailureReported_ = true;
+    if (readFailureHandler_) {
+        readFailureHandler_(
+            QStringLiteral("Database %1 tidak dapat dibaca lagi: berkasnya rusak atau telah "
+                           "diganti sejak program dimulai.\r\nTutup program, periksa berkas "
+                           "tersebut, lalu jalankan kembali program.")
+                .arg(path_));
+    }
+}
+
+template <typename Read>
+auto Store::readOrReport(Read read) const -> std::optional<decltype(read())> {
+    try {
+        return read();
+    } catch (const StoreError&) {
+        reportReadFailure();
+        return std::nullopt;
+    }
 }
 
 void Store::load() {
@@ -126,6 +153,32 @@ void Store::load() {
         return InfoRow{qint16(r.number("id")), r.text("Keterangan")};
     });
     loadStudyTables();
+    keepReadableVersions();
+    boundChapterCounts();
+}
+
+void Store::keepReadableVersions() {
+    for (const QString& name : db_->columns(QStringLiteral("UsysAlkitab"))) {
+        if (VersionColumnNumber(name) > 0)
+            textColumns_ << name;
+    }
+    const QStringList nameColumns = db_->columns(QStringLiteral("UsysKitab"));
+    // A version offered without its column would fail at its first chapter.
+    std::erase_if(versions_, [&](const VersionRow& row) {
+        return row.namaTabel.startsWith(QLatin1String("Kitab")) &&
+               (!textColumns_.contains(row.namaTabel, Qt::CaseInsensitive) ||
+                !nameColumns.contains(row.namaTabel, Qt::CaseInsensitive));
+    });
+}
+
+void Store::boundChapterCounts() {
+    QHash<QString, qint32> rows;
+    for (const ChapterRow& chapter : chapters_)
+        ++rows[chapter.buku.toLower()];
+    for (BookRow& book : books_) {
+        const QString name = book.names.isEmpty() ? QString() : book.names.first().toLower();
+        book.jumlahBuku = BoundedChapterCount(book.jumlahBuku, rows.value(name));
+    }
 }
 
 void Store::loadStudyTables() {
@@ -146,9 +199,9 @@ void Store::loadStudyTables() {
                               r.text("Keterangan")};
         });
     // One entry per category regardless of letter case, as the original engine grouped them.
-    Statement categories =
-        db.prepare(QStringLiteral("SELECT min(Kategori) FROM UsysGambar GROUP BY ulower(Kategori) "
-                                  "ORDER BY ulower(Kategori)"));
+    Statement categories = db.prepare(
+        QStringLiteral("SELECT Kategori, min(rowid) FROM UsysGambar GROUP BY ulower(Kategori) "
+                       "ORDER BY Kategori COLLATE kamus"));
     while (categories.next())
         categories_ << categories.text(0);
     deuteroThird_ = db.columns(QStringLiteral("UsysDeuterokanonika"))
@@ -157,66 +210,71 @@ void Store::loadStudyTables() {
 
 const std::vector<DictionaryRow>& Store::dictionary() const {
     if (!dictionary_) {
-        dictionary_ = ReadAll<DictionaryRow>(
-            *db_, QStringLiteral("SELECT * FROM UsysKamus ORDER BY ulower(Entri), rowid"),
-            [](const RowReader& r) {
-                return DictionaryRow{r.text("Entri"), r.text("Penjelasan")};
-            });
+        dictionary_ = readOrReport([this] {
+            return ReadAll<DictionaryRow>(
+                *db_, QStringLiteral("SELECT * FROM UsysKamus ORDER BY Entri COLLATE kamus, rowid"),
+                [](const RowReader& r) {
+                    return DictionaryRow{r.text("Entri"), r.text("Penjelasan")};
+                });
+        });
     }
-    return *dictionary_;
+    return dictionary_ ? *dictionary_ : NoRows<DictionaryRow>();
 }
 
 const std::vector<DeuteroRow>& Store::deuterocanon() const {
-    if (!deutero_) {
-        deutero_ = ReadAll<DeuteroRow>(
-            *db_, QStringLiteral("SELECT * FROM UsysDeuterokanonika ORDER BY Urutan, Bab, rowid"),
-            [](const RowReader& r) {
-                return DeuteroRow{qint16(r.number("Urutan")),
-                                  r.text("Buku1"),
-                                  r.text("Buku2"),
-                                  r.text("Buku3"),
-                                  qint16(r.number("Bab")),
-                                  r.text("Kitab1"),
-                                  r.text("Kitab2"),
-                                  r.text("Kitab3")};
-            });
-    }
-    return *deutero_;
+    if (!deutero_)
+        deutero_ = readOrReport([this] { return readDeuterocanon(); });
+    return deutero_ ? *deutero_ : NoRows<DeuteroRow>();
+}
+
+std::vector<DeuteroRow> Store::readDeuterocanon() const {
+    return ReadAll<DeuteroRow>(
+        *db_, QStringLiteral("SELECT * FROM UsysDeuterokanonika ORDER BY Urutan, Bab, rowid"),
+        [](const RowReader& r) {
+            return DeuteroRow{
+                qint16(r.number("Urutan")), r.text("Buku1"),  r.text("Buku2"),  r.text("Buku3"),
+                qint16(r.number("Bab")),    r.text("Kitab1"), r.text("Kitab2"), r.text("Kitab3")};
+        });
 }
 
 QString Store::firstDeuteroThirdText() const {
     if (!deuteroThird_)
         return {};
-    Statement first = db_->prepare(QStringLiteral(
-        "SELECT Kitab3 FROM UsysDeuterokanonika ORDER BY Urutan, Bab, rowid LIMIT 1"));
-    return first.next() ? first.text(0) : QString();
+    return readOrReport([this] {
+               Statement first = db_->prepare(QStringLiteral(
+                   "SELECT Kitab3 FROM UsysDeuterokanonika ORDER BY Urutan, Bab, rowid LIMIT 1"));
+               return first.next() ? first.text(0) : QString();
+           })
+        .value_or(QString());
 }
 
-void Store::loadThematic() const {
-    thematicLoaded_ = true;
-    if (!hasTematik_)
-        return;
-    thematic_ = ReadAll<ThematicRow>(
-        *db_, QStringLiteral("SELECT * FROM UsysTematik ORDER BY ulower(Topik), rowid"),
+std::pair<std::vector<ThematicRow>, QStringList> Store::readThematic() const {
+    auto rows = ReadAll<ThematicRow>(
+        *db_, QStringLiteral("SELECT * FROM UsysTematik ORDER BY Topik COLLATE kamus, rowid"),
         [](const RowReader& r) {
             return ThematicRow{qint32(r.number("id")), r.text("Topik"), r.text("Ayat")};
         });
-    Statement distinct = db_->prepare(QStringLiteral(
-        "SELECT min(Topik) FROM UsysTematik GROUP BY Topik ORDER BY ulower(min(Topik))"));
+    // "Kasih" and "kasih" are one topic, listed under the spelling of its first row (with
+    // min(), the engine takes the bare column from the row that holds the minimum).
+    Statement distinct = db_->prepare(
+        QStringLiteral("SELECT Topik, min(rowid) FROM UsysTematik GROUP BY ulower(Topik) "
+                       "ORDER BY Topik COLLATE kamus"));
+    QStringList topics;
     while (distinct.next())
-        topics_ << distinct.text(0);
+        topics << distinct.text(0);
+    return {std::move(rows), std::move(topics)};
 }
 
 const std::vector<ThematicRow>& Store::thematic() const {
-    if (!thematicLoaded_)
-        loadThematic();
-    return thematic_;
+    if (!thematic_ && hasTematik_)
+        thematic_ = readOrReport([this] { return readThematic(); });
+    return thematic_ ? thematic_->first : NoRows<ThematicRow>();
 }
 
 const QStringList& Store::topics() const {
-    if (!thematicLoaded_)
-        loadThematic();
-    return topics_;
+    static const QStringList none;
+    thematic();
+    return thematic_ ? thematic_->second : none;
 }
 
 std::optional<int> Store::findChapter(const QString& book, qint32 chapter) const {
@@ -230,8 +288,13 @@ std::optional<int> Store::findChapter(const QString& book, qint32 chapter) const
 
 QString Store::chapterText(int index, const QString& column) const {
     const int number = VersionColumnNumber(column);
-    if (index < 0 || index >= int(chapters_.size()) || number == 0)
+    if (index < 0 || index >= int(chapters_.size()) || number == 0 ||
+        !textColumns_.contains(VersionColumn(number), Qt::CaseInsensitive))
         return {};
+    return readOrReport([&] { return readChapterText(index, number); }).value_or(QString());
+}
+
+QString Store::readChapterText(int index, int number) const {
     auto cached = textQueries_.find(number);
     if (cached == textQueries_.end()) {
         // The column name is one of Kitab1..Kitab50 checked above, never user text.

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,14 +15,23 @@ namespace store {
 class Database;
 class Statement;
 
+// The most chapters a book of the canon has (Mazmur). A book may list chapters that the store
+// lacks rows for, but never more than this or than the store's rows for it, whichever is more.
+inline constexpr qint32 kMostChapters = 150;
+qint32 BoundedChapterCount(qint32 jumlahBuku, qint32 rowsOfBook);
+
 // An open data store, read-only, with every record set the reader uses.
 // Chapter texts are read on demand, the dictionary, the deuterocanon and the thematic
-// rows on first use; everything else is loaded by Open().
+// rows on first use; everything else is loaded by Open(). Open() checks every table and
+// field those reads use, so a later read fails only when the file itself went bad: it then
+// gives an empty result and the read-failure handler hears of it, once per store.
 class Store {
 public:
     // Opens the store at path with the store password. Throws StoreError naming the
-    // file and the cause: no file, wrong password or not a store, a required table missing.
+    // file and the cause: no file, wrong password or not a store, a table or field missing.
     static std::unique_ptr<Store> Open(const QString& path);
+    using ReadFailureHandler = std::function<void(const QString& message)>;
+    void setReadFailureHandler(ReadFailureHandler handler);
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
@@ -34,16 +44,18 @@ public:
     // to case) and Bab = chapter.
     std::optional<int> findChapter(const QString& book, qint32 chapter) const;
     // The text of a version column ("Kitab1".."Kitab50") of chapters()[index]; a null
-    // QString for a Null value, an unknown column or an index out of range.
+    // QString for a Null value, an unknown column, an index out of range or a failed read.
     QString chapterText(int index, const QString& column) const;
 
     // UsysKitab in Urutan order; the testament lists filter Perjanjian without regard to case.
+    // A JumlahBuku beyond what the store can hold is bounded (see BoundedChapterCount).
     const std::vector<BookRow>& books() const { return books_; }
     std::vector<const BookRow*> booksOf(const QString& perjanjian) const;
     // First book whose Kitab1 equals name (without regard to case); nullptr when none.
     const BookRow* findBook(const QString& name) const;
 
-    const std::vector<VersionRow>& versions() const { return versions_; } // nr order
+    // nr order; a "Kitab" row whose column is missing from UsysAlkitab or UsysKitab is left out.
+    const std::vector<VersionRow>& versions() const { return versions_; }
     const std::vector<ModuleRow>& modules() const { return modules_; }
     const std::vector<InfoRow>& info() const { return info_; }
     const std::vector<ParableRow>& parables() const { return parables_; }
@@ -51,7 +63,7 @@ public:
     const std::vector<PictureRow>& pictures() const { return pictures_; }
     const QStringList& pictureCategories() const { return categories_; }
     // The three large study tables are read on first use, so start-up stays fast.
-    const std::vector<DictionaryRow>& dictionary() const; // Entri order
+    const std::vector<DictionaryRow>& dictionary() const; // Entri in dictionary order
     const std::vector<DeuteroRow>& deuterocanon() const;  // Urutan, Bab
     // True when UsysDeuterokanonika has the column Kitab3 (the three-version form).
     bool deuteroHasThirdColumn() const { return deuteroThird_; }
@@ -61,7 +73,8 @@ public:
 
     // CheckTematik: the store has a table named exactly UsysTematik.
     bool hasTematik() const { return hasTematik_; }
-    // UsysTematik ORDER BY topik, and its distinct topics; empty without the table.
+    // UsysTematik in dictionary order of Topik, and its topics, one per spelling that differs
+    // by more than letter case; empty without the table.
     const std::vector<ThematicRow>& thematic() const;
     const QStringList& topics() const;
 
@@ -74,10 +87,20 @@ private:
     explicit Store(const QString& path);
     void load();
     void loadStudyTables();
-    void loadThematic() const;
+    std::pair<std::vector<ThematicRow>, QStringList> readThematic() const;
+    std::vector<DeuteroRow> readDeuterocanon() const;
+    QString readChapterText(int index, int number) const;
+    void keepReadableVersions();
+    void boundChapterCounts();
+    void reportReadFailure() const;
+    // Runs a read; a StoreError becomes nullopt and one report.
+    template <typename Read> auto readOrReport(Read read) const -> std::optional<decltype(read())>;
 
     QString path_;
     std::unique_ptr<Database> db_;
+    ReadFailureHandler readFailureHandler_;
+    mutable bool readFailureReported_ = false;
+    QStringList textColumns_; // the version columns UsysAlkitab has
     std::vector<ChapterRow> chapters_;
     std::vector<qint64> chapterRowIds_;                             // parallel to chapters_
     mutable std::map<int, std::unique_ptr<Statement>> textQueries_; // per version column
@@ -93,9 +116,7 @@ private:
     mutable std::optional<std::vector<DeuteroRow>> deutero_;
     bool deuteroThird_ = false;
     bool hasTematik_ = false;
-    mutable bool thematicLoaded_ = false;
-    mutable std::vector<ThematicRow> thematic_;
-    mutable QStringList topics_;
+    mutable std::optional<std::pair<std::vector<ThematicRow>, QStringList>> thematic_;
 };
 
 } // namespace store

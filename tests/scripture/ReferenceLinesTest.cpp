@@ -68,13 +68,28 @@ TEST(ReferenceLines, MatchesTheVerseLabelOnlyAtTheStartOfALine) {
               fifteen[0]);
 }
 
-TEST(ReferenceLines, FindsAJoinedLabelUnderItsFirstVerse) {
+TEST(ReferenceLines, FindsAJoinedLineUnderEveryVerseItHolds) {
     const auto joined = Chapter(QStringLiteral("Matius"), 5, kJoined);
     EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:3"), joined), kJoined[1]);
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:4"), joined), kJoined[1]);
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:3-4"), joined), kJoined[1]);
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:4-5"), joined), Lines(kJoined, 1, 2));
     EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:3-5"), joined), Lines(kJoined, 1, 2));
-    EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:1-3"), joined), Lines(kJoined, 0, 2));
-    // Verse 4 has no line of its own in this version.
-    EXPECT_FALSE(ReferenceLines(QStringLiteral("Matius#5:4"), joined));
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:1-4"), joined), Lines(kJoined, 0, 2));
+    // Verse 2 lies in no line's label; verse 44 is not verse 4 of a joined 5:3-4.
+    EXPECT_FALSE(ReferenceLines(QStringLiteral("Matius#5:2"), joined));
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Matius#5:44"), joined), kJoined[3]);
+}
+
+TEST(ReferenceLines, AChapterNumberThatPrefixesAnotherNeverMatchesIt) {
+    // 1:5 must not be read from 11:5 or from the joined 1:50-51, nor 1:50 from 1:5.
+    const QStringList lines{QStringLiteral("11:5 Di pasal lain."), QStringLiteral("1:5 Ayat lima."),
+                            QStringLiteral("1:50-51. Dua ayat.")};
+    const auto chapter1 = Chapter(QStringLiteral("Kejadian"), 1, lines);
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Kejadian#1:5"), chapter1), lines[1]);
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Kejadian#1:51"), chapter1), lines[2]);
+    EXPECT_EQ(ReferenceLines(QStringLiteral("Kejadian#1:5-50"), chapter1), Lines(lines, 1, 2));
+    EXPECT_FALSE(ReferenceLines(QStringLiteral("Kejadian#1:52"), chapter1));
 }
 
 TEST(ReferenceLines, RangeWhoseLastVerseIsMissingEndsAtTheFirstVersesLine) {
