@@ -1,0 +1,13 @@
+#pragma once
+
+class QCoreApplication;
+class QTranslator;
+
+namespace platform {
+
+// Installs the Indonesian translation of the Qt texts the programs show (message-box
+// buttons, the file, font, colour and print dialogs, text context menus), which Qt itself
+// does not ship. The translator belongs to app; nullptr when the translation is missing.
+QTranslator* InstallIndonesianQtTranslation(QCoreApplication& app);
+
+} // namespace platform
