@@ -1,5 +1,6 @@
 #include "platform/Folders.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtTranslation.h"
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
 #include "reader/FrameViews.h"
@@ -38,6 +39,7 @@ void TakeScreenshotWhenShown(reader::MainWindow& window, const QString& file, bo
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vermara"));
+    platform::InstallIndonesianQtTranslation(app);
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption data(QStringLiteral("data"),
@@ -63,6 +65,12 @@ int main(int argc, char** argv) {
     context.dataPath = location.dataPath;
     context.dataFolder = location.dataFolder;
     context.store = reader::OpenStoreOrExplain(location.dataPath, dialogs);
+    if (context.store) {
+        context.store->setReadFailureHandler([&dialogs](const QString& message) {
+            dialogs.message(message, platform::MessageButtons::Ok, platform::MessageIcon::Critical,
+                            QApplication::applicationName());
+        });
+    }
 
     reader::MainWindow window(context);
     dialogs.setParentWidget(&window);

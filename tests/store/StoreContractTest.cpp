@@ -74,6 +74,13 @@ TEST_F(StoreContractTest, AVersionWhoseColumnIsMissingIsNotOffered) {
     EXPECT_EQ(reports, 0);
 }
 
+TEST(VersionColumnNumber, AcceptsKitab1ToKitab50Only) {
+    EXPECT_EQ(VersionColumnNumber(QStringLiteral("Kitab1")), 1);
+    EXPECT_EQ(VersionColumnNumber(QStringLiteral("kitab50")), 50);
+    for (const char* name : {"Kitab0", "Kitab51", "Kitab01", "Kitab", "Kitab5x", "Kitab-1"})
+        EXPECT_EQ(VersionColumnNumber(QString::fromLatin1(name)), 0) << name;
+}
+
 TEST_F(StoreContractTest, AFieldTheReaderReadsMustExist) {
     const QString path = fixture();
     {

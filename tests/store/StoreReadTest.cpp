@@ -36,6 +36,13 @@ TEST_F(StoreReadTest, ChaptersComeInOrderWithTextsOnDemand) {
     EXPECT_TRUE(store->chapterText(yohanes3, QStringLiteral("Kitab9")).isNull());
     EXPECT_TRUE(store->chapterText(yohanes3, QStringLiteral("Kitab1; DROP")).isNull());
     EXPECT_TRUE(store->chapterText(99, QStringLiteral("Kitab1")).isNull());
+
+    // The first and last rows are read; one past either end is not.
+    const int last = int(store->chapters().size()) - 1;
+    EXPECT_TRUE(store->chapterText(0, QStringLiteral("Kitab1")).startsWith(u"1:1 "));
+    EXPECT_TRUE(store->chapterText(last, QStringLiteral("Kitab1")).startsWith(u"3:16 "));
+    EXPECT_TRUE(store->chapterText(last + 1, QStringLiteral("Kitab1")).isNull());
+    EXPECT_TRUE(store->chapterText(-1, QStringLiteral("Kitab1")).isNull());
 }
 
 TEST_F(StoreReadTest, BooksPerTestamentInCanonicalOrder) {
