@@ -37,9 +37,6 @@ void TakeScreenshotWhenShown(reader::MainWindow& window, const QString& file, bo
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vermara"));
-    platform::InstallIndonesianQtTranslation(app);
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption data(QStringLiteral("data"),
@@ -53,8 +50,16 @@ int main(int argc, char** argv) {
     const QCommandLineOption textOnly(QStringLiteral("text-only"),
                                       QStringLiteral("With --screenshot: the text-only view."));
     parser.addOptions({data, screenshot, parallel, textOnly});
-    parser.process(app);
+    {
+        // Options that need no window are answered before a display is opened.
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Vermara"));
+        parser.process(core);
+    }
 
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vermara"));
+    platform::InstallIndonesianQtTranslation(app);
     platform::QtDialogs dialogs;
     platform::SettingsStore settings(platform::SettingsStore::DefaultFilePath());
     reader::AppContext context(dialogs, settings, platform::ProgramFolder());

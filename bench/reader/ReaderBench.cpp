@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
 #include "reader/MainWindow.h"
+#include "reader/Navigator.h"
 #include "reader/StoreLocation.h"
 #include "store/Store.h"
 
@@ -138,7 +139,7 @@ void BM_SwitchVersion(benchmark::State& state) {
     Reader reader(path);
     reader.list("List1")->setCurrentRow(18);
     reader.list("List2")->setCurrentRow(118);
-    const int versions = reader.window->versions().count();
+    const int versions = reader.window->navigator().versions().count();
     if (versions < 2) {
         state.SkipWithError("the sample store needs two versions");
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reader/ModuleCommands.h"
+#include "reader/CommandTable.h"
 
 #include <QFrame>
 #include <array>

@@ -24,8 +24,8 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 BookPanel::BookPanel(QWidget* overlayParent, QWidget* parent)
     : QFrame(parent), option1_(new QRadioButton(QStringLiteral("PL"), this)),
-      option2_(new QRadioButton(QStringLiteral("PB"), this)), list1_(new QListWidget(this)),
-      list2_(new QListWidget(this)), combo1_(new QComboBox(this)) {
+      option2_(new QRadioButton(QStringLiteral("PB"), this)), list1_(new ChoiceList(this)),
+      list2_(new ChoiceList(this)), combo1_(new QComboBox(this)) {
     setObjectName(QStringLiteral("Frame1"));
     option1_->setObjectName(QStringLiteral("Option1"));
     option2_->setObjectName(QStringLiteral("Option2"));
@@ -40,6 +40,8 @@ BookPanel::BookPanel(QWidget* overlayParent, QWidget* parent)
     const int numbers = fontMetrics().horizontalAdvance(QStringLiteral(" 150")) + 28;
     combo1_->setFixedWidth(numbers);
     list2_->setFixedWidth(numbers);
+    // Styles that pop the list up like a menu ignore the row limit unless told otherwise.
+    combo1_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     combo1_->setMaxVisibleItems(20);
     list2_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "reader/ChoiceList.h"
+
 #include <QFrame>
 
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QRadioButton;
 
 namespace reader {
@@ -19,16 +20,16 @@ public:
 
     QRadioButton* option1() const { return option1_; }
     QRadioButton* option2() const { return option2_; }
-    QListWidget* list1() const { return list1_; }
-    QListWidget* list2() const { return list2_; }
+    ChoiceList* list1() const { return list1_; }
+    ChoiceList* list2() const { return list2_; }
     QComboBox* combo1() const { return combo1_; }
     HoverLabel* hoverLabel() const { return hover_; }
 
 private:
     QRadioButton* option1_;
     QRadioButton* option2_;
-    QListWidget* list1_;
-    QListWidget* list2_;
+    ChoiceList* list1_;
+    ChoiceList* list2_;
     QComboBox* combo1_;
     HoverLabel* hover_;
 };

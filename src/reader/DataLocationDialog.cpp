@@ -2,8 +2,9 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
+#include "reader/DataLocation.h"
+#include "reader/ProductName.h"
 #include "reader/ReaderSettings.h"
-#include "store/DataLocation.h"
 #include "store/Schema.h"
 
 #include <QFileInfo>
@@ -45,8 +46,7 @@ DataLocationDialog::DataLocationDialog(platform::Dialogs& dialogs,
     buttons->addWidget(cmdOK_);
     buttons->addWidget(cmdCancel_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Folder data ") + store::kProductName + u':', this));
+    layout->addWidget(new QLabel(QStringLiteral("Folder data ") + kProductName + u':', this));
     layout->addLayout(folderRow);
     layout->addLayout(buttons);
 }
@@ -65,10 +65,10 @@ void DataLocationDialog::showFolder(const QString& folder, const QColor& colour)
 }
 
 void DataLocationDialog::browse() {
-    const QString picked = store::BrowseForFolder(dialogs_);
+    const QString picked = BrowseForFolder(dialogs_);
     if (picked.trimmed().isEmpty())
         return;
-    const QString folder = store::CutAtNul(picked);
+    const QString folder = CutAtNul(picked);
     if (QFileInfo(platform::JoinPath(folder, store::kDataFileName)).isFile()) {
         chosen_ = folder;
         showFolder(folder, Qt::black);

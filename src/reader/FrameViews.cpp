@@ -42,9 +42,9 @@ bool FrameViews::textOnly() const {
 }
 
 void FrameViews::checkShowItems(bool checked) {
-    for (const char* name :
-         {"menuSettingToolbar", "menuSettingPencarian", "menuSettingKitab", "menuSettingStatus"})
-        menus_.action(QString::fromUtf8(name))->setChecked(checked);
+    for (ReaderCommand item : {ReaderCommand::ToggleToolBar, ReaderCommand::ToggleSearchBar,
+                               ReaderCommand::ToggleBookPanel, ReaderCommand::ToggleStatusLine})
+        menus_.action(item)->setChecked(checked);
 }
 
 void FrameViews::applyNormalView() {
@@ -52,7 +52,7 @@ void FrameViews::applyNormalView() {
     setBookPanelWidth(kBookPanelWidth);
     setHeight(regions_.toolBar, kToolBarHeight, true);
     setHeight(regions_.statusLine, kStatusHeight, true);
-    const bool special = menus_.action(QStringLiteral("menuToolbarVR"))->isChecked();
+    const bool special = menus_.action(ReaderCommand::ToggleSpecialToolBar)->isChecked();
     setHeight(regions_.specialToolBar, kToolBarHeight, special);
     checkShowItems(true);
     regions_.restoreBar->hide();
@@ -76,32 +76,32 @@ void FrameViews::toggleTextOnly() {
 void FrameViews::toggleBookPanel() {
     const bool collapsed = textOnly();
     setBookPanelWidth(collapsed ? kBookPanelWidth : kCollapsed);
-    menus_.action(QStringLiteral("menuSettingKitab"))->setChecked(collapsed);
+    menus_.action(ReaderCommand::ToggleBookPanel)->setChecked(collapsed);
     regions_.restoreBar->setVisible(!collapsed);
 }
 
 void FrameViews::toggleToolBar() {
     const bool show = regions_.toolBar->isHidden();
     setHeight(regions_.toolBar, show ? kToolBarHeight : kCollapsed, show);
-    menus_.action(QStringLiteral("menuSettingToolbar"))->setChecked(show);
+    menus_.action(ReaderCommand::ToggleToolBar)->setChecked(show);
 }
 
 void FrameViews::toggleSearchBar() {
     const bool show = regions_.searchBar->isHidden();
     setHeight(regions_.searchBar, show ? kSearchBarHeight : kCollapsed, show);
-    menus_.action(QStringLiteral("menuSettingPencarian"))->setChecked(show);
+    menus_.action(ReaderCommand::ToggleSearchBar)->setChecked(show);
 }
 
 void FrameViews::toggleStatusLine() {
     const bool show = regions_.statusLine->isHidden();
     setHeight(regions_.statusLine, show ? kStatusHeight : kCollapsed, show);
-    menus_.action(QStringLiteral("menuSettingStatus"))->setChecked(show);
+    menus_.action(ReaderCommand::ToggleStatusLine)->setChecked(show);
 }
 
 void FrameViews::toggleSpecialToolBar() {
     const bool show = regions_.specialToolBar->isHidden();
     setHeight(regions_.specialToolBar, kToolBarHeight, show);
-    menus_.action(QStringLiteral("menuToolbarVR"))->setChecked(show);
+    menus_.action(ReaderCommand::ToggleSpecialToolBar)->setChecked(show);
 }
 
 } // namespace reader

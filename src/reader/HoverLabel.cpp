@@ -9,7 +9,7 @@
 namespace reader {
 
 HoverLabel::HoverLabel(QListWidget* list, QWidget* overlayParent)
-    : QFrame(overlayParent), list_(list), label_(new QLabel(this)) {
+    : QFrame(overlayParent), list_(list), viewport_(list->viewport()), label_(new QLabel(this)) {
     setObjectName(QStringLiteral("picHoverLabel"));
     label_->setObjectName(QStringLiteral("Label3"));
     setFrameShape(QFrame::Box);
@@ -22,11 +22,13 @@ HoverLabel::HoverLabel(QListWidget* list, QWidget* overlayParent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     list_->setMouseTracking(true);
-    list_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 bool HoverLabel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_->viewport()) {
+    // Only the stored pointer is compared: while the main window closes, the list may be
+    // half destroyed when its viewport hides.
+    if (watched == viewport_) {
         if (event->type() == QEvent::MouseMove)
             showFor(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (event->type() == QEvent::Leave || event->type() == QEvent::Hide)

@@ -23,6 +23,7 @@ private:
     void showFor(const QPoint& viewportPos);
 
     QListWidget* list_;
+    QWidget* viewport_;
     QLabel* label_;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QHash>
+#include "reader/CommandTable.h"
+
+#include <QMap>
 #include <QObject>
 #include <QString>
 
@@ -13,17 +15,19 @@ namespace reader {
 class TwoColumnMenu;
 class VersionTable;
 
-// The main window's menu bar and popup menus; every item carries its control name as
-// objectName and is found by it.
+// The main window's menu bar and popup menus, made from the command table; every item
+// carries its control name as objectName and is reached by its command.
 class MainMenus : public QObject {
     Q_OBJECT
 public:
     explicit MainMenus(QMainWindow* window);
 
-    QAction* action(const QString& name) const;
-    QMenu* menuEdit() const { return menuEdit_; }
+    // The item of a command of the table; never null for a command with a row.
+    QAction* action(ReaderCommand command) const;
+    QMenu* menu(CommandMenu menu) const { return menus_.value(menu); }
+    QMenu* menuEdit() const { return menu(CommandMenu::Edit); }
     QMenu* opsiVersiKitab() const { return opsiVersiKitab_; }
-    QMenu* menuOpsiPadanan() const { return menuOpsiPadanan_; }
+    QMenu* menuOpsiPadanan() const { return menu(CommandMenu::OpsiPadanan); }
     QMenu* menuRef() const { return menuRef_; }
 
     // BuildVersionMenus: VersiKitab and OpsiKitab items 1..count, inactive ones hidden.
@@ -31,29 +35,28 @@ public:
     // Only the given entry carries the check mark (0: none).
     void checkVersion(int entry);
     void checkParallel(int entry);
+    // CheckAvailableMenu: items and menus of switched-off modules are hidden.
+    void applyModuleSwitches(const std::array<bool, store::kModuleCount>& switches);
 
 signals:
+    void commandTriggered(reader::ReaderCommand command);
     void versionChosen(int entry);
     void parallelChosen(int entry);
 
 private:
-    QMenu* addMenu(const QString& title, const QString& name);
-    QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
-                     bool checkable = false);
+    void buildMenus();
+    void addItem(const CommandRow& row);
     void addSeparator(QMenu* menu);
-    void buildMenuBar();
-    void buildPopups();
 
     QMainWindow* window_;
-    QHash<QString, QAction*> actions_;
+    QMap<CommandMenu, QMenu*> menus_;
+    QMap<ReaderCommand, QAction*> actions_;
     QList<QAction*> versiKitab_;
     QList<QAction*> opsiKitab_;
     QMenu* alkitab_ = nullptr;
     TwoColumnMenu* columns_ = nullptr;
-    QMenu* menuEdit_ = nullptr;
     QMenu* menuRef_ = nullptr;
     QMenu* opsiVersiKitab_ = nullptr;
-    QMenu* menuOpsiPadanan_ = nullptr;
     int separators_ = 0;
 };
 

@@ -2,9 +2,10 @@
 
 #include "reader/ReaderCommand.h"
 #include "reader/ReadingState.h"
-#include "reader/VersionTable.h"
+#include "store/ModuleSwitches.h"
 
 #include <QMainWindow>
+#include <array>
 
 class QLabel;
 class QTextEdit;
@@ -16,6 +17,7 @@ class BookPanel;
 class ChapterView;
 class FrameViews;
 class MainMenus;
+class Navigator;
 class ReadingArea;
 class ReadingFont;
 class SearchBar;
@@ -32,12 +34,14 @@ public:
     ~MainWindow() override;
 
     ReadingState& state() { return state_; }
-    const VersionTable& versions() const { return versions_; }
+    Navigator& navigator() { return *nav_; }
     MainMenus& menus() { return *menus_; }
     ChapterView& chapterView() { return *chapterView_; }
     ReadingFont& readingFont() { return *font_; }
     FrameViews& frameViews() { return *views_; }
 
+    // Runs a command of the frame and announces it.
+    void execute(ReaderCommand command);
     void ChangeVersion(int entry);
     void chooseParallelVersion(int entry);
     void SelectParagraphVerse(QTextEdit* view, int position, bool select = false,
@@ -47,7 +51,6 @@ public:
     void toggleParallel();
     void clickToolButton(int k);
     void openDataLocation();
-    bool moduleAvailable(int toolButton) const;
 
 signals:
     void commandRequested(reader::ReaderCommand command);
@@ -60,15 +63,15 @@ protected:
 
 private:
     QWidget* buildFrame();
-    void bindMenuCommands();
     void wireMenus();
     void wireButtons();
-    void bindCommand(const QString& action, ReaderCommand command);
+    void observeNavigator();
     void load();
-    void chooseVersions();
+    void loadVersions();
     void CheckAvailableMenu();
     void CheckDeutero();
-    void showTestamentOfActiveVersion();
+    void showWindowTitle();
+    void showParallelVersion();
     void firstActivation();
     // The version lacks the Old Testament on screen: may the New Testament be shown?
     bool confirmNewTestament();
@@ -77,7 +80,8 @@ private:
 
     AppContext& context_;
     ReadingState state_;
-    VersionTable versions_;
+    Navigator* nav_;
+    std::array<bool, store::kModuleCount> modules_; // the store's module switches
     bool firstActivation_ = true;
     MainMenus* menus_;
     ToolBarPanel* toolBar_ = nullptr;

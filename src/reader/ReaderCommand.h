@@ -2,12 +2,14 @@
 
 namespace reader {
 
-// Commands of the main window whose work other windows do (search, results, ClipBook,
-// bookmarks, study windows, help). The main window announces them; their windows answer.
+// Every command of the main window's frame. The frame runs its own (panels, views, fonts,
+// selections) and announces each one it runs; the windows of other subsystems (search,
+// results, ClipBook, bookmarks, study windows, help) answer theirs.
 enum class ReaderCommand {
     Pericope,
     BookNotes,
     BookIntroduction,
+    Commentary,
     Parables,
     Prophecies,
     Maps,
@@ -34,6 +36,24 @@ enum class ReaderCommand {
     SearchAll,
     StudyChoice,
     BackToScripture,
+    ToggleParallel,
+    ChooseFont,
+    OptimalSearch,
+    DeleteResultsAtExit,
+    DataLocation,
+    AlwaysSaveSettings,
+    ToggleSpecialToolBar,
+    SeparateIntro,
+    TipsAtStart,
+    NormalView,
+    ToggleToolBar,
+    ToggleSearchBar,
+    ToggleBookPanel,
+    ToggleStatusLine,
+    SelectAll,
+    SelectVerse,
+    ParallelSelectAll,
+    ParallelWholeChapter,
 };
 
 } // namespace reader

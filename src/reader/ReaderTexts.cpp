@@ -1,6 +1,6 @@
 #include "reader/ReaderTexts.h"
 
-#include "store/DataLocation.h"
+#include "reader/ProductName.h"
 
 #include <cmath>
 
@@ -26,7 +26,7 @@ QString ChapterToolTip(const QString& buku, qint64 bab) {
 }
 
 QString WindowTitle(const QString& notice) {
-    return store::kProductName + VersionText() + QStringLiteral("- ") + notice;
+    return kProductName + VersionText() + QStringLiteral("- ") + notice;
 }
 
 QString IdleStatusText() {

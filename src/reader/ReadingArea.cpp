@@ -1,5 +1,6 @@
 #include "reader/ReadingArea.h"
 
+#include "reader/ScriptureView.h"
 #include "reader/UiMetrics.h"
 
 #include <QHBoxLayout>
@@ -15,16 +16,6 @@ namespace reader {
 namespace {
 
 constexpr int kGapTwips = 40;
-
-QTextEdit* ScriptureView(const QString& name, QWidget* parent) {
-    auto* view = new QTextEdit(parent);
-    view->setObjectName(name);
-    view->setReadOnly(true);
-    view->setAcceptRichText(false);
-    view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    return view;
-}
 
 QWidget* StudyChoices(QWidget* parent) {
     auto* box = new QWidget(parent);
@@ -47,8 +38,9 @@ QWidget* StudyChoices(QWidget* parent) {
 ReadingArea::ReadingArea(QWidget* parent)
     : QWidget(parent), label1_(new QLabel(this)),
       command5_(new QPushButton(QStringLiteral("Kitab"), this)), picture4_(StudyChoices(this)),
-      splitter_(new QSplitter(Qt::Vertical, this)), rtf1_(ScriptureView("rtf1", splitter_)),
-      frame2_(new QFrame(splitter_)), rtf2_(ScriptureView("rtf2", frame2_)) {
+      splitter_(new QSplitter(Qt::Vertical, this)),
+      rtf1_(new ScriptureView(QStringLiteral("rtf1"), splitter_)), frame2_(new QFrame(splitter_)),
+      rtf2_(new ScriptureView(QStringLiteral("rtf2"), frame2_)) {
     label1_->setObjectName(QStringLiteral("Label1"));
     QFont titleFont = label1_->font();
     titleFont.setBold(true);

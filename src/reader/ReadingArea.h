@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reader/ScriptureView.h"
+
 #include <QWidget>
 
 class QFrame;
@@ -7,7 +9,6 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSplitter;
-class QTextEdit;
 
 namespace reader {
 
@@ -18,8 +19,8 @@ public:
     explicit ReadingArea(QWidget* parent);
 
     QLabel* title() const { return label1_; }
-    QTextEdit* rtf1() const { return rtf1_; }
-    QTextEdit* rtf2() const { return rtf2_; }
+    ScriptureView* rtf1() const { return rtf1_; }
+    ScriptureView* rtf2() const { return rtf2_; }
     QPushButton* command5() const { return command5_; }
     QWidget* picture4() const { return picture4_; }
 
@@ -34,9 +35,9 @@ private:
     QPushButton* command5_;
     QWidget* picture4_;
     QSplitter* splitter_;
-    QTextEdit* rtf1_;
+    ScriptureView* rtf1_;
     QFrame* frame2_;
-    QTextEdit* rtf2_;
+    ScriptureView* rtf2_;
 };
 
 } // namespace reader

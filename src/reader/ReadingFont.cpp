@@ -4,6 +4,7 @@
 #include "reader/FontRules.h"
 #include "reader/UiMetrics.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -72,10 +73,14 @@ void ReadingFont::fontReset() {
 }
 
 void ReadingFont::chooseFont() {
+    // The dialog starts on the family really drawn, which differs from the one asked for
+    // when that is not installed.
     const QFont current = rtf1_->font();
-    const auto chosen = dialogs_.chooseFont(
-        platform::FontChoice{current.family(), current.pointSizeF(), current.bold(), false});
-    if (!chosen)
+    const platform::FontChoice shown{QFontInfo(current).family(), current.pointSizeF(),
+                                     current.bold(), false};
+    const auto chosen = dialogs_.chooseFont(shown);
+    if (!chosen ||
+        (chosen->name == shown.name && chosen->size == shown.size && chosen->bold == shown.bold))
         return;
     setFont(chosen->name, chosen->size, chosen->bold);
     DetermineFontSetting();

@@ -26,7 +26,7 @@ public:
     void fontUp();
     void fontDown();
     void fontReset();
-    // "Ubah Ukuran dan Jenis Font...": nothing changes when the dialog is cancelled.
+    // "Ubah Ukuran dan Jenis Font...": nothing changes on cancel or on OK without a change.
     void chooseFont();
     void DetermineFontSetting();
     // The text wraps 400 twips before the view's right edge.

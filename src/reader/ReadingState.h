@@ -4,17 +4,10 @@
 
 namespace reader {
 
-// The reading state the main window shares with the windows of other subsystems.
+// The window state beside the reading position (which the Navigator owns).
 struct ReadingState {
     QString isInfo = QStringLiteral("kitab"); // view mode of the book panel
-    int activeEntry = 0;                      // version table entries, 0 for none
-    QString activeColumn;
-    QString activeName;
-    int parallelEntry = 0;
-    QString parallelColumn;
-    QString parallelName;
-    qint16 otAvailable = 1;
-    bool showNext = false; // the next show-or-hide step shows the parallel panel
+    bool showNext = false;                    // the next show-or-hide step shows the parallel panel
     bool separateIntro = true;
     int caretPos = 0;
 

@@ -2,8 +2,9 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
+#include "reader/DataLocation.h"
+#include "reader/ProductName.h"
 #include "reader/ReaderSettings.h"
-#include "store/DataLocation.h"
 #include "store/Schema.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
@@ -27,14 +28,14 @@ StoreLocation LocateStore(ReaderSettings& settings, platform::Dialogs& dialogs,
     if (!commandLinePath.isEmpty()) {
         location.dataPath = CommandLineDataPath(commandLinePath);
     } else {
-        const QString stored = settings.location(store::DefaultDataPath(programFolder));
-        location.dataPath = store::ResolveDataPath(stored, dialogs, beforeBrowse);
+        const QString stored = settings.location(DefaultDataPath(programFolder));
+        location.dataPath = ResolveDataPath(stored, dialogs, beforeBrowse);
     }
-    location.dataFolder = store::DataLocationCaption(location.dataPath);
+    location.dataFolder = DataLocationCaption(location.dataPath);
     location.found = QFileInfo(location.dataPath).isFile();
     if (!location.found) {
-        dialogs.message(store::MissingDataMessage(location.dataPath), platform::MessageButtons::Ok,
-                        platform::MessageIcon::None, store::kProductName);
+        dialogs.message(MissingDataMessage(location.dataPath), platform::MessageButtons::Ok,
+                        platform::MessageIcon::None, kProductName);
     } else if (commandLinePath.isEmpty()) {
         settings.setLocation(location.dataPath);
     }
@@ -47,7 +48,7 @@ std::unique_ptr<store::Store> OpenStoreOrExplain(const QString& dataPath,
         return store::Store::Open(dataPath);
     } catch (const store::StoreError& error) {
         dialogs.message(error.message(), platform::MessageButtons::Ok,
-                        platform::MessageIcon::Critical, store::kProductName);
+                        platform::MessageIcon::Critical, kProductName);
         return nullptr;
     }
 }

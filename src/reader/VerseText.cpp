@@ -48,6 +48,11 @@ QString VerseLabel(QStringView line) {
     return label.toString();
 }
 
+int VerseNumber(QStringView label) {
+    const qsizetype colon = label.indexOf(u':');
+    return colon < 0 ? 0 : label.mid(colon + 1).toInt();
+}
+
 std::optional<QString> ParallelVerseLine(const QString& chapterText, const QString& label) {
     for (QStringView line : QStringView(chapterText).split(u"\r\n")) {
         if (StartsWithLabel(line, label))

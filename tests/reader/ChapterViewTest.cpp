@@ -244,3 +244,64 @@ TEST(ChapterView, ASelectionMadeWithTheMouseSurvivesTheCaretTracking) {
     EXPECT_EQ(reader.rtf2()->toPlainText(),
               QStringLiteral("5:5 Berbahagialah orang yang rendah hati."));
 }
+
+namespace {
+
+void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
+TEST(ChapterView, ClickingTheCurrentBookOrChapterActsAgain) {
+    ReaderHarness reader;
+    reader.open();
+    reader.showNewTestament(0, 5);
+    ClickRow(reader.list1(), 0);
+    EXPECT_EQ(reader.title(), QStringLiteral("Matius  1"));
+    EXPECT_EQ(reader.list2()->currentRow(), 0);
+
+    reader.list2()->setCurrentRow(4);
+    reader.chooseVerse(2);
+    ASSERT_FALSE(reader.selectedText().isEmpty());
+    ClickRow(reader.list2(), 4);
+    EXPECT_TRUE(reader.selectedText().isEmpty());
+    EXPECT_EQ(reader.combo1()->currentIndex(), -1);
+    EXPECT_EQ(reader.window->navigator().verse(), 1);
+    // A click on another row acts once.
+    QSignalSpy chapters(&reader.window->navigator(), &reader::Navigator::chapterChanged);
+    ClickRow(reader.list2(), 0);
+    EXPECT_EQ(chapters.count(), 1);
+    EXPECT_EQ(reader.title(), QStringLiteral("Matius  1"));
+}
+
+TEST(ChapterView, AClickInsideASelectionLocatesTheVerseWhereTheCaretLands) {
+    ReaderHarness reader;
+    reader.saveKitab("aktif2", 2);
+    reader.open();
+    reader.showNewTestament(0, 5);
+    const QString text = reader.rtf1()->toPlainText();
+    QTextCursor cursor(reader.rtf1()->document());
+    cursor.setPosition(0);
+    cursor.setPosition(int(text.indexOf(QStringLiteral("5:44"))), QTextCursor::KeepAnchor);
+    reader.rtf1()->setTextCursor(cursor);
+    reader.clickAt(int(text.indexOf(QStringLiteral("5:2 "))) + 10);
+    EXPECT_FALSE(reader.rtf1()->textCursor().hasSelection());
+    EXPECT_EQ(reader.rtf2()->toPlainText(), QStringLiteral("5:2 Ia mulai mengajar mereka."));
+    EXPECT_EQ(reader.window->navigator().verse(), 2);
+}
+
+TEST(ChapterView, TheVerseChooserListShowsAtMostTwentyRows) {
+    ReaderHarness reader;
+    reader.open();
+    reader.showNewTestament(0, 5);
+    QComboBox* combo = reader.combo1();
+    ASSERT_EQ(combo->count(), 48);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+    combo->hidePopup();
+    EXPECT_LE(rows, 20);
+    EXPECT_GE(rows, 19);
+}

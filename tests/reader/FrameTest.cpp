@@ -1,16 +1,21 @@
 #include "ReaderHarness.h"
+#include "reader/CommandTable.h"
 #include "reader/FrameViews.h"
 #include "reader/Icons.h"
+#include "reader/MainMenus.h"
 #include "reader/ReadingFont.h"
 #include "store/StoreWriter.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolButton>
 
 using reader::ReaderCommand;
@@ -272,4 +277,70 @@ TEST(Frame, ACatalogueWithoutAnActiveVersionLeavesTheViewsEmpty) {
     EXPECT_EQ(reader.window->windowTitle(), QStringLiteral("Vermara 2.0.0 "));
     QTest::mouseClick(reader.option(2), Qt::LeftButton);
     EXPECT_EQ(reader.list1()->count(), 0);
+}
+
+namespace {
+
+// Closes the modal dialog a command opens, once it is up.
+void RejectNextModal() {
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+TEST(Frame, EveryRowOfTheCommandTableIsAnItemInItsMenuAndRaisesItsCommand) {
+    ReaderHarness reader;
+    reader.open();
+    QMap<reader::CommandMenu, QMenu*> menus;
+    for (const reader::MenuRow& row : reader::MenuRows())
+        menus.insert(row.menu, reader.find<QMenu>(row.name));
+    QSignalSpy commands(reader.window.get(), &reader::MainWindow::commandRequested);
+    for (const reader::CommandRow& row : reader::CommandRows()) {
+        QAction* item = reader.action(row.name);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item, reader.window->menus().action(row.command)) << row.name.toStdString();
+        EXPECT_EQ(item->text(), row.caption);
+        EXPECT_EQ(item->isCheckable(), row.checkable) << row.name.toStdString();
+        EXPECT_TRUE(menus.value(row.menu)->actions().contains(item)) << row.name.toStdString();
+        if (row.command == ReaderCommand::DataLocation)
+            RejectNextModal();
+        commands.clear();
+        item->setEnabled(true); // "MenuTips" is disabled without a tips file
+        item->trigger();
+        ASSERT_EQ(commands.count(), 1) << row.name.toStdString();
+        EXPECT_EQ(commands.front().front().value<ReaderCommand>(), row.command)
+            << row.name.toStdString();
+    }
+    EXPECT_EQ(reader.window->menus().action(ReaderCommand::NormalView)->shortcut(),
+              QKeySequence(Qt::Key_F11));
+}
+
+TEST(Frame, EveryToolButtonOfTheTableRaisesItsCommand) {
+    ReaderHarness reader;
+    reader.open();
+    QSignalSpy commands(reader.window.get(), &reader::MainWindow::commandRequested);
+    for (const reader::ToolButtonRow& row : reader::ToolButtonRows()) {
+        commands.clear();
+        ToolButton(reader, row.button)->click(); // 11..13 sit in the hidden drop-down panel
+        ASSERT_EQ(commands.count(), 1) << row.button;
+        EXPECT_EQ(commands.front().front().value<ReaderCommand>(), row.command) << row.button;
+    }
+}
+
+TEST(Frame, FontDialogStartsOnTheFontReallyDrawnAndOkWithoutAChangeKeepsIt) {
+    ReaderHarness reader;
+    reader.open();
+    const QString missing = QStringLiteral("Huruf Yang Tidak Terpasang");
+    reader.window->readingFont().setFont(missing, 12, false);
+    const QString drawn = QFontInfo(reader.rtf1()->font()).family();
+    ASSERT_NE(drawn, missing);
+    reader.dialogs.queueFont(platform::FontChoice{drawn, 12, false, false});
+    reader.action(QStringLiteral("MenuSettingFont"))->trigger();
+    ASSERT_EQ(reader.dialogs.fontRequests().size(), 1);
+    EXPECT_EQ(reader.dialogs.fontRequests().front().name, drawn);
+    EXPECT_EQ(reader.dialogs.fontRequests().front().size, 12);
+    EXPECT_EQ(reader.rtf1()->font().family(), missing);
 }

@@ -1,5 +1,5 @@
+#include "reader/CommandTable.h"
 #include "reader/FontRules.h"
-#include "reader/ModuleCommands.h"
 #include "reader/ReaderTexts.h"
 #include "reader/VersionTable.h"
 

@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
 #include "reader/MainWindow.h"
+#include "reader/Navigator.h"
 #include "reader/StoreLocation.h"
 #include "store/Store.h"
 #include "support/FixtureStore.h"

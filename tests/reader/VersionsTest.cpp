@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -53,7 +54,7 @@ TEST(Versions, CancellingTheOldTestamentQuestionChangesNothing) {
     EXPECT_EQ(reader.dialogs.messages().front().buttons, platform::MessageButtons::OkCancel);
     EXPECT_EQ(reader.dialogs.messages().front().title, QStringLiteral("Vermara"));
     EXPECT_TRUE(Snapshot(reader) == before);
-    EXPECT_EQ(reader.window->state().activeColumn, QStringLiteral("Kitab1"));
+    EXPECT_EQ(reader.window->navigator().activeColumn(), QStringLiteral("Kitab1"));
     EXPECT_TRUE(reader.window->updatesEnabled());
 }
 
@@ -79,13 +80,13 @@ TEST(Versions, OnTheNewTestamentSwitchingKeepsThePlaceAndTogglesOption1) {
     reader.action(QStringLiteral("VersiKitab3"))->trigger();
     EXPECT_TRUE(reader.dialogs.messages().isEmpty());
     EXPECT_FALSE(reader.option(1)->isEnabled());
-    EXPECT_EQ(reader.window->state().otAvailable, 0);
+    EXPECT_EQ(reader.window->navigator().OTAvailable(), 0);
     EXPECT_EQ(reader.title(), QStringLiteral("Matius  5"));
     EXPECT_TRUE(reader.rtf1()->toPlainText().startsWith(QStringLiteral("5:1 PB")));
 
     reader.action(QStringLiteral("VersiKitab2"))->trigger();
     EXPECT_TRUE(reader.option(1)->isEnabled());
-    EXPECT_EQ(reader.window->state().otAvailable, 1);
+    EXPECT_EQ(reader.window->navigator().OTAvailable(), 1);
     EXPECT_EQ(reader.list1()->currentRow(), 0);
     EXPECT_EQ(reader.list2()->currentRow(), 4);
     EXPECT_TRUE(reader.rtf1()->toPlainText().contains(QStringLiteral("5:3-4.")));
@@ -112,11 +113,11 @@ TEST(Versions, SavedNumbersAreCatalogueNumbersEvenWithGaps) {
     reader.saveKitab("aktif1", 5);
     reader.saveKitab("aktif2", 7);
     reader.open();
-    const reader::ReadingState& state = reader.window->state();
-    EXPECT_EQ(state.activeColumn, QStringLiteral("Kitab2"));
-    EXPECT_EQ(state.parallelColumn, QStringLiteral("Kitab3"));
-    const int active = state.activeEntry;
-    EXPECT_EQ(reader.window->versions().nrOfEntry(active), 5);
+    const reader::Navigator& nav = reader.window->navigator();
+    EXPECT_EQ(nav.activeColumn(), QStringLiteral("Kitab2"));
+    EXPECT_EQ(nav.parallelColumn(), QStringLiteral("Kitab3"));
+    const int active = nav.activeEntry();
+    EXPECT_EQ(nav.versions().nrOfEntry(active), 5);
     EXPECT_TRUE(reader.action(QStringLiteral("VersiKitab%1").arg(active))->isChecked());
     // Inactive catalogue rows keep their entry but stay out of the menus.
     EXPECT_EQ(active, 4);
@@ -131,5 +132,50 @@ TEST(Versions, ASavedVersionWithoutTheOldTestamentStartsOnTheNewOne) {
     EXPECT_FALSE(reader.option(1)->isEnabled());
     EXPECT_TRUE(reader.option(2)->isChecked());
     EXPECT_EQ(reader.list1()->item(0)->text(), QStringLiteral("PB Matius"));
+    EXPECT_EQ(reader.title(), QStringLiteral("Matius  1"));
+}
+
+TEST(Versions, ASavedOldTestamentPlaceOnAVersionWithoutItOpensTheFirstNewTestamentBook) {
+    ReaderHarness reader;
+    reader.saveKitab("aktif1", 3);
+    reader.saveKitab("perj", 1);
+    reader.saveKitab("buku", 5); // Yosua 3, which must not become Roma 3
+    reader.saveKitab("pasal", 2);
+    reader.open();
+    EXPECT_TRUE(reader.option(2)->isChecked());
+    EXPECT_EQ(reader.list1()->currentRow(), 0);
+    EXPECT_EQ(reader.title(), QStringLiteral("Matius  1"));
+}
+
+TEST(Versions, TheVersionMenuIsUsableFromTheKeyboard) {
+    ReaderHarness reader;
+    reader.open();
+    QMenu* menu = reader.find<QMenu>(QStringLiteral("MenuAlkitab"));
+    const auto open = [&] {
+        menu->popup(reader.window->mapToGlobal(QPoint(10, 10)));
+        QCoreApplication::processEvents();
+    };
+    // The checked version has the keyboard; Down and Return choose the next one.
+    open();
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+    EXPECT_EQ(reader.window->navigator().activeEntry(), 2);
+    EXPECT_FALSE(menu->isVisible());
+    // Right goes to the second column, whose only item lacks the Old Testament.
+    open();
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Right);
+    reader.dialogs.queueAnswer(platform::DialogResult::Cancel);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+    ASSERT_EQ(reader.dialogs.messages().size(), 1);
+    EXPECT_EQ(reader.window->navigator().activeEntry(), 2);
+    // A letter shared by two items moves between them; a letter of one item chooses it.
+    open();
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_A);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+    EXPECT_EQ(reader.window->navigator().activeEntry(), 1);
+    open();
+    reader.dialogs.queueAnswer(platform::DialogResult::Ok);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_P);
+    EXPECT_EQ(reader.window->navigator().activeEntry(), 3);
     EXPECT_EQ(reader.title(), QStringLiteral("Matius  1"));
 }

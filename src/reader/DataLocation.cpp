@@ -1,12 +1,15 @@
-#include "store/DataLocation.h"
+#include "reader/DataLocation.h"
 
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
+#include "reader/ProductName.h"
 #include "store/Schema.h"
 
 #include <QFileInfo>
 
-namespace store {
+namespace reader {
+
+using store::kDataFileName;
 
 QString DefaultDataPath(const QString& programFolder) {
     return platform::JoinPath(programFolder, kDataFileName);
@@ -41,4 +44,4 @@ QString MissingDataMessage(const QString& dataPath) {
            QStringLiteral("Jalankan kembali program dan pilih folder yang sesuai.");
 }
 
-} // namespace store
+} // namespace reader

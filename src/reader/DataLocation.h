@@ -7,9 +7,7 @@ namespace platform {
 class Dialogs;
 }
 
-namespace store {
-
-inline const QString kProductName = QStringLiteral("Vermara");
+namespace reader {
 
 // Program folder joined with the data file name.
 QString DefaultDataPath(const QString& programFolder);
@@ -32,4 +30,4 @@ QString DataLocationCaption(const QString& dataPath);
 // "Data Vermaratidak ditemukan ..." shown when no store is at the data path.
 QString MissingDataMessage(const QString& dataPath);
 
-} // namespace store
+} // namespace reader
