@@ -1,6 +1,9 @@
 #include "import/ImportError.h"
 #include "import/Importer.h"
 #include "import/PictureMaker.h"
+#include "import/StoreAudit.h"
+#include "import/SwordLibrary.h"
+#include "store/Store.h"
 #include "store/StoreError.h"
 
 #include <QCommandLineParser>
@@ -74,6 +77,9 @@ void AddOptions(QCommandLineParser& parser) {
         {QStringLiteral("commentary"), QStringLiteral("Modul tafsiran (perikop dan komentar)."),
          QStringLiteral("MODUL")},
         {QStringLiteral("data"), QStringLiteral("Folder berkas data."), QStringLiteral("FOLDER")},
+        {QStringLiteral("check"),
+         QStringLiteral("Memeriksa rujukan dan entri kamus database yang sudah ada."),
+         QStringLiteral("BERKAS")},
     });
 }
 
@@ -90,6 +96,24 @@ void PrintSummary(const import::ImportSummary& summary, qint64 milliseconds) {
     Out().flush();
 }
 
+// Prints what the check finds in the store at path; the exit code tells whether it is sound.
+int CheckStore(const QString& path) {
+    try {
+        const QStringList findings = import::AuditStore(*store::Store::Open(path));
+        for (const QString& finding : findings)
+            Out() << finding << '\n';
+        Out() << QStringLiteral("Pemeriksaan %1: %2 temuan")
+                     .arg(QDir::toNativeSeparators(path))
+                     .arg(findings.size())
+              << '\n';
+        Out().flush();
+        return findings.isEmpty() ? 0 : 1;
+    } catch (const store::StoreError& error) {
+        Err() << "vermara-import: " << error.message() << '\n';
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -102,6 +126,8 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     AddOptions(parser);
     parser.process(app);
+    if (parser.isSet(QStringLiteral("check")))
+        return CheckStore(parser.value(QStringLiteral("check")));
     if (parser.value(QStringLiteral("out")).isEmpty()) {
         Err() << "vermara-import: --out FOLDER harus diberikan.\n";
         return 2;
@@ -112,7 +138,8 @@ int main(int argc, char* argv[]) {
     QElapsedTimer timer;
     timer.start();
     try {
-        Importer importer(options, [](const QString& line) {
+        const import::SwordLibrary library;
+        Importer importer(library, options, [](const QString& line) {
             Out() << line << '\n';
             Out().flush();
         });

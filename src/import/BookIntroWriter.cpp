@@ -1,6 +1,7 @@
 #include "import/BookIntroWriter.h"
 
-#include "import/OsisReferences.h"
+#include "scripture/BookCatalogue.h"
+#include "scripture/BookGroups.h"
 
 #include <algorithm>
 
@@ -10,8 +11,8 @@ namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
 
-const BookGroup& GroupOf(int position) {
-    return BookGroups[GroupIndex(position)];
+const scripture::BookGroup& GroupOf(int position) {
+    return scripture::BookGroups[scripture::GroupIndex(position)];
 }
 
 QString Ordinal(int n) {
@@ -33,7 +34,7 @@ QString JoinAnd(const QStringList& items) {
 }
 
 int TestamentBooks(bool oldTestament) {
-    return oldTestament ? kOldTestamentBooks : kCanonBooks - kOldTestamentBooks;
+    return oldTestament ? scripture::kOldTestamentBooks : scripture::kCanonBooks - scripture::kOldTestamentBooks;
 }
 
 // The books the store holds that are compared with this one, and how to name that set: the
@@ -61,14 +62,14 @@ Scope BibleScope(const std::vector<BookFacts>& all) {
     Scope scope;
     for (const BookFacts& other : all)
         scope.books.push_back(&other);
-    scope.name = int(all.size()) == kCanonBooks
+    scope.name = int(all.size()) == scripture::kCanonBooks
                      ? QStringLiteral("seluruh Alkitab")
                      : QStringLiteral("%1 kitab dalam database ini").arg(all.size());
     return scope;
 }
 
 Scope GroupScope(const BookFacts& book, const std::vector<BookFacts>& all) {
-    const BookGroup& group = GroupOf(book.position);
+    const scripture::BookGroup& group = GroupOf(book.position);
     Scope scope;
     for (const BookFacts& other : all) {
         if (group.holds(other.position))
@@ -105,7 +106,7 @@ int Total(const Scope& scope, int BookFacts::*field) {
 }
 
 QString PlaceInTestament(const BookFacts& book) {
-    const int index = book.oldTestament ? book.position : book.position - kOldTestamentBooks;
+    const int index = book.oldTestament ? book.position : book.position - scripture::kOldTestamentBooks;
     const int count = TestamentBooks(book.oldTestament);
     return QStringLiteral("kitab %1 dari %2 kitab %3")
         .arg(OrdinalOf(index, count))
@@ -114,7 +115,7 @@ QString PlaceInTestament(const BookFacts& book) {
 }
 
 QString PlaceInGroup(const BookFacts& book) {
-    const BookGroup& group = GroupOf(book.position);
+    const scripture::BookGroup& group = GroupOf(book.position);
     const QString name = QLatin1String(group.name);
     if (group.size() == 1)
         return QStringLiteral("satu-satunya kitab dalam kelompok %1").arg(name);
@@ -125,8 +126,8 @@ QString PlaceInGroup(const BookFacts& book) {
 }
 
 QString Neighbours(const BookFacts& book) {
-    const QString before = CanonicalName(book.position - 1);
-    const QString after = CanonicalName(book.position + 1);
+    const QString before = scripture::CanonicalName(book.position - 1);
+    const QString after = scripture::CanonicalName(book.position + 1);
     if (before.isEmpty())
         return QStringLiteral("%1 adalah kitab pertama Alkitab; sesudahnya menyusul %2.")
             .arg(book.name, after);
@@ -178,7 +179,7 @@ QString WritePengantar(const BookFacts& book, const std::vector<BookFacts>& all)
                  .arg(TestamentName(book.oldTestament), PlaceInTestament(book));
     lines << QStringLiteral("Urutan dalam Alkitab: ke-%1 dari %2 kitab")
                  .arg(book.position)
-                 .arg(kCanonBooks);
+                 .arg(scripture::kCanonBooks);
     lines << QStringLiteral("Kelompok: %1").arg(PlaceInGroup(book));
     lines << QStringLiteral("Jumlah pasal: %1").arg(Number(book.chapters));
     QString verses = QStringLiteral("Jumlah ayat: %1").arg(Number(book.verses));
@@ -189,9 +190,9 @@ QString WritePengantar(const BookFacts& book, const std::vector<BookFacts>& all)
     lines << verses;
     if (const QString share = Share(book, all); !share.isEmpty())
         lines << QStringLiteral("Persentase ayat: %1").arg(share);
-    if (const QString before = CanonicalName(book.position - 1); !before.isEmpty())
+    if (const QString before = scripture::CanonicalName(book.position - 1); !before.isEmpty())
         lines << QStringLiteral("Kitab sebelumnya: %1").arg(before);
-    if (const QString after = CanonicalName(book.position + 1); !after.isEmpty())
+    if (const QString after = scripture::CanonicalName(book.position + 1); !after.isEmpty())
         lines << QStringLiteral("Kitab sesudahnya: %1").arg(after);
     if (!book.headings.isEmpty())
         lines << QStringLiteral("Jumlah perikop: %1").arg(Number(book.headings.size()));

@@ -28,6 +28,7 @@ struct TableLine {
 struct RowPlace {
     QString path;
     int line = 0;
+    const ReferenceCheck* check = nullptr;
 };
 
 [[noreturn]] void Fail(const RowPlace& where, const QString& cause) {
@@ -114,18 +115,20 @@ QString ReadReference(const RowPlace& where, const QString& cell, Testament test
     if (cell.size() > ReferenceSize)
         Fail(where,
              QStringLiteral("rujukan \"%1\" lebih dari %2 karakter").arg(cell).arg(ReferenceSize));
+    if (const QString fault = where.check && *where.check ? (*where.check)(*key) : QString(); !fault.isEmpty())
+        Fail(where, QStringLiteral("rujukan \"%1\": %2").arg(cell, fault));
     return cell;
 }
 
 } // namespace
 
-std::vector<store::ParableRow> ReadParables(const QString& path) {
+std::vector<store::ParableRow> ReadParables(const QString& path, const ReferenceCheck& check) {
     static const QStringList header{"Urutan", "Perumpamaan", "Matius",
                                     "Markus", "Lukas",       "Yohanes"};
     std::vector<store::ParableRow> parables;
     QSet<QString> names;
     for (const TableLine& line : ReadTable(path, header)) {
-        const RowPlace where{path, line.number};
+        const RowPlace where{path, line.number, &check};
         const QStringList& c = line.cells;
         store::ParableRow row;
         row.urutan = ReadOrder(where, c[0], std::numeric_limits<qint32>::max());
@@ -142,12 +145,13 @@ std::vector<store::ParableRow> ReadParables(const QString& path) {
     return parables;
 }
 
-std::vector<store::ProphecyRow> ReadProphecies(const QString& path) {
+std::vector<store::ProphecyRow> ReadProphecies(const QString& path,
+                                              const ReferenceCheck& check) {
     static const QStringList header{"Urutan", "Nubuat", "Lama", "Baru"};
     std::vector<store::ProphecyRow> prophecies;
     QSet<QString> names;
     for (const TableLine& line : ReadTable(path, header)) {
-        const RowPlace where{path, line.number};
+        const RowPlace where{path, line.number, &check};
         const QStringList& c = line.cells;
         store::ProphecyRow row;
         row.urutan = qint16(ReadOrder(where, c[0], std::numeric_limits<qint16>::max()));

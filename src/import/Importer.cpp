@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <functional>
 
 namespace import {
@@ -47,8 +48,8 @@ ImportOptions SampleOptions(const QString& dataFolder, const QString& outFolder)
     return options;
 }
 
-Importer::Importer(ImportOptions options, Progress progress)
-    : options_(std::move(options)), progress_(std::move(progress)),
+Importer::Importer(const ModuleSource& source, ImportOptions options, Progress progress)
+    : options_(std::move(options)), progress_(std::move(progress)), source_(source),
       crossReferences_(kReferencesPerVerse, kTopicPerVerse) {}
 
 Importer::~Importer() = default;
@@ -58,27 +59,21 @@ void Importer::say(const QString& line) const {
         progress_(line);
 }
 
+// The data files are read once the chapters are known, since their references must fit them.
 ImportSummary Importer::run() {
-    library_ = std::make_unique<SwordLibrary>();
     checkOptions();
-    readData();
     readBibles();
+    readData();
     readDeuterocanon();
     readTopics();
-    checkStudyReferences();
+    addNotes();
     addParallels();
     for (const auto& [from, to] : topicLinks_)
         crossReferences_.add(from, to, ReferenceSource::Topic);
+    fitPericopes();
     buildBookFacts();
-    if (options_.drawPictures) {
-        say(QStringLiteral("Menggambar peta dan bagan ..."));
-        pictures_ = options_.drawPictures(QDir(options_.outFolder).filePath(QStringLiteral("Peta")),
-                                          facts_);
-    }
-    const QString path = QDir(options_.outFolder).filePath(store::kDataFileName);
-    writeStore(path);
-    summary_.storePath = path;
-    summary_.bytes = QFileInfo(path).size();
+    reportLeftOut();
+    writeAll();
     return summary_;
 }
 
@@ -102,7 +97,7 @@ void Importer::checkOptions() {
 }
 
 ModuleInfo Importer::requireModule(const QString& module, const QString& category) const {
-    const std::optional<ModuleInfo> info = library_->info(module);
+    const std::optional<ModuleInfo> info = source_.info(module);
     if (!info)
         throw ImportError(QStringLiteral("Modul SWORD \"%1\" tidak ditemukan.").arg(module));
     if (info->category != category) {
@@ -147,8 +142,12 @@ void Importer::checkModules() {
 void Importer::readData() {
     const QDir data(options_.dataFolder);
     say(QStringLiteral("Membaca berkas data dari %1 ...").arg(data.absolutePath()));
-    parables_ = ReadParables(data.filePath(QStringLiteral("parables.tsv")));
-    prophecies_ = ReadProphecies(data.filePath(QStringLiteral("prophecies.tsv")));
+    // A reference into a book this store leaves out cannot be checked and is passed over.
+    const ReferenceCheck check = [this](const scripture::LocationKey& key) {
+        return bounds_.hasBook(key.book) ? bounds_.fault(key) : QString();
+    };
+    parables_ = ReadParables(data.filePath(QStringLiteral("parables.tsv")), check);
+    prophecies_ = ReadProphecies(data.filePath(QStringLiteral("prophecies.tsv")), check);
     for (const QString& name : {QStringLiteral("info_about.txt"), QStringLiteral("info_rules.txt"),
                                 QStringLiteral("info_rights.txt"),
                                 QStringLiteral("info_edition.txt"), QStringLiteral("VR_tips.dat")})
@@ -160,10 +159,12 @@ void Importer::readBibles() {
     for (const Version& version : versions_)
         modules << version.source.module;
     say(QStringLiteral("Membaca Alkitab: %1 ...").arg(modules.join(QStringLiteral(", "))));
-    for (int position = 1; position <= CanonicalOsisBooks().size(); ++position) {
-        if (!options_.books.isEmpty() && !options_.books.contains(CanonicalName(position)))
+    for (int position = 1; position <= scripture::CanonicalOsisBooks().size(); ++position) {
+        if (!options_.books.isEmpty() && !options_.books.contains(scripture::CanonicalName(position)))
             continue;
         books_.push_back(readBook(position));
+        for (const Chapter& chapter : books_.back().chapters)
+            bounds_.addChapter(books_.back().name, chapter.verses);
         if (!options_.commentary.isEmpty())
             readCommentary(books_.back());
         say(QStringLiteral("  %1 (%2 pasal)")
@@ -175,29 +176,28 @@ void Importer::readBibles() {
 Importer::Book Importer::readBook(int position) {
     Book book;
     book.position = position;
-    book.osis = CanonicalOsisBooks().at(position - 1);
-    book.name = CanonicalName(position);
-    const bool oldTestament = IsOldTestament(position);
+    book.osis = scripture::CanonicalOsisBooks().at(position - 1);
+    book.name = scripture::CanonicalName(position);
+    const bool oldTestament = scripture::IsOldTestament(position);
     for (size_t v = 0; v < versions_.size(); ++v) {
         const QString moduleName =
-            ModuleBookName(library_->bookIntro(versions_[v].source.module, book.osis));
+            ModuleBookName(source_.bookIntro(versions_[v].source.module, book.osis));
         book.names << (v == 0 || moduleName.isEmpty() ? book.name : moduleName);
     }
-    const int chapters = SwordLibrary::KjvChapterCount(book.osis);
+    const int chapters = source_.chapterCount(book.osis);
     for (int number = 1; number <= chapters; ++number) {
         Chapter chapter;
         chapter.number = number;
         for (size_t v = 0; v < versions_.size(); ++v) {
             std::vector<VerseText> verses =
-                library_->chapterEntries(versions_[v].source.module, book.osis, number);
+                source_.chapterEntries(versions_[v].source.module, book.osis, number);
             for (VerseText& verse : verses) {
                 if (v == 0)
                     readNotes(book, number, verse.text, verse.verse);
                 verse.text = PlainVerseText(verse.text);
             }
             chapter.texts << ChapterText(number, verses);
-            if (v == 0)
-                chapter.verses = LastVerseWithText(verses);
+            chapter.verses = std::max(chapter.verses, LastVerseWithText(verses));
             if (!chapter.texts.back().isEmpty())
                 (oldTestament ? versions_[v].oldTestament : versions_[v].newTestament) = true;
         }
@@ -206,20 +206,32 @@ Importer::Book Importer::readBook(int position) {
     return book;
 }
 
+// Notes are resolved once every chapter is known: their targets reach into later books.
 void Importer::readNotes(const Book& book, int chapter, const QString& markup, int verse) {
     if (!markup.contains(QStringLiteral("crossReference")))
         return;
     const QString module = versions_.front().source.module;
-    const scripture::LocationKey from{book.name, chapter, verse, 0};
-    const VerseCount counts = std::bind_front(&Importer::versesIn, this);
-    for (const NoteReference& note : CrossReferenceNotes(markup)) {
-        const QStringList targets =
-            note.osisRef.isEmpty()
-                ? library_->osisReferences(module, note.text, OsisVerse(book.osis, chapter, verse))
-                : QStringList{note.osisRef};
-        for (const QString& target : targets) {
-            if (const auto key = LocationOfOsisRef(target, counts))
-                crossReferences_.add(from, *key, ReferenceSource::Note);
+    Note note{{book.name, chapter, verse, 0}, {}};
+    for (const NoteReference& reference : CrossReferenceNotes(markup)) {
+        note.targets << (reference.osisRef.isEmpty()
+                             ? source_.osisReferences(module, reference.text,
+                                                      OsisVerse(book.osis, chapter, verse))
+                             : QStringList{reference.osisRef});
+    }
+    notes_.push_back(note);
+}
+
+void Importer::addNotes() {
+    const VerseCount counts = [this](int position, int chapter) {
+        return bounds_.verses(scripture::CanonicalName(position), chapter);
+    };
+    for (const Note& note : notes_) {
+        for (const QString& target : note.targets) {
+            const std::optional<scripture::LocationKey> key = LocationOfOsisRef(target, counts);
+            const std::optional<scripture::LocationKey> fitted =
+                key ? referencesLeft_.fit(bounds_, *key) : std::nullopt;
+            if (fitted)
+                crossReferences_.add(note.from, *fitted, ReferenceSource::Note);
         }
     }
 }
@@ -228,32 +240,39 @@ void Importer::readCommentary(Book& book) {
     for (Chapter& chapter : book.chapters) {
         QString markup;
         for (const VerseText& entry :
-             library_->chapterEntries(options_.commentary, book.osis, chapter.number, true))
+             source_.chapterEntries(options_.commentary, book.osis, chapter.number, true))
             markup += entry.text + u'\n';
         chapter.commentary = ReadableText(markup);
         chapter.outline = ChapterOutline(markup, chapter.verses);
     }
 }
 
-const Importer::Chapter* Importer::chapterAt(int position, int chapter) const {
-    for (const Book& book : books_) {
-        if (book.position == position && chapter >= 1 && chapter <= int(book.chapters.size()))
-            return &book.chapters[chapter - 1];
+// Outline sections whose verses the chapter does not have are cut or left out.
+void Importer::fitPericopes() {
+    for (Book& book : books_) {
+        for (Chapter& chapter : book.chapters) {
+            std::vector<OutlineEntry> kept;
+            for (OutlineEntry entry : chapter.outline) {
+                const std::optional<scripture::LocationKey> fitted = pericopesLeft_.fit(
+                    bounds_, {book.name, chapter.number, entry.firstVerse, entry.lastVerse});
+                if (!fitted)
+                    continue;
+                entry.firstVerse = fitted->firstVerse;
+                entry.lastVerse = fitted->lastVerse;
+                kept.push_back(entry);
+            }
+            chapter.outline = kept;
+        }
     }
-    return nullptr;
 }
 
-// Books read so far count their verses as the first version has them; others as SWORD's KJV.
-int Importer::versesIn(int position, int chapter) const {
-    if (const Chapter* read = chapterAt(position, chapter))
-        return read->verses;
-    return SwordLibrary::KjvVerseCount(CanonicalOsisBooks().value(position - 1), chapter);
-}
-
-std::optional<QString> Importer::firstVersionText(const QString& name, int chapter) const {
-    if (const Chapter* read = chapterAt(scripture::CanonicalPosition(name), chapter))
-        return read->texts.value(0);
-    return std::nullopt;
+void Importer::reportLeftOut() {
+    for (const LeftOut* table : {&referencesLeft_, &pericopesLeft_, &dictionaryLeft_, &topicsLeft_}) {
+        if (const QString line = table->summary(); !line.isEmpty()) {
+            summary_.leftOut << line;
+            say(line);
+        }
+    }
 }
 
 void Importer::buildBookFacts() {
@@ -261,7 +280,7 @@ void Importer::buildBookFacts() {
         BookFacts facts;
         facts.name = book.name;
         facts.position = book.position;
-        facts.oldTestament = IsOldTestament(book.position);
+        facts.oldTestament = scripture::IsOldTestament(book.position);
         facts.chapters = int(book.chapters.size());
         for (const Chapter& chapter : book.chapters) {
             facts.verses += chapter.verses;

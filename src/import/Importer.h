@@ -3,7 +3,8 @@
 #include "import/BookFacts.h"
 #include "import/CrossReferenceIndex.h"
 #include "import/Outline.h"
-#include "import/SwordLibrary.h"
+#include "import/ModuleSource.h"
+#include "import/StoreBounds.h"
 #include "store/Records.h"
 
 #include <QString>
@@ -50,15 +51,18 @@ struct ImportSummary {
     std::map<QString, int> rows; // per table
     int booksWithReferences = 0;
     int booksWithPericopes = 0;
+    QStringList leftOut; // per table that lost references: how many and the first few
 };
 
-// Builds a complete data store from SWORD modules and the data files. The store is written
-// under a temporary name in the out folder and takes its real name only once complete.
+// Builds a complete data store from modules and the data files. The store, its pictures and
+// its tips are written under temporary names in the out folder and take their real names
+// together once all are complete. Every reference written is held to the store's chapters and
+// verses: the data files must fit them, references from modules that do not are left out.
 class Importer {
 public:
     using Progress = std::function<void(const QString&)>;
 
-    explicit Importer(ImportOptions options, Progress progress = {});
+    Importer(const ModuleSource& source, ImportOptions options, Progress progress = {});
     ~Importer();
 
     // Throws ImportError (a module, data file or folder at fault) or store::StoreError.
@@ -67,7 +71,7 @@ public:
 private:
     struct Chapter {
         int number = 0;
-        int verses = 0;    // Ayat: the verses of the first version
+        int verses = 0;    // Ayat: the highest verse number of any version
         QStringList texts; // one per version
         QString commentary;
         std::vector<OutlineEntry> outline;
@@ -78,6 +82,10 @@ private:
         QString name;
         QStringList names; // one per version; the first is the canonical name
         std::vector<Chapter> chapters;
+    };
+    struct Note {
+        scripture::LocationKey from;
+        QStringList targets; // OSIS references
     };
     struct Version {
         BibleSource source;
@@ -97,13 +105,14 @@ private:
     void readNotes(const Book& book, int chapter, const QString& markup, int verse);
     void readDeuterocanon();
     void readTopics();
-    void checkStudyReferences() const;
+    void mergeHeadwords();
+    void addNotes();
     void addParallels();
+    void fitPericopes();
     void buildBookFacts();
-    const Chapter* chapterAt(int position, int chapter) const;
-    int versesIn(int position, int chapter) const;
-    std::optional<QString> firstVersionText(const QString& book, int chapter) const;
+    void reportLeftOut();
 
+    void writeAll();
     void writeStore(const QString& path);
     void writeScripture(store::StoreWriter& writer);
     void writeBooks(store::StoreWriter& writer);
@@ -116,7 +125,13 @@ private:
 
     ImportOptions options_;
     Progress progress_;
-    std::unique_ptr<SwordLibrary> library_;
+    const ModuleSource& source_;
+    StoreBounds bounds_;
+    std::vector<Note> notes_;
+    LeftOut topicsLeft_{QStringLiteral("UsysTematik")};
+    LeftOut dictionaryLeft_{QStringLiteral("UsysKamus")};
+    LeftOut referencesLeft_{QStringLiteral("Referensi")};
+    LeftOut pericopesLeft_{QStringLiteral("Perikop")};
     std::vector<Version> versions_;
     std::vector<Book> books_;
     std::vector<BookFacts> facts_;

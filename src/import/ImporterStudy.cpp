@@ -1,13 +1,11 @@
 #include "import/ChapterText.h"
 #include "import/Deuterocanon.h"
-#include "import/ImportError.h"
 #include "import/Importer.h"
 #include "import/Markup.h"
 #include "import/ModuleTexts.h"
 #include "import/TopicEntry.h"
-#include "scripture/ReferenceText.h"
-
 #include <functional>
+#include <map>
 
 namespace import {
 
@@ -18,6 +16,8 @@ namespace {
 constexpr int kNarrowTopic = 5;
 // A reference longer than this many verses is a passage, not a parallel verse.
 constexpr int kLongestLinkedPassage = 3;
+// Size of the Entri field of UsysKamus.
+constexpr int kHeadwordSize = 50;
 
 bool IsShort(const scripture::LocationKey& key) {
     return key.lastVerse == 0 || key.lastVerse - key.firstVerse < kLongestLinkedPassage;
@@ -62,10 +62,11 @@ void Importer::readDeuterocanon() {
         return;
     say(QStringLiteral("Membaca deuterokanonika dari %1 ...").arg(options_.deutero));
     for (const DeuteroBook& book : DeuteroBooks()) {
+        const size_t before = deutero_.size();
         for (const DeuteroChapter& chapter : book.chapters) {
             for (const auto& [osisBook, sourceChapter] : chapter.sources) {
                 std::vector<VerseText> verses =
-                    library_->chapterEntries(options_.deutero, osisBook, sourceChapter);
+                    source_.chapterEntries(options_.deutero, osisBook, sourceChapter);
                 for (VerseText& verse : verses)
                     verse.text = PlainVerseText(verse.text);
                 const QString text = ChapterText(chapter.chapter, verses);
@@ -82,34 +83,45 @@ void Importer::readDeuterocanon() {
                 break;
             }
         }
+        if (deutero_.size() == before) {
+            say(QStringLiteral("Peringatan: modul %1 tidak memuat kitab %2; kitab itu tidak ada "
+                               "di database.")
+                    .arg(options_.deutero, book.buku1));
+        }
     }
 }
 
 void Importer::readTopics() {
-    const VerseCount counts = std::bind_front(&Importer::versesIn, this);
     // The sample store takes its dictionary and its topics from one module: it is read once.
     QString parsedModule;
     std::vector<TopicEntry> parsed;
-    const auto entriesOf = [&](const QString& module) -> const std::vector<TopicEntry>& {
+    const auto entriesOf = [&](const QString& module,
+                               LeftOut& left) -> const std::vector<TopicEntry>& {
         if (module != parsedModule) {
+            const ReferenceFit fit = [&](const scripture::LocationKey& key) {
+                return left.fit(bounds_, key);
+            };
             parsed.clear();
-            for (const auto& [key, markup] : library_->dictionaryEntries(module))
-                parsed.push_back(ParseTopicEntry(key, markup, counts));
+            for (const auto& [key, markup] : source_.dictionaryEntries(module))
+                parsed.push_back(ParseTopicEntry(key, markup, fit));
             parsedModule = module;
         }
         return parsed;
     };
+    if (options_.dictionary == options_.topics)
+        dictionaryLeft_.setTable(QStringLiteral("UsysKamus dan UsysTematik"));
     if (!options_.dictionary.isEmpty()) {
         say(QStringLiteral("Membaca kamus dari %1 ...").arg(options_.dictionary));
-        for (const TopicEntry& entry : entriesOf(options_.dictionary)) {
+        for (const TopicEntry& entry : entriesOf(options_.dictionary, dictionaryLeft_)) {
             if (!entry.headword.isEmpty())
-                dictionary_.push_back({Fit(entry.headword, 50), entry.explanation});
+                dictionary_.push_back({Fit(entry.headword, kHeadwordSize), entry.explanation});
         }
+        mergeHeadwords();
     }
     if (options_.topics.isEmpty())
         return;
     say(QStringLiteral("Membaca topik dari %1 ...").arg(options_.topics));
-    for (const TopicEntry& entry : entriesOf(options_.topics)) {
+    for (const TopicEntry& entry : entriesOf(options_.topics, topicsLeft_)) {
         for (const scripture::LocationKey& reference : entry.references) {
             const QString ayat = scripture::FormatLocationKey(reference);
             if (ayat.size() <= 50)
@@ -120,40 +132,27 @@ void Importer::readTopics() {
     }
 }
 
-// Every parable and prophecy reference must show verse text in the store; a reference into a
-// book left out of this store cannot be checked and is passed over.
-void Importer::checkStudyReferences() const {
-    const scripture::ChapterTextSource source = [this](const QString& book, int chapter) {
-        return firstVersionText(book, chapter);
-    };
-    QStringList failures;
-    const auto check = [&](const QString& what, const QString& reference) {
-        const std::optional<scripture::LocationKey> key = scripture::ParseLocationKey(reference);
-        const bool imported =
-            key && std::any_of(books_.begin(), books_.end(),
-                               [&](const Book& book) { return book.name == key->book; });
-        if (!key || (imported && !scripture::ReferenceLines(reference, source)))
-            failures << QStringLiteral("%1: %2").arg(what, reference);
-    };
-    for (const store::ParableRow& row : parables_) {
-        for (const QString& reference : GospelReferences(row))
-            check(row.perumpamaan, reference);
+// The dictionary window finds an entry by its headword without regard to case, so entries of
+// one headword ("Sin" the desert and "Sin" the topic) become one, their explanations in turn.
+void Importer::mergeHeadwords() {
+    std::vector<store::DictionaryRow> merged;
+    std::map<QString, size_t> index;
+    for (const store::DictionaryRow& row : dictionary_) {
+        const auto [found, added] = index.emplace(row.entri.toLower(), merged.size());
+        if (added)
+            merged.push_back(row);
+        else
+            merged[found->second].penjelasan += QStringLiteral("\r\n\r\n") + row.penjelasan;
     }
-    for (const store::ProphecyRow& row : prophecies_) {
-        check(row.nubuat, row.lama);
-        check(row.nubuat, row.baru);
-    }
-    if (!failures.isEmpty()) {
-        throw ImportError(QStringLiteral("Referensi tanpa teks ayat di %1:\n%2")
-                              .arg(versions_.front().source.module, failures.join(u'\n')));
-    }
+    dictionary_ = std::move(merged);
 }
 
+// Parallels reach into every gospel; in a store without some of them those are left out.
 void Importer::addParallels() {
     const auto link = [&](const QString& from, const QString& to) {
         const auto a = scripture::ParseLocationKey(from);
         const auto b = scripture::ParseLocationKey(to);
-        if (a && b)
+        if (a && b && bounds_.hasBook(a->book) && referencesLeft_.fit(bounds_, *b))
             crossReferences_.add(*a, *b, ReferenceSource::Parallel);
     };
     for (const store::ParableRow& row : parables_) {

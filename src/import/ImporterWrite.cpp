@@ -2,16 +2,17 @@
 #include "import/ImportError.h"
 #include "import/Importer.h"
 #include "import/ModuleTexts.h"
+#include "import/StagedFiles.h"
 #include "platform/AnsiCodePage.h"
+#include "scripture/BookCatalogue.h"
 #include "store/ModuleSwitches.h"
 #include "store/Schema.h"
 #include "store/StoreWriter.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QVariant>
 #include <array>
-#include <filesystem>
 
 namespace import {
 
@@ -23,55 +24,42 @@ QVariant TextOrNull(const QString& text) {
 }
 
 QString Testament(int position) {
-    return IsOldTestament(position) ? QStringLiteral("Lama") : QStringLiteral("Baru");
+    return scripture::IsOldTestament(position) ? QStringLiteral("Lama") : QStringLiteral("Baru");
 }
-
-// Removes the unfinished store when the build stops on the way.
-class PartialFile {
-public:
-    explicit PartialFile(QString path) : path_(std::move(path)) {}
-    ~PartialFile() {
-        if (!kept_)
-            QFile::remove(path_);
-    }
-    void keep() { kept_ = true; }
-
-private:
-    QString path_;
-    bool kept_ = false;
-};
 
 } // namespace
 
-void Importer::writeStore(const QString& path) {
-    const QString partial = path + QStringLiteral(".tmp");
-    QFile::remove(partial);
-    PartialFile guard(partial);
-    say(QStringLiteral("Menulis %1 ...").arg(QDir::toNativeSeparators(path)));
-    store::CreateDefaultDB(partial);
-    {
-        store::StoreWriter writer(partial);
-        writer.begin();
-        writeScripture(writer);
-        writeBooks(writer);
-        writeCatalogue(writer);
-        writeStudy(writer);
-        writeInfo(writer);
-        writeModules(writer);
-        count(QStringLiteral("Error"), 0);
-        writer.commit();
+// Pictures, tips and store are staged beside their places and moved in together at the end.
+void Importer::writeAll() {
+    const QDir out(options_.outFolder);
+    StagedFiles staged(options_.outFolder);
+    if (options_.drawPictures) {
+        say(QStringLiteral("Menggambar peta dan bagan ..."));
+        pictures_ = options_.drawPictures(staged.stage(QStringLiteral("Peta")), facts_);
     }
-    std::error_code error;
-    std::filesystem::rename(partial.toStdString(), path.toStdString(), error);
-    if (error) {
-        throw ImportError(QStringLiteral("%1 tidak dapat diganti: %2")
-                              .arg(path, QString::fromStdString(error.message())));
-    }
-    guard.keep();
-    const QString tips = QDir(options_.outFolder).filePath(QStringLiteral("VR_tips.dat"));
+    const QString tips = staged.stage(QStringLiteral("VR_tips.dat"));
     if (!platform::WriteTextFile(tips, dataTexts_.at(QStringLiteral("VR_tips.dat")) +
                                            QStringLiteral("\r\n")))
         throw ImportError(QStringLiteral("%1 tidak dapat ditulis.").arg(tips));
+    writeStore(staged.stage(store::kDataFileName));
+    staged.commit();
+    summary_.storePath = out.filePath(store::kDataFileName);
+    summary_.bytes = QFileInfo(summary_.storePath).size();
+}
+
+void Importer::writeStore(const QString& path) {
+    store::CreateDefaultDB(path);
+    store::StoreWriter writer(path);
+    writer.begin();
+    say(QStringLiteral("Menulis %1 ...").arg(QDir::toNativeSeparators(path)));
+    writeScripture(writer);
+    writeBooks(writer);
+    writeCatalogue(writer);
+    writeStudy(writer);
+    writeInfo(writer);
+    writeModules(writer);
+    count(QStringLiteral("Error"), 0);
+    writer.commit();
 }
 
 void Importer::count(const QString& table, int rows) {
@@ -96,6 +84,7 @@ void Importer::writeScripture(store::StoreWriter& writer) {
         }
     }
     count(QStringLiteral("UsysAlkitab"), urutan);
+    say(QStringLiteral("  %1 pasal ditulis").arg(urutan));
 }
 
 void Importer::writeBooks(store::StoreWriter& writer) {

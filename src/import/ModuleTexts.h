@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/SwordLibrary.h"
+#include "import/ModuleSource.h"
 
 #include <QString>
 

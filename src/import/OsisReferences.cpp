@@ -23,7 +23,7 @@ std::optional<OsisPoint> ParsePoint(QString text) {
     if (parts.size() < 2 || parts.size() > 3)
         return std::nullopt;
     OsisPoint point;
-    point.position = OsisBookPosition(parts[0]);
+    point.position = scripture::OsisBookPosition(parts[0]);
     bool chapterOk = false;
     point.chapter = parts[1].toInt(&chapterOk);
     bool verseOk = true;
@@ -36,48 +36,6 @@ std::optional<OsisPoint> ParsePoint(QString text) {
 
 } // namespace
 
-const QStringList& CanonicalOsisBooks() {
-    static const QStringList books = {
-        QStringLiteral("Gen"),    QStringLiteral("Exod"),   QStringLiteral("Lev"),
-        QStringLiteral("Num"),    QStringLiteral("Deut"),   QStringLiteral("Josh"),
-        QStringLiteral("Judg"),   QStringLiteral("Ruth"),   QStringLiteral("1Sam"),
-        QStringLiteral("2Sam"),   QStringLiteral("1Kgs"),   QStringLiteral("2Kgs"),
-        QStringLiteral("1Chr"),   QStringLiteral("2Chr"),   QStringLiteral("Ezra"),
-        QStringLiteral("Neh"),    QStringLiteral("Esth"),   QStringLiteral("Job"),
-        QStringLiteral("Ps"),     QStringLiteral("Prov"),   QStringLiteral("Eccl"),
-        QStringLiteral("Song"),   QStringLiteral("Isa"),    QStringLiteral("Jer"),
-        QStringLiteral("Lam"),    QStringLiteral("Ezek"),   QStringLiteral("Dan"),
-        QStringLiteral("Hos"),    QStringLiteral("Joel"),   QStringLiteral("Amos"),
-        QStringLiteral("Obad"),   QStringLiteral("Jonah"),  QStringLiteral("Mic"),
-        QStringLiteral("Nah"),    QStringLiteral("Hab"),    QStringLiteral("Zeph"),
-        QStringLiteral("Hag"),    QStringLiteral("Zech"),   QStringLiteral("Mal"),
-        QStringLiteral("Matt"),   QStringLiteral("Mark"),   QStringLiteral("Luke"),
-        QStringLiteral("John"),   QStringLiteral("Acts"),   QStringLiteral("Rom"),
-        QStringLiteral("1Cor"),   QStringLiteral("2Cor"),   QStringLiteral("Gal"),
-        QStringLiteral("Eph"),    QStringLiteral("Phil"),   QStringLiteral("Col"),
-        QStringLiteral("1Thess"), QStringLiteral("2Thess"), QStringLiteral("1Tim"),
-        QStringLiteral("2Tim"),   QStringLiteral("Titus"),  QStringLiteral("Phlm"),
-        QStringLiteral("Heb"),    QStringLiteral("Jas"),    QStringLiteral("1Pet"),
-        QStringLiteral("2Pet"),   QStringLiteral("1John"),  QStringLiteral("2John"),
-        QStringLiteral("3John"),  QStringLiteral("Jude"),   QStringLiteral("Rev")};
-    return books;
-}
-
-int OsisBookPosition(const QString& osisBook) {
-    return int(CanonicalOsisBooks().indexOf(osisBook)) + 1;
-}
-
-QString CanonicalName(int position) {
-    const QStringList& oldBooks = scripture::OldTestamentBooks();
-    const QStringList& newBooks = scripture::NewTestamentBooks();
-    if (position >= 1 && position <= oldBooks.size())
-        return oldBooks[position - 1];
-    const int index = position - 1 - int(oldBooks.size());
-    if (index >= 0 && index < newBooks.size())
-        return newBooks[index];
-    return {};
-}
-
 std::optional<scripture::LocationKey> LocationOfOsisRef(const QString& osisRef,
                                                         const VerseCount& versesIn) {
     const QStringList ends = osisRef.split(u'-');
@@ -89,7 +47,7 @@ std::optional<scripture::LocationKey> LocationOfOsisRef(const QString& osisRef,
     const std::optional<OsisPoint> end = ends.size() == 2 ? ParsePoint(ends[1]) : start;
     if (!end)
         return std::nullopt;
-    scripture::LocationKey key{CanonicalName(start->position), start->chapter, start->verse, 0};
+    scripture::LocationKey key{scripture::CanonicalName(start->position), start->chapter, start->verse, 0};
     const bool sameChapter = end->position == start->position && end->chapter == start->chapter;
     int last = sameChapter ? end->verse : 0;
     if (start->verse == 0 || !sameChapter || end->verse == 0) {

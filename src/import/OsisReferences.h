@@ -10,15 +10,6 @@
 // SWORD names books and verses in OSIS form (Matt.5.44); the store uses the canonical names.
 namespace import {
 
-// OSIS ids of the 66 canonical books, in canonical order.
-const QStringList& CanonicalOsisBooks();
-
-// 1..66 for the OSIS id of a canonical book; 0 for any other (deuterocanon included).
-int OsisBookPosition(const QString& osisBook);
-
-// The canonical name of the book at position 1..66; empty outside.
-QString CanonicalName(int position);
-
 // Verses in a chapter of the book at a canonical position; 0 when unknown.
 using VerseCount = std::function<int(int position, int chapter)>;
 

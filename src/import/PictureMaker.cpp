@@ -1,6 +1,8 @@
 #include "import/PictureMaker.h"
 
 #include "import/ImportError.h"
+#include "scripture/BookCatalogue.h"
+#include "scripture/BookGroups.h"
 
 #include <QDir>
 #include <QImage>
@@ -21,7 +23,7 @@ const QColor Ink(0x26, 0x2b, 0x33);
 const QColor Muted(0x6b, 0x72, 0x80);
 const QColor Rule(0xe3, 0xe6, 0xea);
 
-// One colour per entry of BookGroups, distinct and readable in print.
+// One colour per entry of scripture::BookGroups, distinct and readable in print.
 constexpr std::array<QRgb, 10> Palette{0x4e79a7, 0xf28e2b, 0x59a14f, 0xe15759, 0xb07aa1,
                                        0xedc948, 0x76b7b2, 0xff9da7, 0x9c755f, 0xbab0ac};
 
@@ -33,7 +35,7 @@ QFont Font(int pixels, bool bold = false) {
 }
 
 QColor GroupColor(int position) {
-    return QColor(Palette[GroupIndex(position)]);
+    return QColor(Palette[scripture::GroupIndex(position)]);
 }
 
 // Dark ink on light fills, white on dark ones.
@@ -52,7 +54,7 @@ QString Percent(double share) {
 }
 
 QString GroupName(int groupIndex) {
-    return QLatin1String(BookGroups[groupIndex].name);
+    return QLatin1String(scripture::BookGroups[groupIndex].name);
 }
 
 std::vector<BookFacts> Sorted(std::vector<BookFacts> books) {
@@ -100,7 +102,7 @@ struct Sheet {
     }
 };
 
-// Swatches of the groups from first to last (indexes into BookGroups); returns the height used.
+// Swatches of the groups from first to last (indexes into scripture::BookGroups); returns the height used.
 int DrawLegend(QPainter& painter, int top, int firstGroup, int lastGroup) {
     painter.setFont(Font(14));
     const QFontMetrics metrics(painter.font());
@@ -200,7 +202,7 @@ store::PictureRow DrawCanon(const QString& folder, const std::vector<BookFacts>&
     const std::vector<BookFacts> chosen = OfTestament(books, oldTestament);
     std::vector<std::vector<BookFacts>> columns(5);
     for (const BookFacts& book : chosen)
-        columns[GroupIndex(book.position) - firstGroup].push_back(book);
+        columns[scripture::GroupIndex(book.position) - firstGroup].push_back(book);
     std::size_t tallest = 0;
     QStringList counts;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -239,10 +241,10 @@ struct GroupTotals {
     int verses = 0;
 };
 
-std::array<GroupTotals, BookGroups.size()> TotalsByGroup(const std::vector<BookFacts>& books) {
-    std::array<GroupTotals, BookGroups.size()> totals{};
+std::array<GroupTotals, scripture::BookGroups.size()> TotalsByGroup(const std::vector<BookFacts>& books) {
+    std::array<GroupTotals, scripture::BookGroups.size()> totals{};
     for (const BookFacts& book : books) {
-        GroupTotals& group = totals[GroupIndex(book.position)];
+        GroupTotals& group = totals[scripture::GroupIndex(book.position)];
         group.books += 1;
         group.chapters += book.chapters;
         group.verses += book.verses;
@@ -252,7 +254,7 @@ std::array<GroupTotals, BookGroups.size()> TotalsByGroup(const std::vector<BookF
 
 // One bar split into the groups' shares of a total, with the share written where it fits.
 void DrawShareBar(QPainter& painter, const QRect& bar,
-                  const std::array<int, BookGroups.size()>& values) {
+                  const std::array<int, scripture::BookGroups.size()>& values) {
     const double total = std::max(1, std::accumulate(values.begin(), values.end(), 0));
     double done = 0;
     painter.setFont(Font(13, true));
@@ -270,7 +272,7 @@ void DrawShareBar(QPainter& painter, const QRect& bar,
 }
 
 void DrawGroupTable(QPainter& painter, int top,
-                    const std::array<GroupTotals, BookGroups.size()>& totals) {
+                    const std::array<GroupTotals, scripture::BookGroups.size()>& totals) {
     const int columnWidth = (Width - 2 * Margin - 40) / 2;
     for (std::size_t g = 0; g < totals.size(); ++g) {
         const int x = Margin + int(g / 5) * (columnWidth + 40);
@@ -293,7 +295,7 @@ void DrawGroupTable(QPainter& painter, int top,
 
 // The name of the group with the most (or fewest) verses; groups without books in the store are
 // neither.
-QString GroupByVerses(const std::array<GroupTotals, BookGroups.size()>& totals, bool largest) {
+QString GroupByVerses(const std::array<GroupTotals, scripture::BookGroups.size()>& totals, bool largest) {
     int best = -1;
     for (std::size_t g = 0; g < totals.size(); ++g) {
         const bool better = best < 0 || (largest ? totals[g].verses > totals[best].verses
@@ -315,7 +317,7 @@ store::PictureRow DrawGroupShares(const QString& folder, const std::vector<BookF
     const std::array<QString, 3> labels{QStringLiteral("Kitab"), QStringLiteral("Pasal"),
                                         QStringLiteral("Ayat")};
     for (int row = 0; row < 3; ++row) {
-        std::array<int, BookGroups.size()> values{};
+        std::array<int, scripture::BookGroups.size()> values{};
         for (std::size_t g = 0; g < values.size(); ++g)
             values[g] = row == 0   ? totals[g].books
                         : row == 1 ? totals[g].chapters
@@ -426,7 +428,7 @@ store::PictureRow DrawVerseBars(const QString& folder, const std::vector<BookFac
                 QStringLiteral("%1 ayat dalam %2 kitab, menurut urutan kanon")
                     .arg(Number(total))
                     .arg(books.size()));
-    DrawLegend(sheet.painter, ContentTop, 0, int(BookGroups.size()) - 1);
+    DrawLegend(sheet.painter, ContentTop, 0, int(scripture::BookGroups.size()) - 1);
     const Axis axis = AxisFor(books, &BookFacts::verses);
     const int barLeft = Margin + 160;
     const double scale = double(Width - Margin - 80 - barLeft) / axis.top;
@@ -441,7 +443,7 @@ store::PictureRow DrawVerseBars(const QString& folder, const std::vector<BookFac
     }
     int y = plotTop;
     for (const BookFacts& book : books) {
-        if (book.position == kOldTestamentBooks + 1 && y != plotTop)
+        if (book.position == scripture::kOldTestamentBooks + 1 && y != plotTop)
             y += TestamentGap;
         DrawVerseRow(sheet.painter, y, barLeft, scale, book);
         y += RowHeight;
@@ -516,7 +518,7 @@ store::PictureRow DrawCanonOrder(const QString& folder, const std::vector<BookFa
                 QStringLiteral("%1 kitab berurutan seperti ular: baris ganjil dari kiri ke kanan, "
                                "baris genap dari kanan ke kiri")
                     .arg(books.size()));
-    DrawLegend(sheet.painter, ContentTop, 0, int(BookGroups.size()) - 1);
+    DrawLegend(sheet.painter, ContentTop, 0, int(scripture::BookGroups.size()) - 1);
     const auto points = SnakePoints(books.size(), top, PerRow, RowPitch);
     sheet.painter.setPen(QPen(QColor(0xc9, 0xce, 0xd6), 6, Qt::SolidLine, Qt::RoundCap));
     sheet.painter.setBrush(Qt::NoBrush);

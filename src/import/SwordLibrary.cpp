@@ -159,12 +159,12 @@ SwordLibrary::SwordLibrary() : managers_(std::make_unique<Managers>()) {
 
 SwordLibrary::~SwordLibrary() = default;
 
-int SwordLibrary::KjvChapterCount(const QString& osisBook) {
+int SwordLibrary::chapterCount(const QString& osisBook) const {
     const sword::VersificationMgr::Book* book = BookIn("KJV", osisBook);
     return book ? book->getChapterMax() : 0;
 }
 
-int SwordLibrary::KjvVerseCount(const QString& osisBook, int chapter) {
+int SwordLibrary::verseCount(const QString& osisBook, int chapter) const {
     const sword::VersificationMgr::Book* book = BookIn("KJV", osisBook);
     return book && chapter >= 1 && chapter <= book->getChapterMax() ? book->getVerseMax(chapter)
                                                                     : 0;

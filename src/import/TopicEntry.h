@@ -1,9 +1,10 @@
 #pragma once
 
-#include "import/OsisReferences.h"
 #include "scripture/Notations.h"
 
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace import {
@@ -17,9 +18,16 @@ struct TopicEntry {
     std::vector<std::vector<scripture::LocationKey>> groups; // the references of each sub-topic
 };
 
-// Reads an entry whose references are marked <ref osisRef="Exod.6.16-Exod.6.20">; each line
-// (<lb/>) and list item starts a new sub-topic.
-TopicEntry ParseTopicEntry(const QString& key, const QString& markup, const VerseCount& versesIn);
+// Holds a reference to the store being built: the key as the store can show it, or nullopt
+// for a reference to leave out.
+using ReferenceFit =
+    std::function<std::optional<scripture::LocationKey>(const scripture::LocationKey&)>;
+
+// Reads an entry from the references its text gives in Nave's notation; the module's own
+// reference tags are not trusted, as they split names such as "Titus 2Co 8:16" wrongly. Each
+// line (<lb/>) and list item starts a new sub-topic. References that fit drops are left out
+// of the explanation as well.
+TopicEntry ParseTopicEntry(const QString& key, const QString& markup, const ReferenceFit& fit);
 
 // "ABED-NEGO" -> "Abed-Nego": a headword in capitals written the way the lists show names.
 QString HeadwordCase(const QString& headword);

@@ -8,6 +8,15 @@
 // (Old 0..38, New 0..26); -1 means no such book. Names compare exactly, case-sensitively.
 namespace scripture {
 
+// Books in the Old Testament and in the whole canon.
+inline constexpr int kOldTestamentBooks = 39;
+inline constexpr int kCanonBooks = 66;
+
+// Whether the canonical position 1..66 lies in the Old Testament.
+inline bool IsOldTestament(int position) {
+    return position <= kOldTestamentBooks;
+}
+
 const QStringList& OldTestamentBooks();
 const QStringList& NewTestamentBooks();
 
@@ -21,5 +30,12 @@ QString GetBookName(qint16 index, bool oldTestament);
 
 // Position in the whole canon, Kejadian 1 .. Wahyu 66; 0 for a name that is not canonical.
 int CanonicalPosition(const QString& name);
+// The canonical name of the book at position 1..66; empty outside.
+QString CanonicalName(int position);
+
+// OSIS ids of the 66 books (Gen .. Rev) in canonical order, as SWORD and its modules name them.
+const QStringList& CanonicalOsisBooks();
+// 1..66 for the OSIS id of a canonical book; 0 for any other (deuterocanon included).
+int OsisBookPosition(const QString& osisBook);
 
 } // namespace scripture

@@ -1,6 +1,6 @@
 #include "import/BookIntroWriter.h"
 
-#include "import/OsisReferences.h"
+#include "scripture/BookCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ BookFacts Book(int position, int chapters, int verses) {
     BookFacts book;
     book.position = position;
     book.oldTestament = position <= 39;
-    book.name = import::CanonicalName(position);
+    book.name = scripture::CanonicalName(position);
     book.chapters = chapters;
     book.verses = verses;
     return book;

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 namespace {
 
@@ -33,7 +34,10 @@ protected:
     // The message of the ImportError that reading the file raises; empty when none is raised.
     template <typename Reader> static QString failure(Reader read, const QString& path) {
         try {
-            read(path);
+            if constexpr (std::is_invocable_v<Reader, const QString&>)
+                read(path);
+            else
+                read(path, {});
         } catch (const import::ImportError& error) {
             return error.message();
         }

@@ -1,4 +1,5 @@
 #include "import/OsisReferences.h"
+#include "scripture/BookCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,16 @@ int Verses(int position, int chapter) {
 } // namespace
 
 TEST(OsisBooks, MapTheSixtySixBooksOntoTheCanonicalNames) {
-    EXPECT_EQ(import::CanonicalOsisBooks().size(), 66);
-    EXPECT_EQ(import::OsisBookPosition(QStringLiteral("Gen")), 1);
-    EXPECT_EQ(import::OsisBookPosition(QStringLiteral("Mal")), 39);
-    EXPECT_EQ(import::OsisBookPosition(QStringLiteral("Matt")), 40);
-    EXPECT_EQ(import::OsisBookPosition(QStringLiteral("Rev")), 66);
-    EXPECT_EQ(import::OsisBookPosition(QStringLiteral("Wis")), 0);
-    EXPECT_EQ(import::CanonicalName(38), QStringLiteral("Zakharia"));
-    EXPECT_EQ(import::CanonicalName(44), QStringLiteral("Kisah Para Rasul"));
-    EXPECT_TRUE(import::CanonicalName(0).isEmpty());
-    EXPECT_TRUE(import::CanonicalName(67).isEmpty());
+    EXPECT_EQ(scripture::CanonicalOsisBooks().size(), 66);
+    EXPECT_EQ(scripture::OsisBookPosition(QStringLiteral("Gen")), 1);
+    EXPECT_EQ(scripture::OsisBookPosition(QStringLiteral("Mal")), 39);
+    EXPECT_EQ(scripture::OsisBookPosition(QStringLiteral("Matt")), 40);
+    EXPECT_EQ(scripture::OsisBookPosition(QStringLiteral("Rev")), 66);
+    EXPECT_EQ(scripture::OsisBookPosition(QStringLiteral("Wis")), 0);
+    EXPECT_EQ(scripture::CanonicalName(38), QStringLiteral("Zakharia"));
+    EXPECT_EQ(scripture::CanonicalName(44), QStringLiteral("Kisah Para Rasul"));
+    EXPECT_TRUE(scripture::CanonicalName(0).isEmpty());
+    EXPECT_TRUE(scripture::CanonicalName(67).isEmpty());
 }
 
 TEST(LocationOfOsisRef, ReadsVersesAndRangesInCanonicalNames) {

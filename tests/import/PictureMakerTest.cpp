@@ -1,7 +1,7 @@
 #include "import/PictureMaker.h"
 
 #include "import/ImportError.h"
-#include "import/OsisReferences.h"
+#include "scripture/BookCatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ std::vector<BookFacts> Books(int first, int last) {
         BookFacts book;
         book.position = position;
         book.oldTestament = position <= 39;
-        book.name = import::CanonicalName(position);
+        book.name = scripture::CanonicalName(position);
         book.chapters = 1 + position % 29;
         book.verses = 20 * book.chapters + position;
         books.push_back(book);

@@ -1,13 +1,23 @@
 #include "import/TopicEntry.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using scripture::LocationKey;
 
 namespace {
 
-int TwentyVerses(int, int) {
-    return 20;
+// Every chapter holds 40 verses; Yesaya is not in the store.
+std::optional<LocationKey> FortyVerses(const LocationKey& key) {
+    if (key.book == QStringLiteral("Yesaya") || key.firstVerse > 40)
+        return std::nullopt;
+    if (key.firstVerse == 0)
+        return LocationKey{key.book, key.chapter, 1, 40};
+    return LocationKey{key.book, key.chapter, key.firstVerse, std::min(key.lastVerse, 40)};
+}
+
+import::TopicEntry Parse(const QString& markup) {
+    return import::ParseTopicEntry(QStringLiteral("ABEL"), markup, FortyVerses);
 }
 
 } // namespace
@@ -21,14 +31,13 @@ TEST(ParseTopicEntry, GroupsReferencesBySubTopicAndWritesThemInCanonicalNames) {
         "</list> <lb/>2. A stone <ref osisRef=\"1Sam.6.18\">1Sa 6:18</ref> <lb/>See "
         "<ref target=\"Nave:ABEL-MAIM\">ABEL-MAIM</ref> <lb/>Ge 4 <ref osisRef=\"Gen.4\">Ge 4</ref>"
         "</def> </entryFree>");
-    const import::TopicEntry entry =
-        import::ParseTopicEntry(QStringLiteral("ABEL"), markup, TwentyVerses);
+    const import::TopicEntry entry = Parse(markup);
     EXPECT_EQ(entry.headword, QStringLiteral("Abel"));
     EXPECT_EQ(
         entry.explanation,
         QStringLiteral("1. Son of Adam Kejadian 4:1-15,25\r\n"
                        "References to the death of Matius 23:35; Ibrani 11:4; 12:24; Wis 10:3\r\n"
-                       "2. A stone I Samuel 6:18\r\nSee ABEL-MAIM\r\nGe 4 Kejadian 4:1-20"));
+                       "2. A stone I Samuel 6:18\r\nSee ABEL-MAIM\r\nKejadian 4 Kejadian 4"));
     ASSERT_EQ(entry.groups.size(), 4u);
     EXPECT_EQ(entry.groups[0].size(), 2u);
     EXPECT_EQ(entry.groups[1], (std::vector<LocationKey>{{QStringLiteral("Matius"), 23, 35, 0},
@@ -36,7 +45,23 @@ TEST(ParseTopicEntry, GroupsReferencesBySubTopicAndWritesThemInCanonicalNames) {
                                                          {QStringLiteral("Ibrani"), 12, 24, 0}}));
     // Every reference once, the whole chapter 4 included, the deuterocanon left out.
     EXPECT_EQ(entry.references.size(), 7u);
-    EXPECT_EQ(entry.references.back(), (LocationKey{QStringLiteral("Kejadian"), 4, 1, 20}));
+    EXPECT_EQ(entry.references.back(), (LocationKey{QStringLiteral("Kejadian"), 4, 1, 40}));
+}
+
+TEST(ParseTopicEntry, ReadsTheTextNotTheModulesTagsAndDropsWhatDoesNotFit) {
+    // The module tags "Titus 2" as a chapter and the rest as Colossians.
+    const import::TopicEntry corinth = Parse(QStringLiteral(
+        "<item>By <ref osisRef=\"Titus.2\">Titus 2</ref><ref osisRef=\"Col.8.16\">Co 8:16</ref>,"
+        "<ref osisRef=\"Col.8.17\">17</ref>; <ref osisRef=\"Col.12.18\">12:18</ref></item>"));
+    EXPECT_EQ(corinth.explanation, QStringLiteral("By Titus II Korintus 8:16,17; 12:18"));
+    EXPECT_EQ(corinth.references.front(), (LocationKey{QStringLiteral("II Korintus"), 8, 16, 0}));
+    // Left-out references take their separator along; a glued one gets its blank.
+    const import::TopicEntry dropped = Parse(QStringLiteral(
+        "<lb/>REVERENCEGe 35:5; Isa 1:2; Ex 3:41; Mt 1:41,2 <lb/>Isa 6:1; Ro 1:1 <lb/>Ro 1:99"));
+    EXPECT_EQ(dropped.explanation,
+              QStringLiteral("REVERENCE Kejadian 35:5; Matius 1:2\r\nRoma 1:1"));
+    EXPECT_EQ(dropped.groups.size(), 2u);
+    EXPECT_EQ(dropped.references.size(), 3u);
 }
 
 TEST(HeadwordCase, WritesCapitalHeadwordsAsNamesAndLeavesOthers) {
