@@ -5,6 +5,7 @@
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
 #include "reader/StoreLocation.h"
+#include "search/CommandLineSearch.h"
 #include "store/Store.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ void TakeScreenshotWhenShown(reader::MainWindow& window, const QString& file, bo
 } // namespace
 
 int main(int argc, char** argv) {
+    if (search::IsCommandLineSearch(argc, argv))
+        return search::RunCommandLineSearch(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vermara"));
     QCommandLineParser parser;
