@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -27,6 +28,11 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+// The page icons live in this static library; the linker keeps them only when asked for.
+static void LoadResultsIcons() {
+    Q_INIT_RESOURCE(ResultsIcons);
+}
 
 namespace results {
 namespace {
@@ -49,6 +55,12 @@ const ModeLayout kModes[] = {
     {kClipBook, 1, QStringLiteral("Jendela ClipBook"), QStringLiteral(":/results/clipbook.svg")},
     {kDaftar, 2, QStringLiteral("jendela Daftar Hasil"), QString()},
 };
+
+QPixmap PageIcon(const QString& path) {
+    static const bool loaded = (LoadResultsIcons(), true);
+    Q_UNUSED(loaded);
+    return path.isEmpty() ? QPixmap() : QIcon(path).pixmap(32, 32);
+}
 
 template <typename T> T* Named(T* widget, const QString& name) {
     widget->setObjectName(name);
@@ -194,7 +206,7 @@ void Form2::SwitchWindow() {
         rt1_->setVisible(mode_ == kCari);
         rt2_->setVisible(mode_ == kClipBook);
         setWindowTitle(layout.caption);
-        picture_->setPixmap(layout.icon.isEmpty() ? QPixmap() : QIcon(layout.icon).pixmap(32, 32));
+        picture_->setPixmap(PageIcon(layout.icon));
     }
 }
 
@@ -354,7 +366,8 @@ void Form2::changeEvent(QEvent* event) {
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == rt1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        const int line = rt1_->textCursor().blockNumber();
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const int line = rt1_->cursorForPosition(at).blockNumber();
         const QString key = ReferenceKeyOfLine(rt1_->toPlainText().split(u'\n'), line);
         if (!key.isEmpty())
             emit referenceChosen(key);

@@ -225,8 +225,8 @@ TEST_F(Form2Test, ResultListShowsSummaryOpensFileAndDeletesEntries) {
 
     window.showMode(QStringLiteral("daftar"));
     list->setCurrentRow(1);
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse,
-                                list->visualItemRect(list->item(1)).center());
+    const QPoint at = list->visualItemRect(list->item(1)).center();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list->viewport(), &menuEvent);
     auto* menu = window.findChild<QMenu*>(QStringLiteral("menuTemp"));
     ASSERT_NE(menu, nullptr);
