@@ -4,6 +4,7 @@
 #include "search/StopToken.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -32,6 +33,9 @@ int HighlightWord(QTextEdit& view, const QString& word, bool exact, search::Stop
     QTextCharFormat colored;
     colored.setForeground(color);
     QTextCursor cursor(view.document());
+    // One edit block: the view lays the text out once at the end instead of after every mark.
+    cursor.beginEditBlock();
+    const auto endBlock = qScopeGuard([&cursor] { cursor.endEditBlock(); });
     QElapsedTimer clock;
     clock.start();
     int marked = 0;

@@ -1,5 +1,6 @@
 #include "search/ChapterTexts.h"
 
+#include "search/LineMatch.h"
 #include "store/Store.h"
 
 namespace search {
@@ -13,7 +14,7 @@ const std::vector<ChapterTexts::Text>& ChapterTexts::column(const QString& name)
     texts.reserve(size_t(count));
     for (int index = 0; index < count; ++index) {
         QString text = store_.chapterText(index, name);
-        QString folded = text.toLower();
+        QString folded = FoldCase(text);
         texts.push_back({std::move(text), std::move(folded)});
     }
     return columns_.emplace(name, std::move(texts)).first->second;

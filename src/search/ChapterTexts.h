@@ -16,7 +16,7 @@ class ChapterTexts {
 public:
     struct Text {
         QString text;   // null for a Null value
-        QString folded; // Unicode lower case
+        QString folded; // FoldCase of text
     };
 
     explicit ChapterTexts(const store::Store& store) : store_(store) {}

@@ -24,7 +24,7 @@ bool Verdict(int count, int last, bool leading) {
 }
 
 QString Fold(const QString& text, bool exact) {
-    return exact ? text : text.toLower();
+    return exact ? text : FoldCase(text);
 }
 
 LineFilter::WordSet IncludeSet(const QString& list, bool exact) {
@@ -57,6 +57,20 @@ bool Excludes(const LineFilter::WordSet& set, const QString& line) {
 }
 
 } // namespace
+
+QString FoldCase(const QString& text) {
+    QString folded(text.size(), Qt::Uninitialized);
+    const char16_t* from = reinterpret_cast<const char16_t*>(text.constData());
+    char16_t* to = reinterpret_cast<char16_t*>(folded.data());
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t c = from[k];
+        if (c < 0x80)
+            to[k] = (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+        else
+            to[k] = QChar::toLower(c);
+    }
+    return folded;
+}
 
 QString UndoubleApostrophes(const QString& text) {
     QString out = text;

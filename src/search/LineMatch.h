@@ -6,7 +6,7 @@
 namespace search {
 
 // A word is contained in a line when it occurs as a substring; without exact both sides are
-// compared in Unicode lower case. An empty word is contained in every line.
+// compared in lower case (FoldCase). An empty word is contained in every line.
 
 // True when the line satisfies an include list (word list 1 or 2): any of its words, or all
 // of them when the list begins with "+".
@@ -15,6 +15,10 @@ bool MatchIncludeList(const QString& list, const QString& line, bool exact);
 // True when the line contains the words of an exclude list (word list 3): any of them, or
 // all of them when the list begins with "^". A list of blanks matches nothing.
 bool MatchExcludeList(const QString& list, const QString& line, bool exact);
+
+// Each character in its Unicode lower case (the simple, one-to-one mapping), so positions
+// and lengths stay those of the text; ASCII takes a fast path as it fills most texts.
+QString FoldCase(const QString& text);
 
 // The expression language keeps apostrophes doubled for the store's literals; lines hold
 // single ones.

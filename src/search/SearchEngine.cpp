@@ -29,7 +29,7 @@ bool SameText(const QString& a, const QString& b) {
 QStringList CandidateWords(const QString& wordList1) {
     QStringList words = UndoubleApostrophes(wordList1).split(u'&');
     for (QString& word : words)
-        word = word.toLower();
+        word = FoldCase(word);
     return words;
 }
 
@@ -132,7 +132,7 @@ std::vector<SearchEngine::Candidate> SearchEngine::deuteroCandidates(const Deute
     std::vector<Candidate> found;
     for (const store::DeuteroRow& row : store_.deuterocanon()) {
         const QString text = DeuteroText(row, request.version);
-        if (!text.isNull() && ContainsAny(text.toLower(), words))
+        if (!text.isNull() && ContainsAny(FoldCase(text), words))
             found.push_back(
                 {DeuteroBook(row, request.version) + u' ' + QString::number(row.bab), text});
     }

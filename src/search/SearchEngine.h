@@ -45,6 +45,10 @@ public:
     SearchOutcome CariDeutro(const DeuteroRequest& request, StopToken& stop,
                              const ProgressFn& progress = {});
 
+    // Reads a version column's texts now (at idle after start-up or a version change), so the
+    // first search of that version needs no store access.
+    void prepare(const QString& column) { texts_.column(column); }
+
     // Every results file completed since the engine was made, stopped ones included.
     const QStringList& ListTempFiles() const { return listTempFiles_; }
     const QString& tempFolder() const { return tempFolder_; }
