@@ -80,7 +80,7 @@ void BM_EngineLoveLaterSearch(benchmark::State& state) {
     QTemporaryDir temp;
     search::SearchEngine engine(*Sample(), temp.path());
     search::StopToken stop;
-    engine.CariSemua(WholeBible(QStringLiteral("warm")), stop);
+    engine.prepare(WholeBible(QString()).column);
     int count = 0;
     for (auto _ : state)
         count = engine.CariSemua(WholeBible(QStringLiteral("love")), stop).count;

@@ -12,7 +12,8 @@ if ! command -v diatheke >/dev/null; then
 fi
 
 MODULE=engWEB2015eb
-if ! diatheke -b system -k modulelist | grep -q "^$MODULE"; then
+modules=$(diatheke -b system -k modulelist)
+if ! grep -q "^$MODULE " <<<"$modules"; then
   echo "SWORD module $MODULE is not installed (Debian package sword-text-web)" >&2
   exit 1
 fi

@@ -144,10 +144,7 @@ QWidget* Form2::buildTextTools() {
         if (slot)
             connect(button, &QToolButton::clicked, this, slot);
         else
-            connect(button, &QToolButton::clicked, this, [this] {
-                if (QTextEdit* view = visibleView())
-                    RemoveHighlight(*view);
-            });
+            connect(button, &QToolButton::clicked, this, [this] { RemoveHighlight(*modeView()); });
     }
     connect(command8_, &QPushButton::clicked, this, &Form2::highlight);
     connect(picClr_, &QToolButton::clicked, this, &Form2::chooseColor);
@@ -225,9 +222,7 @@ void Form2::tabChosen(int index) {
     SwitchWindow();
 }
 
-QTextEdit* Form2::visibleView() const {
-    if (mode_ == kDaftar)
-        return nullptr;
+QTextEdit* Form2::modeView() const {
     return mode_ == kCari ? rt1_ : rt2_;
 }
 
@@ -256,8 +251,7 @@ void Form2::highlight() {
     }
     command8_->setText(QStringLiteral("Stop"));
     esc_.clear();
-    QTextEdit* view = mode_ == kCari ? rt1_ : rt2_;
-    HighlightWord(*view, text1_->text(), check1_->isChecked(), &esc_, color_,
+    HighlightWord(*modeView(), text1_->text(), check1_->isChecked(), &esc_, color_,
                   [] { QApplication::processEvents(); });
     command8_->setText(QStringLiteral("Highlight"));
 }
@@ -280,8 +274,7 @@ void Form2::print() {
     if (!printerSetup_(printer))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PrintRichText(mode_ == kCari ? *rt1_ : *rt2_, printer, kPrintMargin, kPrintMargin, kPrintMargin,
-                  kPrintMargin);
+    PrintRichText(*modeView(), printer, kPrintMargin, kPrintMargin, kPrintMargin, kPrintMargin);
     QApplication::restoreOverrideCursor();
 }
 
@@ -289,7 +282,7 @@ void Form2::save() {
     const QString file = dialogs_.saveFile(QStringLiteral("Simpan file"), kFileFilter);
     if (file.isEmpty())
         return;
-    if (!SaveView(mode_ == kCari ? *rt1_ : *rt2_, file))
+    if (!SaveView(*modeView(), file))
         dialogs_.message(QStringLiteral("File tidak dapat disimpan: ") + file,
                          platform::MessageButtons::Ok, platform::MessageIcon::Critical,
                          store::kProductName);
@@ -298,7 +291,7 @@ void Form2::save() {
 void Form2::open() {
     const QString file = dialogs_.openFile(QStringLiteral("Buka File"), kFileFilter);
     if (!file.isEmpty())
-        LoadView(mode_ == kCari ? *rt1_ : *rt2_, file);
+        LoadView(*modeView(), file);
 }
 
 void Form2::showSelected() {

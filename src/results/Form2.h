@@ -68,7 +68,8 @@ protected:
 private:
     QWidget* buildTextTools();
     QWidget* buildListTools();
-    QTextEdit* visibleView() const;
+    // The text view of the current mode: rt1 for "cari", else rt2.
+    QTextEdit* modeView() const;
     void tabChosen(int index);
     void highlight();
     void chooseColor();
