@@ -6,6 +6,7 @@
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
 #include "reader/StoreLocation.h"
+#include "search/CommandLineSearch.h"
 #include "store/Store.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ void TakeScreenshotWhenShown(reader::MainWindow& window, const QString& file, bo
 } // namespace
 
 int main(int argc, char** argv) {
+    if (search::IsCommandLineSearch(argc, argv))
+        return search::RunCommandLineSearch(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption data(QStringLiteral("data"),

@@ -1,0 +1,151 @@
+// "Cari Semua" on the sample store (VERMARA_SAMPLE, or build/bin): the engine alone, the
+// engine with the progress and results windows (offscreen), and highlighting a word in a
+// results file of 2,000 verses.
+#include "platform/AnsiCodePage.h"
+#include "platform/ScriptedDialogs.h"
+#include "results/Form2.h"
+#include "results/HighlightWord.h"
+#include "results/SearchRunner.h"
+#include "search/SearchEngine.h"
+#include "store/Store.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+QString SamplePath() {
+    const QString candidates[] = {qEnvironmentVariable("VERMARA_SAMPLE"),
+                                  QCoreApplication::applicationDirPath() +
+                                      QStringLiteral("/../../bin/VERMARA2000.DAT")};
+    for (const QString& path : candidates) {
+        if (!path.isEmpty() && QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+store::Store* Sample() {
+    static std::unique_ptr<store::Store> store = [] {
+        const QString path = SamplePath();
+        return path.isEmpty() ? nullptr : store::Store::Open(path);
+    }();
+    return store.get();
+}
+
+search::SearchRequest WholeBible(const QString& text) {
+    search::SearchRequest request;
+    request.text = text;
+    request.scope = search::Scope::WholeBible;
+    request.column = Sample()->versions().front().namaTabel;
+    request.versionName = Sample()->versions().front().namaVersi;
+    request.caption = QStringLiteral("Vermara");
+    return request;
+}
+
+// The first search of a run: the engine reads the version's chapter texts itself.
+void BM_EngineLoveFirstSearch(benchmark::State& state) {
+    if (!Sample())
+        return state.SkipWithError("no sample store");
+    QTemporaryDir temp;
+    int count = 0;
+    for (auto _ : state) {
+        search::SearchEngine engine(*Sample(), temp.path());
+        search::StopToken stop;
+        count = engine.CariSemua(WholeBible(QStringLiteral("love")), stop).count;
+    }
+    state.counters["verses"] = count;
+}
+BENCHMARK(BM_EngineLoveFirstSearch)->Unit(benchmark::kMillisecond);
+
+// Reading one version's chapter texts and their lower-case forms, which a first search does.
+void BM_ReadVersionTexts(benchmark::State& state) {
+    if (!Sample())
+        return state.SkipWithError("no sample store");
+    for (auto _ : state) {
+        search::ChapterTexts texts(*Sample());
+        benchmark::DoNotOptimize(texts.column(Sample()->versions().front().namaTabel).size());
+    }
+}
+BENCHMARK(BM_ReadVersionTexts)->Unit(benchmark::kMillisecond);
+
+// Later searches of the same version in one run reuse the texts read once.
+void BM_EngineLoveLaterSearch(benchmark::State& state) {
+    if (!Sample())
+        return state.SkipWithError("no sample store");
+    QTemporaryDir temp;
+    search::SearchEngine engine(*Sample(), temp.path());
+    search::StopToken stop;
+    engine.prepare(WholeBible(QString()).column);
+    int count = 0;
+    for (auto _ : state)
+        count = engine.CariSemua(WholeBible(QStringLiteral("love")), stop).count;
+    state.counters["verses"] = count;
+}
+BENCHMARK(BM_EngineLoveLaterSearch)->Unit(benchmark::kMillisecond);
+
+// From the call until the results window shows the file, progress window included.
+void BM_SearchWithWindows(benchmark::State& state) {
+    if (!Sample())
+        return state.SkipWithError("no sample store");
+    QTemporaryDir temp;
+    platform::ScriptedDialogs dialogs;
+    results::Form2 window(dialogs);
+    for (auto _ : state) {
+        search::SearchEngine engine(*Sample(), temp.path());
+        results::SearchRunner runner(engine, window, dialogs);
+        runner.CariSemua(WholeBible(QStringLiteral("love")));
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.hide();
+        window.rt1()->clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SearchWithWindows)->Unit(benchmark::kMillisecond);
+
+// The results view holding the first 2,000 verses found for "the", highlighting "the".
+void BM_Highlight2000Verses(benchmark::State& state) {
+    if (!Sample())
+        return state.SkipWithError("no sample store");
+    QTemporaryDir temp;
+    search::SearchEngine engine(*Sample(), temp.path());
+    search::StopToken stop;
+    const search::SearchOutcome outcome = engine.CariSemua(WholeBible(QStringLiteral("the")), stop);
+    // Five header lines, then four lines per verse: two empty ones, the reference, the verse.
+    const QStringList lines = platform::ReadTextFile(outcome.file).split(QStringLiteral("\r\n"));
+    const QString text = lines.mid(0, 5 + 4 * 2000).join(u'\n');
+    QTextEdit view;
+    view.resize(800, 600);
+    view.show();
+    int marked = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.setPlainText(text);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        marked = results::HighlightWord(view, QStringLiteral("the"), true, &stop, Qt::blue,
+                                        [] { QApplication::processEvents(); });
+        QApplication::processEvents();
+    }
+    state.counters["verses"] = double(qMin(outcome.count, 2000));
+    state.counters["marked"] = marked;
+}
+BENCHMARK(BM_Highlight2000Verses)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

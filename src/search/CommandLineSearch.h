@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace search {
+
+// True when the program's arguments ask for a search on the command line (--search).
+bool IsCommandLineSearch(int argc, char** argv);
+
+// The search with QtCore alone, so it runs without a display; returns the exit status.
+int RunCommandLineSearch(int argc, char** argv);
+
+// vermara --search EXPR [--scope 0|1|2|3] [--book NAME] [--chapter N] [--exact]
+// [--version NR] [--data PATH]: prints the finished results file to out; messages go to err
+// with status 2. args start with the program name; without --data the store is looked for
+// in programFolder.
+int CommandLineSearch(const QStringList& args, QTextStream& out, QTextStream& err,
+                      const QString& programFolder);
+
+// The main window's caption while a version with this title notice is active.
+QString MainWindowCaption(const QString& notice);
+
+} // namespace search

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace search {
+
+// A word is contained in a line when it occurs as a substring; without exact both sides are
+// compared in lower case (FoldCase). An empty word is contained in every line.
+
+// True when the line satisfies an include list (word list 1 or 2): any of its words, or all
+// of them when the list begins with "+".
+bool MatchIncludeList(const QString& list, const QString& line, bool exact);
+
+// True when the line contains the words of an exclude list (word list 3): any of them, or
+// all of them when the list begins with "^". A list of blanks matches nothing.
+bool MatchExcludeList(const QString& list, const QString& line, bool exact);
+
+// Each character in its Unicode lower case (the simple, one-to-one mapping), so positions
+// and lengths stay those of the text; ASCII takes a fast path as it fills most texts.
+QString FoldCase(const QString& text);
+
+// The expression language keeps apostrophes doubled for the store's literals; lines hold
+// single ones.
+QString UndoubleApostrophes(const QString& text);
+
+class ParseQuery;
+
+// The line verdict over the three word lists of a parsed expression (apostrophes made single
+// again), prepared once per search so that every line is lowered once, not once per word.
+class LineFilter {
+public:
+    LineFilter(const ParseQuery& query, bool exact);
+
+    bool passesList1(const QString& line) const;
+    // passesList1 and, when list 2 or 3 has content, list 2 matched and list 3 not.
+    bool accepts(const QString& line) const;
+
+    // One word list folded for the comparison; empty marks a list of blanks.
+    struct WordSet {
+        QStringList words;
+        bool leading = false;
+        bool empty = false;
+    };
+
+private:
+    QString prepared(const QString& line) const;
+
+    bool exact_;
+    bool onlyList1_;
+    WordSet list1_;
+    WordSet list2_;
+    WordSet list3_;
+};
+
+} // namespace search

@@ -1,0 +1,203 @@
+#include "search/SearchEngine.h"
+
+#include "platform/AnsiCodePage.h"
+#include "search/LineMatch.h"
+#include "search/ParseQuery.h"
+#include "store/Store.h"
+
+#include <QElapsedTimer>
+
+namespace search {
+namespace {
+
+// Often enough for the stop button and the progress window, rare enough that a search is
+// bound by the text and not by repaints.
+constexpr qint64 kYieldMilliseconds = 20;
+
+SearchOutcome Message(const QString& text) {
+    SearchOutcome outcome;
+    outcome.message = text;
+    return outcome;
+}
+
+bool SameText(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The candidate stage compares without regard to case, whatever "Kata Tepat" says: the
+// chapters are the same ones a case-blind LIKE on each alternative of word list 1 finds.
+QStringList CandidateWords(const QString& wordList1) {
+    QStringList words = UndoubleApostrophes(wordList1).split(u'&');
+    for (QString& word : words)
+        word = FoldCase(word);
+    return words;
+}
+
+bool ContainsAny(const QString& folded, const QStringList& words) {
+    for (const QString& word : words) {
+        if (folded.contains(word))
+            return true;
+    }
+    return false;
+}
+
+bool InScope(const store::ChapterRow& row, const SearchRequest& request) {
+    switch (request.scope) {
+    case Scope::Chapter:
+        return SameText(row.buku, request.bookName) && row.bab == request.chapterIndex + 1;
+    case Scope::Book:
+        return SameText(row.buku, request.bookName);
+    case Scope::Testament:
+        return SameText(row.perjanjian, request.perjanjian);
+    case Scope::WholeBible:
+        break;
+    }
+    return true;
+}
+
+QString DeuteroText(const store::DeuteroRow& row, int version) {
+    return version == 1 ? row.kitab1 : version == 2 ? row.kitab2 : row.kitab3;
+}
+
+QString DeuteroBook(const store::DeuteroRow& row, int version) {
+    return version == 1 ? row.buku1 : version == 2 ? row.buku2 : row.buku3;
+}
+
+QString SummaryLines(const QStringList& lines) {
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+SearchEngine::SearchEngine(const store::Store& store, QString tempFolder)
+    : store_(store), tempFolder_(std::move(tempFolder)), texts_(store) {}
+
+SearchOutcome SearchEngine::CariSemua(const SearchRequest& request, StopToken& stop,
+                                      const ProgressFn& progress) {
+    const Job job{request.text,         Expression(request.text),
+                  HeaderLines(request), ResultFileName(tempFolder_, SearchKey(request)),
+                  request.exact,        request.optimal};
+    SearchOutcome outcome = run(
+        job, [&](const QStringList& words) { return chapterCandidates(request, words); }, stop,
+        progress);
+    const QString scope = ScopeDescription(request);
+    outcome.entry.title = request.text + QStringLiteral(" (") + request.versionName + scope + u')';
+    outcome.entry.summary = SummaryLines(
+        {request.versionName, QStringLiteral("-- Sintaks pencarian : ") + request.text, scope,
+         QStringLiteral("-- Ditemukan : ") + QString::number(outcome.count) +
+             QStringLiteral(" ayat"),
+         QStringLiteral("-- Waktu pencarian : ") + outcome.elapsed});
+    return outcome;
+}
+
+SearchOutcome SearchEngine::CariDeutro(const DeuteroRequest& request, StopToken& stop,
+                                       const ProgressFn& progress) {
+    // The expression is used as received: with no statement text built from it, an
+    // apostrophe is simply searched for.
+    const Job job{request.text,
+                  request.text,
+                  DeuteroHeaderLines(request),
+                  ResultFileName(tempFolder_, DeuteroKey(request)),
+                  request.exact,
+                  request.optimal};
+    SearchOutcome outcome = run(
+        job, [&](const QStringList& words) { return deuteroCandidates(request, words); }, stop,
+        progress);
+    outcome.entry.title = request.text + QStringLiteral(" (") + request.versionLabel + u')';
+    outcome.entry.summary =
+        SummaryLines({QStringLiteral("-- Sintaks pencarian : ") + request.text,
+                      QStringLiteral("-- Pencarian di seluruh Kitab Deuterokanonika "),
+                      QStringLiteral("-- Ditemukan : ") + QString::number(outcome.count) +
+                          QStringLiteral(" ayat"),
+                      QStringLiteral("-- Waktu pencarian : ") + outcome.elapsed});
+    return outcome;
+}
+
+std::vector<SearchEngine::Candidate> SearchEngine::chapterCandidates(const SearchRequest& request,
+                                                                     const QStringList& words) {
+    const std::vector<ChapterTexts::Text>& texts = texts_.column(request.column);
+    const std::vector<store::ChapterRow>& rows = store_.chapters();
+    std::vector<Candidate> found;
+    for (size_t index = 0; index < rows.size() && index < texts.size(); ++index) {
+        const store::ChapterRow& row = rows[index];
+        const ChapterTexts::Text& text = texts[index];
+        if (!text.text.isNull() && InScope(row, request) && ContainsAny(text.folded, words))
+            found.push_back({row.buku + u' ' + QString::number(row.bab), text.text});
+    }
+    return found;
+}
+
+std::vector<SearchEngine::Candidate> SearchEngine::deuteroCandidates(const DeuteroRequest& request,
+                                                                     const QStringList& words) {
+    std::vector<Candidate> found;
+    for (const store::DeuteroRow& row : store_.deuterocanon()) {
+        const QString text = DeuteroText(row, request.version);
+        if (!text.isNull() && ContainsAny(FoldCase(text), words))
+            found.push_back(
+                {DeuteroBook(row, request.version) + u' ' + QString::number(row.bab), text});
+    }
+    return found;
+}
+
+SearchOutcome SearchEngine::run(const Job& job, const CandidateFn& findCandidates, StopToken& stop,
+                                const ProgressFn& progress) {
+    if (job.text.size() < 3)
+        return Message(QStringLiteral("Kata yang dicari terlalu pendek"));
+    if (job.optimal && IsReusableResultsFile(job.file, job.header)) {
+        SearchOutcome reused;
+        reused.kind = SearchOutcome::Kind::Reused;
+        reused.file = job.file;
+        return reused;
+    }
+    ParseQuery query;
+    query.Query(job.expression);
+    if (query.WordList1().isEmpty())
+        return Message(QStringLiteral("Lihat panduan untuk penggunaan syntax pencarian"));
+    const std::vector<Candidate> candidates = findCandidates(CandidateWords(query.WordList1()));
+    if (candidates.empty())
+        return Message(QStringLiteral("Kata tidak ditemukan"));
+
+    const LineFilter filter(query, job.exact);
+    // Only a request made while this search runs may stop it.
+    stop.clear();
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastYield = 0;
+    ResultRecords records;
+    const auto report = [&] {
+        if (progress)
+            progress(records.count(), ElapsedText(clock.elapsed()));
+        lastYield = clock.elapsed();
+    };
+    report();
+    bool stopped = false;
+    for (const Candidate& candidate : candidates) {
+        if (clock.elapsed() - lastYield >= kYieldMilliseconds)
+            report();
+        if (stop.take()) {
+            stopped = true;
+            break;
+        }
+        for (const QString& line : candidate.text.split(kCrLf)) {
+            if (filter.accepts(line))
+                records.add(candidate.reference, line);
+        }
+    }
+    report();
+
+    SearchOutcome outcome;
+    outcome.file = job.file;
+    outcome.count = records.count();
+    outcome.elapsed = ElapsedText(clock.elapsed());
+    if (!platform::WriteTextFile(
+            job.file, ComposeResultsFile(job.header, records, outcome.elapsed, stopped))) {
+        outcome.kind = SearchOutcome::Kind::Failed;
+        outcome.message = QStringLiteral("File hasil pencarian tidak dapat ditulis: ") + job.file;
+        return outcome;
+    }
+    listTempFiles_.append(job.file);
+    outcome.kind = stopped ? SearchOutcome::Kind::Stopped : SearchOutcome::Kind::Finished;
+    return outcome;
+}
+
+} // namespace search
