@@ -26,6 +26,10 @@ QString FileField(const QString& text) {
 
 } // namespace
 
+scripture::BookmarkPosition PositionToOffer(const QString& book, int chapterIndex, int verseIndex) {
+    return {book, chapterIndex + 1, verseIndex < 0 ? 1 : verseIndex + 1};
+}
+
 QString NoteFromEditor(const QString& text) {
     QString note = text;
     return note.replace(LineBreak(), QStringLiteral(" ")).trimmed();

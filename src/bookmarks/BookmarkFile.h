@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scripture/Notations.h"
+
 #include <QList>
 #include <QString>
 
@@ -17,6 +19,10 @@ struct Bookmark {
 
 // "~vr" + "Bookmarks.tmp", the same name in the data folder and in the temporary folder.
 inline const QString kBookmarkFileName = QStringLiteral("~vrBookmarks.tmp");
+
+// The main window's current place as a bookmark position: list positions count from 0,
+// and verseIndex is -1 while no verse is chosen, which offers verse 1.
+scripture::BookmarkPosition PositionToOffer(const QString& book, int chapterIndex, int verseIndex);
 
 // The note as typed: every line break becomes one blank, then blanks are trimmed.
 QString NoteFromEditor(const QString& text);

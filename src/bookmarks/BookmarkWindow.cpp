@@ -138,6 +138,8 @@ void BookmarkWindow::forgetSelection() {
     notes_->setToolTip({});
     position_->clear();
     jump_->setEnabled(false);
+    // The note being edited may be gone; "Update" must not overwrite another bookmark.
+    setMode(Mode::Simpan);
 }
 
 void BookmarkWindow::confirmNote() {
@@ -210,15 +212,12 @@ void BookmarkWindow::deleteBookmark() {
         delete notes_->takeItem(row);
     }
     forgetSelection();
-    // The note being edited may be gone; a later click must not overwrite another bookmark.
-    setMode(Mode::Simpan);
 }
 
 void BookmarkWindow::deleteList() {
     list_.clear();
     fillList();
     forgetSelection();
-    setMode(Mode::Simpan);
 }
 
 void BookmarkWindow::jump() {

@@ -86,6 +86,14 @@ TEST(BookmarkFile, AcceptsBareLineFeedsAndSkipsEmptyLines) {
               (QList<Bookmark>{{"a", "v", "Kejadian#1:1"}, {"b", "w", "Wahyu#22:21"}}));
 }
 
+TEST(PositionToOffer, CountsFromOneAndOffersVerseOneWithoutAChosenVerse) {
+    using bookmarks::PositionToOffer;
+    const QString book = QStringLiteral("Matius");
+    EXPECT_EQ(PositionToOffer(book, 4, -1), (scripture::BookmarkPosition{book, 5, 1}));
+    EXPECT_EQ(PositionToOffer(book, 0, 0), (scripture::BookmarkPosition{book, 1, 1}));
+    EXPECT_EQ(PositionToOffer(book, 4, 43), (scripture::BookmarkPosition{book, 5, 44}));
+}
+
 TEST(NoteFromEditor, JoinsLinesWithOneBlankAndTrims) {
     using bookmarks::NoteFromEditor;
     EXPECT_EQ(NoteFromEditor(QStringLiteral("  baris satu\r\nbaris dua\nbaris tiga  ")),

@@ -222,8 +222,11 @@ TEST_F(BookmarkWindowTest, DeletingOneBookmarkNeedsASelection) {
     EXPECT_TRUE(menuItem("MenuHapusDaftar")->isVisible());
     menu()->hide();
 
+    // Deleting the bookmark being edited ends "Update", so no other note is overwritten.
     clickRow(2);
+    choose("MenuEditBookmark");
     choose("MenuHapusBookmark");
+    EXPECT_EQ(window->mode(), BookmarkWindow::Mode::Simpan);
     EXPECT_FALSE(button("Command1")->isEnabled());
     EXPECT_TRUE(shownPosition()->text().isEmpty());
     clickRow(0);
