@@ -28,8 +28,8 @@ DeuteroWindow::DeuteroWindow(const StudyContext& context)
       list2_(new QListWidget(this)), rt1_(new QTextEdit(this)), text1_(new QLineEdit(this)),
       check1_(new QCheckBox(QStringLiteral(" Kata Tepat"), this)),
       mnuPopup_(new QMenu(QStringLiteral("popupCopy"), this)),
-      mnuCopy_(new QAction(QStringLiteral("Copy"), this)),
-      mnuCopyClipbook_(new QAction(QStringLiteral("Copy ke ClipBook"), this)) {
+      mnuCopy_(new QAction(QStringLiteral("Copy"), mnuPopup_)),
+      mnuCopyClipbook_(new QAction(QStringLiteral("Copy ke ClipBook"), mnuPopup_)) {
     label1_->setObjectName(QStringLiteral("Label1"));
     label2_->setObjectName(QStringLiteral("Label2"));
     list1_->setObjectName(QStringLiteral("List1"));

@@ -29,7 +29,7 @@ ThematicWindow::ThematicWindow(const StudyContext& context)
       label4_(NamedLabel(QStringLiteral("Label4"), QString(), this)),
       lstAyat_(new QListWidget(this)), rtfAyat_(new QTextEdit(this)),
       mnuCopy_(new QMenu(QStringLiteral("popupCopy"), this)),
-      mnuClipBook_(new QAction(QStringLiteral("Copy ke ClipBook"), this)) {
+      mnuClipBook_(new QAction(QStringLiteral("Copy ke ClipBook"), mnuCopy_)) {
     cbTopik_->setObjectName(QStringLiteral("cbTopik"));
     lstAyat_->setObjectName(QStringLiteral("lstAyat"));
     rtfAyat_->setObjectName(QStringLiteral("rtfAyat"));

@@ -32,8 +32,9 @@ QMenu* RightClick(QTextEdit* view, const char* menuName) {
     QApplication::sendEvent(view->viewport(), &event);
     auto* menu = view->window()->findChild<QMenu*>(QString::fromUtf8(menuName));
     EXPECT_NE(menu, nullptr);
-    if (menu)
+    if (menu) {
         EXPECT_TRUE(menu->isVisible());
+    }
     return menu;
 }
 
