@@ -3,7 +3,11 @@
 #include "platform/ScriptedDialogs.h"
 #include "store/Store.h"
 #include "study/DictionaryWindow.h"
+#include "study/MapsWindow.h"
+#include "study/ParablesWindow.h"
+#include "study/ProphecyWindow.h"
 #include "study/StudyWindows.h"
+#include "study/ThematicWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

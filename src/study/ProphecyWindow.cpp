@@ -33,8 +33,8 @@ ProphecyWindow::ProphecyWindow(const StudyContext& context)
     passages->addWidget(rt1_, 2, 0);
     passages->addWidget(rt2_, 2, 1);
     auto* body = new QHBoxLayout;
-    body->addWidget(list_, 1);
-    body->addLayout(passages, 3);
+    body->addWidget(list_, 2);
+    body->addLayout(passages, 5);
     setBodyLayout(body);
     auto* hover = new reader::HoverLabel(list_, this);
     hover->label()->setObjectName(QStringLiteral("Label5"));
