@@ -101,6 +101,24 @@ void BM_DictionaryTypeAhead(benchmark::State& state) {
     state.counters["headwords"] = headwords;
 }
 
+// The store's part of the thematic window's first opening: reading UsysTematik.
+void BM_ThematicRowsFromStore(benchmark::State& state) {
+    const QString path = SamplePath();
+    if (path.isEmpty()) {
+        state.SkipWithError("sample store not found");
+        return;
+    }
+    for (auto _ : state) {
+        const auto store = store::Store::Open(path);
+        const auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(store->thematic().size() + store->topics().size());
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+        state.counters["rows"] = static_cast<double>(store->thematic().size());
+        state.counters["topics"] = static_cast<double>(store->topics().size());
+    }
+}
+
 template <typename Window> Opener Of(Window& (study::StudyWindows::*get)()) {
     return [get](study::StudyWindows& windows) -> QWidget& { return (windows.*get)(); };
 }
@@ -123,6 +141,10 @@ void Register() {
                                      opener)
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("BM_ThematicRowsFromStore", BM_ThematicRowsFromStore)
+        ->Iterations(5)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_DictionaryTypeAhead", BM_DictionaryTypeAhead)
         ->Unit(benchmark::kMicrosecond);
 }

@@ -106,8 +106,7 @@ void DeuteroWindow::buildMenus() {
     connect(pilihSemua, &QAction::triggered, rt1_, &QTextEdit::selectAll);
     connect(pilihAyat, &QAction::triggered, this, &DeuteroWindow::selectVerseAtCaret);
     connect(mnuCopy_, &QAction::triggered, this, &DeuteroWindow::copySelection);
-    connect(mnuCopyClipbook_, &QAction::triggered, this,
-            &DeuteroWindow::copySelectionToClipBook);
+    connect(mnuCopyClipbook_, &QAction::triggered, this, &DeuteroWindow::copySelectionToClipBook);
 }
 
 void DeuteroWindow::setThirdVersionOffered(bool offered) {

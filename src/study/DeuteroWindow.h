@@ -67,7 +67,7 @@ private:
     QMenu* mnuPopup_;
     QAction* mnuCopy_;
     QAction* mnuCopyClipbook_;
-    int version_ = 1; // VersiKitab: the version whose column is shown
+    int version_ = 1;    // VersiKitab: the version whose column is shown
     int currentRow_ = 0; // the chapter row last found; switching version shows it again
     CariDeutroHook cariDeutro_;
 };

@@ -35,8 +35,8 @@ DictionaryWindow::DictionaryWindow(const StudyContext& context)
     sizeFromScreen(500, 400);
     QFont font = this->font();
     font.setPointSize(fontSize());
-    for (QWidget* widget : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(list_),
-                            static_cast<QWidget*>(rtf_)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(text1_), static_cast<QWidget*>(list_), static_cast<QWidget*>(rtf_)})
         widget->setFont(font);
     for (const auto& row : context_.store.dictionary())
         entries_.append(row.entri);

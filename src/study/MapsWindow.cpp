@@ -78,8 +78,8 @@ void MapsWindow::showFor(int row) {
 void MapsWindow::onCategory(int index) {
     combo1_->setCurrentIndex(index);
     list_->clear();
-    list_->addItems(TitlesOf(context_.store.pictures(), combo1_->itemText(index),
-                             context_.programFolder));
+    list_->addItems(
+        TitlesOf(context_.store.pictures(), combo1_->itemText(index), context_.programFolder));
 }
 
 void MapsWindow::onTitle(int row) {

@@ -18,8 +18,7 @@ QString PictureFolder(const QString& base, const QString& name);
 
 // The file of a picture: the data folder's "Peta/" when it has it, else the program
 // folder's "peta/" (which may be missing too: loading then reports it).
-QString PicturePath(const QString& dataFolder, const QString& programFolder,
-                    const QString& gambar);
+QString PicturePath(const QString& dataFolder, const QString& programFolder, const QString& gambar);
 
 // The titles a category lists, in row order. Every picture lists only the ones whose file
 // is in the program folder's "peta/"; a category compares exactly.

@@ -42,8 +42,8 @@ ProphecyWindow::ProphecyWindow(const StudyContext& context)
     sizeFromScreen(500, 400);
     QFont font = this->font();
     font.setPointSize(fontSize());
-    for (QWidget* widget : {static_cast<QWidget*>(list_), static_cast<QWidget*>(rt1_),
-                            static_cast<QWidget*>(rt2_)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(list_), static_cast<QWidget*>(rt1_), static_cast<QWidget*>(rt2_)})
         widget->setFont(font);
     for (const auto& row : context_.store.prophecies())
         list_->addItem(ProperCase(row.nubuat));

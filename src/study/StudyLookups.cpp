@@ -32,7 +32,8 @@ QString ProperCase(const QString& text) {
 
 const store::ParableRow* FindParable(const std::vector<store::ParableRow>& rows,
                                      const QString& name) {
-    return FindFirst(rows, [&](const store::ParableRow& r) { return SameName(r.perumpamaan, name); });
+    return FindFirst(rows,
+                     [&](const store::ParableRow& r) { return SameName(r.perumpamaan, name); });
 }
 
 QStringList GospelReferences(const store::ParableRow& row) {
@@ -53,10 +54,11 @@ const store::ProphecyRow* FindProphecy(const std::vector<store::ProphecyRow>& ro
 }
 
 QStringList ThematicReferences(const std::vector<store::ThematicRow>& rows, const QString& topic) {
-    const QString key = topic.trimmed().toLower();
+    // Views, not copies: the rows of a full store run to tens of thousands.
+    const QStringView key = QStringView(topic).trimmed();
     QStringList references;
     for (const auto& row : rows) {
-        if (row.topik.trimmed().toLower() == key)
+        if (QStringView(row.topik).trimmed().compare(key, Qt::CaseInsensitive) == 0)
             references.append(row.ayat);
     }
     return references;

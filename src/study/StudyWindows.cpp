@@ -21,8 +21,7 @@ Window& Lazy(std::unique_ptr<Window>& window, const StudyContext& context) {
 } // namespace
 
 StudyWindows::StudyWindows(StudyContext context, QObject* parent)
-    : QObject(parent), context_(std::move(context)), thirdDeutero_(CheckDeutero(context_.store)) {
-}
+    : QObject(parent), context_(std::move(context)), thirdDeutero_(CheckDeutero(context_.store)) {}
 
 StudyWindows::~StudyWindows() = default;
 

@@ -23,14 +23,15 @@ QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
 } // namespace
 
 ThematicWindow::ThematicWindow(const StudyContext& context)
-    : StudyWindow(context, QStringLiteral("Form18"),
-                  QStringLiteral("Kumpulan Ayat-Ayat Tematik")),
-      cbTopik_(new QComboBox(this)),
-      label4_(NamedLabel(QStringLiteral("Label4"), QString(), this)),
+    : StudyWindow(context, QStringLiteral("Form18"), QStringLiteral("Kumpulan Ayat-Ayat Tematik")),
+      cbTopik_(new QComboBox(this)), label4_(NamedLabel(QStringLiteral("Label4"), QString(), this)),
       lstAyat_(new QListWidget(this)), rtfAyat_(new QTextEdit(this)),
       mnuCopy_(new QMenu(QStringLiteral("popupCopy"), this)),
       mnuClipBook_(new QAction(QStringLiteral("Copy ke ClipBook"), mnuCopy_)) {
     cbTopik_->setObjectName(QStringLiteral("cbTopik"));
+    // Measuring thousands of topics for the width would slow the first opening.
+    cbTopik_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbTopik_->setMinimumContentsLength(20);
     lstAyat_->setObjectName(QStringLiteral("lstAyat"));
     rtfAyat_->setObjectName(QStringLiteral("rtfAyat"));
     rtfAyat_->setReadOnly(true);
@@ -44,7 +45,8 @@ ThematicWindow::ThematicWindow(const StudyContext& context)
     auto* body = new QGridLayout;
     body->addWidget(NamedLabel(QStringLiteral("Label2"), QStringLiteral("Topik"), this), 0, 0);
     body->addWidget(cbTopik_, 1, 0);
-    body->addWidget(NamedLabel(QStringLiteral("Label3"), QStringLiteral("Daftar Ayat"), this), 2, 0);
+    body->addWidget(NamedLabel(QStringLiteral("Label3"), QStringLiteral("Daftar Ayat"), this), 2,
+                    0);
     body->addWidget(lstAyat_, 3, 0);
     body->addWidget(NamedLabel(QStringLiteral("Label1"), QStringLiteral("Ayat-Ayat Tematik"), this),
                     0, 1);

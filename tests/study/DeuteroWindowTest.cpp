@@ -1,6 +1,6 @@
-#include "StudyHarness.h"
-
 #include "study/DeuteroWindow.h"
+
+#include "StudyHarness.h"
 #include "study/DictionaryWindow.h"
 #include "study/MapsWindow.h"
 #include "study/ParablesWindow.h"
@@ -50,8 +50,8 @@ TEST(DeuteroWindow, DanielsAdditionsListChapters3_13_14AndSwitchingVersionKeepsT
     auto* chapters = Find<QListWidget>(window, "List2");
     auto* text = Find<QTextEdit>(window, "rt1");
     books->setCurrentRow(6);
-    EXPECT_EQ(Items(chapters), QStringList({QStringLiteral("3"), QStringLiteral("13"),
-                                            QStringLiteral("14")}));
+    EXPECT_EQ(Items(chapters),
+              QStringList({QStringLiteral("3"), QStringLiteral("13"), QStringLiteral("14")}));
     chapters->setCurrentRow(1);
     EXPECT_EQ(text->toPlainText(), QStringLiteral("13:1 Teks TB Tambahan Daniel"));
 
@@ -66,8 +66,7 @@ TEST(DeuteroWindow, DanielsAdditionsListChapters3_13_14AndSwitchingVersionKeepsT
               QStringLiteral("14:1 Teks Toba Tambatamba ni buku ni buku ni si Daniel"));
     VersionItem(window, 3)->trigger();
     EXPECT_EQ(text->toPlainText(), QStringLiteral("14:1 Teks BIS Tambahan Daniel"));
-    EXPECT_EQ(window.windowTitle(),
-              QStringLiteral("Deuterokanonika Bahasa Indonesia Sehari-hari"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Deuterokanonika Bahasa Indonesia Sehari-hari"));
 }
 
 TEST(DeuteroWindow, AChapterTheStoreLacksKeepsTheText) {

@@ -1,6 +1,6 @@
-#include "StudyHarness.h"
-
 #include "study/MapsWindow.h"
+
+#include "StudyHarness.h"
 #include "study/PictureView.h"
 
 #include <QComboBox>

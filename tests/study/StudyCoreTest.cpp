@@ -14,7 +14,9 @@ namespace {
 
 store::ParableRow Parable(const char* name, const char* matius, const char* markus,
                           const char* lukas, const char* yohanes) {
-    const auto text = [](const char* value) { return value ? QString::fromUtf8(value) : QString(); };
+    const auto text = [](const char* value) {
+        return value ? QString::fromUtf8(value) : QString();
+    };
     store::ParableRow row;
     row.perumpamaan = text(name);
     row.matius = text(matius);
@@ -69,9 +71,10 @@ TEST(ProphecyLookup, FindsTheFirstRowIgnoringCaseAndBlanks) {
 }
 
 TEST(Thematic, TopicsDifferingInCaseOrBlanksShareTheirReferencesInRowOrder) {
-    const std::vector<store::ThematicRow> rows = {{1, QStringLiteral(" kasih "), QStringLiteral("A#1:1")},
-                                                  {2, QStringLiteral("Iman"), QStringLiteral("B#2:2")},
-                                                  {3, QStringLiteral("KASIH"), QStringLiteral("C#3:3")}};
+    const std::vector<store::ThematicRow> rows = {
+        {1, QStringLiteral(" kasih "), QStringLiteral("A#1:1")},
+        {2, QStringLiteral("Iman"), QStringLiteral("B#2:2")},
+        {3, QStringLiteral("KASIH"), QStringLiteral("C#3:3")}};
     EXPECT_EQ(ThematicReferences(rows, QStringLiteral("Kasih")),
               QStringList({QStringLiteral("A#1:1"), QStringLiteral("C#3:3")}));
     EXPECT_EQ(ThematicReferences(rows, QStringLiteral(" KASIH ")).size(), 2);
@@ -91,10 +94,10 @@ TEST(Thematic, HeadingKeepsTheBookPartUpToTheHash) {
 TEST(TypeAhead, SearchesAfterTheStartItemAndWrapsRound) {
     const QStringList items = {QStringLiteral("Abba"), QStringLiteral("Abraham"),
                                QStringLiteral("Babel"), QStringLiteral("Zion")};
-    EXPECT_EQ(FindStringFrom(items, QStringLiteral("a"), 0), 1); // the second of two
-    EXPECT_EQ(FindStringFrom(items, QStringLiteral("ABB"), 0), 0); // wraps back to the first
-    EXPECT_EQ(FindStringFrom(items, QStringLiteral("z"), 0), 3);   // the last item
-    EXPECT_EQ(FindStringFrom(items, QStringLiteral("bA"), 3), 2); // start at the last item
+    EXPECT_EQ(FindStringFrom(items, QStringLiteral("a"), 0), 1);         // the second of two
+    EXPECT_EQ(FindStringFrom(items, QStringLiteral("ABB"), 0), 0);       // wraps back to the first
+    EXPECT_EQ(FindStringFrom(items, QStringLiteral("z"), 0), 3);         // the last item
+    EXPECT_EQ(FindStringFrom(items, QStringLiteral("bA"), 3), 2);        // start at the last item
     EXPECT_EQ(FindStringFrom(items, QStringLiteral("Abrahams"), 0), -1); // longer than the item
     EXPECT_EQ(FindStringFrom(items, QStringLiteral("x"), 0), -1);
     EXPECT_EQ(FindStringFrom(items, QString(), 0), -1);
@@ -164,7 +167,8 @@ TEST(PictureFiles, DataFolderFirstThenTheProgramFolder) {
 TEST(PictureFiles, FolderNameIsMatchedWhateverItsCase) {
     QTemporaryDir dir;
     Touch(dir.filePath(QStringLiteral("PETA/a.png")));
-    EXPECT_EQ(PictureFolder(dir.path(), QStringLiteral("peta")), dir.filePath(QStringLiteral("PETA")));
+    EXPECT_EQ(PictureFolder(dir.path(), QStringLiteral("peta")),
+              dir.filePath(QStringLiteral("PETA")));
     EXPECT_EQ(PictureFolder(dir.path(), QStringLiteral("gambar")),
               dir.filePath(QStringLiteral("gambar")));
 }
@@ -173,10 +177,13 @@ TEST(PictureFiles, AllPicturesListsOnlyThoseInTheProgramFolder) {
     QTemporaryDir dir;
     Touch(dir.filePath(QStringLiteral("peta/kanon.png")));
     std::vector<store::PictureRow> rows(3);
-    rows[0] = {QStringLiteral("Peta"), QStringLiteral("Peta Israel"), QStringLiteral("israel.png"), {}};
-    rows[1] = {QStringLiteral("Bagan"), QStringLiteral("Bagan Kanon"), QStringLiteral("kanon.png"), {}};
+    rows[0] = {
+        QStringLiteral("Peta"), QStringLiteral("Peta Israel"), QStringLiteral("israel.png"), {}};
+    rows[1] = {
+        QStringLiteral("Bagan"), QStringLiteral("Bagan Kanon"), QStringLiteral("kanon.png"), {}};
     rows[2] = {QStringLiteral("peta"), QStringLiteral("Tanpa File"), QString(), {}};
-    EXPECT_EQ(TitlesOf(rows, kAllPictures, dir.path()), QStringList({QStringLiteral("Bagan Kanon")}));
+    EXPECT_EQ(TitlesOf(rows, kAllPictures, dir.path()),
+              QStringList({QStringLiteral("Bagan Kanon")}));
     EXPECT_EQ(TitlesOf(rows, QStringLiteral("Peta"), dir.path()),
               QStringList({QStringLiteral("Peta Israel")}));
     EXPECT_TRUE(TitlesOf(rows, QStringLiteral("Kota"), dir.path()).isEmpty());

@@ -1,5 +1,4 @@
 #include "StudyHarness.h"
-
 #include "study/DictionaryWindow.h"
 #include "study/ParablesWindow.h"
 #include "study/ProphecyWindow.h"
@@ -153,8 +152,8 @@ TEST(ProphecyWindow, ShowsProphecyAndFulfilmentSideBySide) {
 
 TEST(DictionaryWindow, TypeAheadSelectsTheSecondOfTwoAndIgnoresCase) {
     StudyHarness h;
-    h.add(QStringLiteral("UsysKamus"), {{"Entri", QStringLiteral("Yehuda's")},
-                                        {"Penjelasan", QStringLiteral("Suku.")}});
+    h.add(QStringLiteral("UsysKamus"),
+          {{"Entri", QStringLiteral("Yehuda's")}, {"Penjelasan", QStringLiteral("Suku.")}});
     auto& window = h.open().dictionary();
     auto* list = Find<QListWidget>(window, "List1");
     auto* text1 = Find<QLineEdit>(window, "Text1");
@@ -230,9 +229,8 @@ TEST(ThematicWindow, CopyToClipBookNeedsASelectionAndCarriesTheHeading) {
 
 TEST(ThematicWindow, AReferenceWithoutHashGivesAnEmptyBookPart) {
     StudyHarness h;
-    h.add(QStringLiteral("UsysTematik"), {{"id", 9},
-                                          {"Topik", QStringLiteral("Awal")},
-                                          {"Ayat", QStringLiteral("Kejadian 1:1")}});
+    h.add(QStringLiteral("UsysTematik"),
+          {{"id", 9}, {"Topik", QStringLiteral("Awal")}, {"Ayat", QStringLiteral("Kejadian 1:1")}});
     auto& window = h.open().thematic();
     QSignalSpy copied(&window, &study::ThematicWindow::copyToClipBook);
     auto* view = Find<QTextEdit>(window, "rtfAyat");
