@@ -1,0 +1,111 @@
+#include "study/StudyWindow.h"
+
+#include "reader/ReaderTexts.h"
+#include "scripture/ReferenceText.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace study {
+
+namespace {
+
+int ScreenHeight(const QWidget* widget) {
+    const QScreen* screen = widget->screen();
+    return screen ? screen->geometry().height() : 768;
+}
+
+} // namespace
+
+StudyStatusBar::StudyStatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this)) {
+    setObjectName(QStringLiteral("picStatusBar"));
+    setFrameShape(QFrame::StyledPanel);
+    label_->setObjectName(QStringLiteral("labelStatus"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 0);
+    layout->addWidget(label_);
+}
+
+void CopyStatusBarStyle(const QWidget* mainStatusBar, StudyStatusBar& bar) {
+    bar.label()->setText(QStringLiteral("Vermara versi ") + reader::VersionText().trimmed());
+    if (!mainStatusBar)
+        return;
+    bar.setPalette(mainStatusBar->palette());
+    bar.setAutoFillBackground(mainStatusBar->autoFillBackground());
+    const auto* mainLabel = mainStatusBar->findChild<const QLabel*>(QStringLiteral("labelStatus"));
+    if (!mainLabel)
+        return;
+    bar.label()->setPalette(mainLabel->palette());
+    QFont font = bar.label()->font();
+    font.setBold(mainLabel->font().bold());
+    bar.label()->setFont(font);
+}
+
+StudyWindow::StudyWindow(const StudyContext& context, const QString& name, const QString& caption)
+    : QWidget(nullptr, Qt::Window), context_(context), statusBar_(new StudyStatusBar(this)) {
+    setObjectName(name);
+    setWindowTitle(caption);
+}
+
+void StudyWindow::open() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void StudyWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    CopyStatusBarStyle(context_.mainStatusBar, *statusBar_);
+    activated(context_.look ? std::optional<StudyLook>(context_.look()) : std::nullopt);
+}
+
+void StudyWindow::sizeFromScreen(int height, int smallHeight) {
+    const QScreen* screen = this->screen();
+    const int width = screen ? screen->geometry().width() * 4 / 5 : 800;
+    resize(width, ScreenHeight(this) > 700 ? height : smallHeight);
+}
+
+int StudyWindow::fontSize() const {
+    return ScreenHeight(this) > 700 ? 11 : 10;
+}
+
+void StudyWindow::showPassage(QTextEdit* view, const QString& key) const {
+    if (const auto lines = scripture::ShowReferenceText(key, context_.store))
+        SetViewText(view, *lines);
+}
+
+void StudyWindow::setBodyLayout(QLayout* body) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addLayout(body, 1);
+    layout->addWidget(statusBar_);
+}
+
+QString SelectedViewText(const QTextEdit* view) {
+    QString text = view->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
+}
+
+void SetViewText(QTextEdit* view, const QString& text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    view->setPlainText(plain);
+}
+
+void TakeFont(QWidget* widget, const QFont& font, bool withSize) {
+    QFont taken = widget->font();
+    taken.setFamily(font.family());
+    if (withSize && font.pointSizeF() > 0)
+        taken.setPointSizeF(font.pointSizeF());
+    widget->setFont(taken);
+}
+
+} // namespace study

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "study/StudyContext.h"
+
+#include <QFrame>
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QTextEdit;
+
+namespace study {
+
+// picStatusBar with its labelStatus, at the foot of every study window.
+class StudyStatusBar : public QFrame {
+    Q_OBJECT
+public:
+    explicit StudyStatusBar(QWidget* parent);
+    QLabel* label() const { return label_; }
+
+private:
+    QLabel* label_;
+};
+
+// Gives a study window's status bar the look of the main window's (its colours, its
+// label's font and colour) and the caption "Vermara versi 2.0.0". Without a main status
+// bar only the caption is set.
+void CopyStatusBarStyle(const QWidget* mainStatusBar, StudyStatusBar& bar);
+
+// The common frame of the study windows: a top-level window sized from the screen, with a
+// status bar, that takes the main window's look whenever it becomes active.
+class StudyWindow : public QWidget {
+    Q_OBJECT
+public:
+    StudyWindow(const StudyContext& context, const QString& name, const QString& caption);
+
+    // Shows the window modeless and brings it to the front.
+    void open();
+    StudyStatusBar* statusBar() const { return statusBar_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    // Called on every activation after the status bar is styled; look is the main
+    // window's fonts when the application gives them.
+    virtual void activated(const std::optional<StudyLook>& look) = 0;
+    // Width 0.8 of the screen; the given height in pixels on a screen taller than 700
+    // pixels, else smallHeight.
+    void sizeFromScreen(int height, int smallHeight);
+    // 11 points on a screen taller than 700 pixels, else 10.
+    int fontSize() const;
+    // The passage of a location key, as plain text; a key the store cannot show leaves
+    // the view as it was.
+    void showPassage(QTextEdit* view, const QString& key) const;
+    void setBodyLayout(QLayout* body);
+
+    const StudyContext& context_;
+
+private:
+    StudyStatusBar* statusBar_;
+};
+
+// The selected text of a view with the toolkit's line breaks.
+QString SelectedViewText(const QTextEdit* view);
+// Unformatted text in a view; stored CR LF breaks become the view's own.
+void SetViewText(QTextEdit* view, const QString& text);
+// Sets the family, and when asked the size, of a widget's font.
+void TakeFont(QWidget* widget, const QFont& font, bool withSize);
+
+} // namespace study
