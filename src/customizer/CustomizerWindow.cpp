@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +60,15 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
     for (QPushButton* b : buttons)
         row->addWidget(b);
     return row;
+}
+
+// The source and destination captions above a page's two lists.
+QFormLayout* Folders(QLabel* sourceCaption, QLabel* source, QLabel* destinationCaption,
+                     QLabel* destination) {
+    auto* form = new QFormLayout;
+    form->addRow(sourceCaption, source);
+    form->addRow(destinationCaption, destination);
+    return form;
 }
 
 } // namespace
@@ -155,10 +165,9 @@ QWidget* CustomizerWindow::buildVersionsPage() {
         button("Command7", QStringLiteral("<<"), &CustomizerWindow::returnAllVersions));
     moves->addStretch();
     auto* grid = new QGridLayout(page);
-    grid->addWidget(label("Label6", QStringLiteral("Database Sumber")), 0, 0);
-    grid->addWidget(label7_, 0, 1, 1, 2);
-    grid->addWidget(label("Label8", QStringLiteral("Database Tujuan")), 1, 0);
-    grid->addWidget(label14_, 1, 1, 1, 2);
+    grid->addLayout(Folders(label("Label6", QStringLiteral("Database Sumber")), label7_,
+                            label("Label8", QStringLiteral("Database Tujuan")), label14_),
+                    0, 0, 1, 3);
     grid->addWidget(list1_, 2, 0);
     grid->addLayout(moves, 2, 1);
     grid->addWidget(list2_, 2, 2);
@@ -186,10 +195,10 @@ QWidget* CustomizerWindow::buildModulesPage() {
     moves->addWidget(button("Command9", QStringLiteral("<<"), &CustomizerWindow::returnAllModules));
     moves->addStretch();
     auto* grid = new QGridLayout(page);
-    grid->addWidget(label("Label11", QStringLiteral("Database Sumber")), 0, 0);
-    grid->addWidget(sourceOnModules_, 0, 1, 1, 2);
-    grid->addWidget(label("Label9", QStringLiteral("Database Tujuan")), 1, 0);
-    grid->addWidget(destinationOnModules_, 1, 1, 1, 2);
+    grid->addLayout(Folders(label("Label11", QStringLiteral("Database Sumber")), sourceOnModules_,
+                            label("Label9", QStringLiteral("Database Tujuan")),
+                            destinationOnModules_),
+                    0, 0, 1, 3);
     grid->addWidget(list4_, 2, 0);
     grid->addLayout(moves, 2, 1);
     grid->addWidget(list3_, 2, 2);
