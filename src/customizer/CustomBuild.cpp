@@ -10,6 +10,7 @@
 #include "store/StoreError.h"
 #include "store/StoreWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -104,6 +105,23 @@ QString TemporaryStorePath(const QString& folder) {
     return path;
 }
 
+// Map images live as files in "Peta" beside a store; a store with the maps module needs them.
+void CopyPictures(const QString& sourceStore, const QString& destinationFolder) {
+    const QDir from(QFileInfo(sourceStore).absolutePath() + QStringLiteral("/Peta"));
+    if (!from.exists())
+        return;
+    const QString to = platform::JoinPath(destinationFolder, QStringLiteral("Peta"));
+    if (!QDir().mkpath(to))
+        throw DestinationUnwritable{};
+    for (const QString& name : from.entryList(QDir::Files)) {
+        const QString target = to + u'/' + name;
+        if (QFileInfo(target).isFile())
+            QFile::remove(target);
+        if (!QFile::copy(from.filePath(name), target))
+            throw DestinationUnwritable{};
+    }
+}
+
 void ReplaceStore(const QString& built, const QString& destination) {
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(built).toStdString(),
@@ -174,6 +192,8 @@ BuildOutcome CustomBuild::BuildCustomStore() {
     try {
         built = TemporaryStorePath(plan_.destinationFolder);
         buildInto(built);
+        if (ArrayExist(plan_.modules, QStringLiteral("Peta"), false))
+            CopyPictures(plan_.sourcePath, plan_.destinationFolder);
         ReplaceStore(built, destination);
         return {BuildStatus::Finished, ClosingText(plan_.destinationFolder)};
     } catch (const DestinationUnwritable&) {

@@ -53,6 +53,7 @@ QString ClosingText(const QString& destinationFolder);
 // Builds a store with only the chosen versions and modules. The new store is written
 // beside the destination under a temporary name and replaces an existing store only once
 // it is complete, so a refused, failed or stopped build leaves the old store as it was.
+// With the maps module the pictures folder "Peta" beside the source is copied along.
 // The overwrite question and the failure message go through dialogs.
 class CustomBuild {
 public:

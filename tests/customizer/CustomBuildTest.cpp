@@ -120,6 +120,9 @@ TEST_F(CustomBuildTest, EveryModuleCopiesItsDataAndOnlyHandledSwitchesGoOn) {
         EXPECT_GT(sourceCount(sql), 0) << table;
         EXPECT_EQ(count(sql), sourceCount(sql)) << table;
     }
+    const QString third = "SELECT count(*) FROM UsysDeuterokanonika WHERE Kitab3 IS NOT NULL";
+    EXPECT_GT(sourceCount(third), 0);
+    EXPECT_EQ(count(third), sourceCount(third));
     const QString perikop = "SELECT Perikop FROM UsysKitab WHERE Kitab1='Matius'";
     EXPECT_EQ(probe::Text(destinationFile, perikop), probe::Text(source, perikop));
     const QString intro = "SELECT Intro FROM UsysKitab WHERE Kitab1='Kejadian'";
@@ -128,6 +131,22 @@ TEST_F(CustomBuildTest, EveryModuleCopiesItsDataAndOnlyHandledSwitchesGoOn) {
                                            "FROM UsysMenu WHERE Aktif = 0 ORDER BY NamaMenu)"),
               QStringLiteral("Commentary,Keterangan"));
     EXPECT_EQ(count("SELECT count(*) FROM UsysMenu WHERE Aktif = 1"), 8);
+}
+
+TEST_F(CustomBuildTest, ThePictureFolderFollowsTheMapsModuleOnly) {
+    QDir().mkpath(sourceFolder + QStringLiteral("/Peta"));
+    QFile picture(sourceFolder + QStringLiteral("/Peta/kanaan.png"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write("PNG data");
+    picture.close();
+    ASSERT_EQ(build({"Kitab1", "Kitab2"}, {"Kamus"}).status, BuildStatus::Finished);
+    EXPECT_EQ(probe::Entries(destination), QStringList{"VERMARA2000.DAT"});
+    dialogs.queueAnswer(platform::DialogResult::Ok);
+    ASSERT_EQ(build({"Kitab1", "Kitab2"}, {"Peta"}).status, BuildStatus::Finished);
+    EXPECT_EQ(probe::Bytes(destination + QStringLiteral("/Peta/kanaan.png")), "PNG data");
+    dialogs.queueAnswer(platform::DialogResult::Ok);
+    ASSERT_EQ(build({"Kitab1", "Kitab2"}, {"Peta"}).status, BuildStatus::Finished);
+    EXPECT_EQ(probe::Entries(destination + QStringLiteral("/Peta")), QStringList{"kanaan.png"});
 }
 
 TEST_F(CustomBuildTest, ATwoVersionDeuterocanonFillsTheThreeVersionTable) {

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using customizer::CustomizerWindow;
@@ -220,6 +221,15 @@ TEST_F(CustomizerWindowTest, ARefusedOrFailedBuildLeavesTheConfirmPageUsable) {
     EXPECT_EQ(tabs()->currentIndex(), 3);
     EXPECT_TRUE(find<QPushButton>("Command15")->isEnabled());
     EXPECT_EQ(probe::Entries(destination), QStringList{"VERMARA2000.DAT"});
+}
+
+TEST_F(CustomizerWindowTest, ClosingTheWindowDuringABuildStopsItAndKeepsNoStore) {
+    toConfirmPage();
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    click("Command15");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(probe::Entries(destination), QStringList());
 }
 
 TEST_F(CustomizerWindowTest, BrowseButtonsFillTheirBoxesUnlessCancelled) {
