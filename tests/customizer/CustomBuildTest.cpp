@@ -6,6 +6,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "platform/SystemNames.h"
 #include "store/Store.h"
+#include "store/VersionChoice.h"
 #include "support/FixtureStore.h"
 
 #include <QLocale>
@@ -107,6 +108,10 @@ TEST_F(CustomBuildTest, TheNewStoreOpensWithOnlyTheChosenVersionsActive) {
             active << row.namaVersi;
     }
     EXPECT_EQ(active, (QStringList{"Alkitab Terjemahan Baru", "Alkitab Kabar Baik"}));
+    // Settings that name the version left out fall back to a chosen one.
+    const store::VersionChoice choice = store::ChooseVersions(store->versions(), 3, 3);
+    EXPECT_EQ(choice.activeColumn, QStringLiteral("Kitab1"));
+    EXPECT_NE(choice.parallelColumn, QStringLiteral("Kitab3"));
     EXPECT_EQ(store->moduleSwitch(QStringLiteral("Kamus")), 1);
     EXPECT_EQ(store->moduleSwitch(QStringLiteral("Peta")), 0);
     EXPECT_FALSE(store->dictionary().empty());
