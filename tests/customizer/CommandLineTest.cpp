@@ -1,0 +1,113 @@
+#include "customizer/CommandLine.h"
+
+#include "customizer/StoreProbe.h"
+#include "store/Store.h"
+#include "support/FixtureStore.h"
+
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+using namespace customizer;
+
+namespace {
+
+class CommandLineTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString source = dir.filePath(QStringLiteral("sumber"));
+    QString destination = dir.filePath(QStringLiteral("tujuan"));
+    QString destinationFile = destination + QStringLiteral("/VERMARA2000.DAT");
+    QString out;
+    QString err;
+
+    void SetUp() override {
+        fixture::WriteFixtureStore(source);
+        QDir().mkpath(destination);
+    }
+    int run(const QStringList& options) {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        return RunCommandLine(QStringList{"versipack"} + options, outStream, errStream);
+    }
+    QStringList basic(const QString& versions) const {
+        return {"--source", source, "--dest", destination, "--versions", versions};
+    }
+    QString activeColumns() const {
+        return probe::Text(destinationFile, "SELECT group_concat(NamaTabel) FROM (SELECT "
+                                            "NamaTabel FROM UsysVersi WHERE Aktif=1 ORDER BY nr)");
+    }
+};
+
+} // namespace
+
+TEST(CommandLineDetectionTest, OnlyTheBuildOptionsLeaveTheWindowOut) {
+    EXPECT_FALSE(IsCommandLineBuild({"versipack"}));
+    EXPECT_FALSE(IsCommandLineBuild({"--source"})); // the program name never counts
+    EXPECT_FALSE(IsCommandLineBuild({"versipack", "-platform", "offscreen", "--sourcex"}));
+    EXPECT_TRUE(IsCommandLineBuild({"versipack", "--source", "/a"}));
+    EXPECT_TRUE(IsCommandLineBuild({"versipack", "--dest=/b"}));
+    EXPECT_TRUE(IsCommandLineBuild({"versipack", "--help"}));
+}
+
+TEST_F(CommandLineTest, BuildsTheChosenVersionsAndModulesAndPrintsProgressAndTheClosingText) {
+    EXPECT_EQ(run(basic("Perjanjian Baru Saja") << "--modules"
+                                                << "kamus;Peta"),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Meng-copy data dari database sumber...\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("(100%)\n")));
+    EXPECT_TRUE(out.endsWith(QStringLiteral("data yang baru (") + destination + ").\n"));
+    EXPECT_EQ(activeColumns(), QStringLiteral("Kitab1,Kitab3"));
+    const auto store = store::Store::Open(destinationFile);
+    EXPECT_EQ(store->moduleSwitch(QStringLiteral("Kamus")), 1);
+    EXPECT_EQ(store->moduleSwitch(QStringLiteral("Peta")), 1);
+    EXPECT_EQ(store->moduleSwitch(QStringLiteral("Nubuat")), 0);
+}
+
+TEST_F(CommandLineTest, AnExistingStoreIsReplacedOnlyWithYes) {
+    ASSERT_EQ(run(basic("Alkitab Kabar Baik")), 0);
+    const QByteArray old = probe::Bytes(destinationFile);
+    EXPECT_EQ(run(basic("Perjanjian Baru Saja")), 1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("VERMARA2000.DAT ada di direktori ini, tindih file "
+                                              "ini?")));
+    EXPECT_EQ(probe::Bytes(destinationFile), old);
+    EXPECT_EQ(run(basic("Perjanjian Baru Saja") << "--yes"), 0);
+    EXPECT_EQ(activeColumns(), QStringLiteral("Kitab1,Kitab3"));
+}
+
+TEST_F(CommandLineTest, ChecksOfTheWizardStopTheBuildWithTheirMessages) {
+    EXPECT_EQ(run(basic("Alkitab Terjemahan Baru")), 1);
+    EXPECT_EQ(err, QStringLiteral("Anda harus memilih minimal 2 versi Alkitab\n"));
+    EXPECT_EQ(run(basic("Kabar Lain")), 1);
+    EXPECT_EQ(err, QStringLiteral("Versi \"Kabar Lain\" tidak ada di database sumber.\n"));
+    EXPECT_EQ(run(basic("Alkitab Kabar Baik") << "--modules"
+                                              << "Peta;Lagu"),
+              1);
+    EXPECT_EQ(err, QStringLiteral("Modul \"Lagu\" tidak ada di database sumber.\n"));
+    EXPECT_EQ(
+        run({"--source", source, "--dest", source + "/.", "--versions", "Alkitab Kabar Baik"}), 1);
+    EXPECT_EQ(err, QStringLiteral("Folder sumber dan tujuan tidak boleh sama.\n"));
+    EXPECT_EQ(run({"--source", source, "--dest", dir.filePath("tidak/ada"), "--versions",
+                   "Alkitab Kabar Baik"}),
+              1);
+    EXPECT_EQ(err,
+              QStringLiteral("Drive/direktori tujuan tidak dapat ditulis.\n"
+                             "Kembali ke langkah pertama dan pilih direktori tujuan lain. \n"));
+    EXPECT_EQ(run({"--source", source, "--dest", destination}), 2);
+    EXPECT_EQ(run({"--source", source, "--tujuan", destination}), 2);
+    EXPECT_EQ(probe::Entries(destination), QStringList());
+}
+
+TEST_F(CommandLineTest, AStoreWhoseFirstVersionIsAnotherKeepsThatVersion) {
+    probe::Exec(source + QStringLiteral("/VERMARA2000.DAT"),
+                QStringLiteral("UPDATE UsysVersi SET Aktif = 0 WHERE nr = 1"));
+    EXPECT_EQ(run(basic("Alkitab Terjemahan Baru")), 1);
+    EXPECT_EQ(err, QStringLiteral("Versi \"Alkitab Terjemahan Baru\" tidak ada di database "
+                                  "sumber.\n"));
+    EXPECT_EQ(run(basic("Perjanjian Baru Saja")), 0) << err.toStdString();
+    EXPECT_EQ(activeColumns(), QStringLiteral("Kitab2,Kitab3"));
+}
