@@ -1,5 +1,6 @@
 // Saves docs/results-window.png: the results window after a whole-Bible search for "love" on
 // the sample store, with "love" highlighted. Usage: results_screenshot FILE [STORE]
+#include "platform/ProductName.h"
 #include "platform/ScriptedDialogs.h"
 #include "results/Form2.h"
 #include "results/SearchRunner.h"
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     request.text = QStringLiteral("love");
     request.column = version.namaTabel;
     request.versionName = version.namaVersi;
-    request.caption = search::MainWindowCaption(version.hakCipta);
+    request.caption = platform::MainWindowCaption(version.hakCipta);
     request.optimal = true;
     runner.CariSemua(request);
     window.resize(900, 640);

@@ -1,8 +1,8 @@
 #include "bookmarks/BookmarkWindow.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ProductName.h"
 #include "scripture/Notations.h"
-#include "store/DataLocation.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -115,7 +115,7 @@ bool BookmarkWindow::SaveBookmarks_to_File() {
         return true;
     dialogs_.message(QStringLiteral("Daftar bookmark tidak dapat disimpan di ") + list_.filePath(),
                      platform::MessageButtons::Ok, platform::MessageIcon::Warning,
-                     store::kProductName);
+                     platform::kProductName);
     return false;
 }
 
@@ -147,14 +147,14 @@ void BookmarkWindow::confirmNote() {
     if (note.isEmpty() || note == kPlaceholder) {
         dialogs_.message(QStringLiteral("Isi dahulu bagian keterangan"),
                          platform::MessageButtons::Ok, platform::MessageIcon::None,
-                         store::kProductName);
+                         platform::kProductName);
         return;
     }
     const platform::DialogResult answer = dialogs_.message(
         QStringLiteral("Pastikan keterangan yang anda tulis sudah benar. ") +
             QStringLiteral("\r\n") +
             QStringLiteral("Simpan posisi Alkitab dan keterangannya sekarang?"),
-        platform::MessageButtons::OkCancel, platform::MessageIcon::None, store::kProductName);
+        platform::MessageButtons::OkCancel, platform::MessageIcon::None, platform::kProductName);
     if (answer == platform::DialogResult::Ok)
         storeNote(note);
     setMode(Mode::Simpan);

@@ -5,8 +5,8 @@
 #include "customizer/CustomizerTexts.h"
 #include "customizer/FolderCheck.h"
 #include "platform/Dialogs.h"
+#include "platform/FolderBrowser.h"
 #include "platform/SettingsStore.h"
-#include "store/DataLocation.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -267,13 +267,13 @@ void CustomizerWindow::goTo(int tab, int leaving) {
 }
 
 void CustomizerWindow::browseSource() {
-    const QString folder = store::BrowseForFolder(dialogs_);
+    const QString folder = platform::BrowseForFolder(dialogs_);
     if (!folder.trimmed().isEmpty())
         text1_->setText(folder);
 }
 
 void CustomizerWindow::browseDestination() {
-    const QString folder = store::BrowseForFolder(dialogs_);
+    const QString folder = platform::BrowseForFolder(dialogs_);
     if (!folder.trimmed().isEmpty())
         text2_->setText(folder);
 }

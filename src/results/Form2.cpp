@@ -1,11 +1,11 @@
 #include "results/Form2.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ProductName.h"
 #include "results/HighlightWord.h"
 #include "results/PrintRichText.h"
 #include "results/RichText.h"
 #include "results/TextViewFiles.h"
-#include "store/DataLocation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -268,7 +268,7 @@ void Form2::print() {
                                         : QStringLiteral(" teks di ClipBook ");
     if (dialogs_.message(QStringLiteral("Cetak") + what + u'?', platform::MessageButtons::OkCancel,
                          platform::MessageIcon::Question,
-                         store::kProductName) != platform::DialogResult::Ok)
+                         platform::kProductName) != platform::DialogResult::Ok)
         return;
     QPrinter printer;
     if (!printerSetup_(printer))
@@ -285,7 +285,7 @@ void Form2::save() {
     if (!SaveView(*modeView(), file))
         dialogs_.message(QStringLiteral("File tidak dapat disimpan: ") + file,
                          platform::MessageButtons::Ok, platform::MessageIcon::Critical,
-                         store::kProductName);
+                         platform::kProductName);
 }
 
 void Form2::open() {
@@ -312,7 +312,7 @@ void Form2::deleteSelected() {
 void Form2::clearList() {
     if (dialogs_.message(QStringLiteral("Hapus daftar pencarian ?"),
                          platform::MessageButtons::OkCancel, platform::MessageIcon::Question,
-                         store::kProductName) == platform::DialogResult::Cancel)
+                         platform::kProductName) == platform::DialogResult::Cancel)
         return;
     list_.clear();
     refreshList();

@@ -1,9 +1,9 @@
 #include "results/SearchRunner.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ProductName.h"
 #include "results/Form2.h"
 #include "results/Form3.h"
-#include "store/DataLocation.h"
 
 #include <QApplication>
 #include <QTime>
@@ -93,7 +93,7 @@ void SearchRunner::show(const search::SearchOutcome& outcome, bool optimal) {
 
 void SearchRunner::tell(const QString& message) {
     dialogs_.message(message, platform::MessageButtons::Ok, platform::MessageIcon::Information,
-                     store::kProductName);
+                     platform::kProductName);
 }
 
 } // namespace results

@@ -2,9 +2,9 @@
 
 #include "platform/AnsiCodePage.h"
 #include "platform/Folders.h"
+#include "platform/ProductName.h"
 #include "scripture/BookCatalogue.h"
 #include "search/SearchEngine.h"
-#include "store/DataLocation.h"
 #include "store/Schema.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
@@ -85,7 +85,7 @@ SearchRequest Request(const QCommandLineParser& parser, const store::Store& stor
     request.scope = Scope(Number(parser, kScope, 0, 3));
     request.column = version.namaTabel;
     request.versionName = version.namaVersi;
-    request.caption = MainWindowCaption(version.hakCipta);
+    request.caption = platform::MainWindowCaption(version.hakCipta);
     request.bookItem =
         row && !row->name(version.namaTabel).isEmpty() ? row->name(version.namaTabel) : book;
     request.bookName = book;
@@ -113,15 +113,6 @@ int Search(const QCommandLineParser& parser, QTextStream& out, const QString& pr
 }
 
 } // namespace
-
-QString MainWindowCaption(const QString& notice) {
-    return store::kProductName +
-           QStringLiteral(" %1.%2.%3 - ")
-               .arg(VERMARA_VERSION_MAJOR)
-               .arg(VERMARA_VERSION_MINOR)
-               .arg(VERMARA_VERSION_PATCH) +
-           notice;
-}
 
 bool IsCommandLineSearch(int argc, char** argv) {
     for (int k = 1; k < argc; ++k) {

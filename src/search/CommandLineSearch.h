@@ -20,7 +20,4 @@ int RunCommandLineSearch(int argc, char** argv);
 int CommandLineSearch(const QStringList& args, QTextStream& out, QTextStream& err,
                       const QString& programFolder);
 
-// The main window's caption while a version with this title notice is active.
-QString MainWindowCaption(const QString& notice);
-
 } // namespace search

@@ -2,6 +2,7 @@
 
 #include "platform/AnsiCodePage.h"
 #include "platform/Folders.h"
+#include "platform/ProductName.h"
 #include "search/SearchEngine.h"
 #include "store/Store.h"
 #include "support/FixtureStore.h"
@@ -53,7 +54,7 @@ TEST_F(CommandLineSearchTest, PrintsTheSameFileTheWindowsEngineWritesForEachScop
         request.scope = Scope(scope);
         request.column = QStringLiteral("Kitab2");
         request.versionName = QStringLiteral("Alkitab Kabar Baik");
-        request.caption = MainWindowCaption(QStringLiteral("(c) BIS"));
+        request.caption = platform::MainWindowCaption(QStringLiteral("(c) BIS"));
         request.bookItem = request.bookName = QStringLiteral("Matius");
         request.oldTestament = false;
         request.chapterIndex = 4;
