@@ -7,12 +7,11 @@ using scripture::LocationKey;
 namespace {
 
 // Yudas 1 with 25 verses; Roma 1 with 32 and Roma 16 not there (only one chapter added).
-import::StoreBounds Bounds() {
-    import::StoreBounds bounds;
-    bounds.addChapter(QStringLiteral("Yudas"), 25);
-    bounds.addChapter(QStringLiteral("Roma"), 32);
-    return bounds;
-}
+import::StoreBounds Bounds(){import::StoreBounds bounds;
+bounds.addChapter(QStringLiteral("Yudas"), 25);
+bounds.addChapter(QStringLiteral("Roma"), 32);
+return bounds;
+} // namespace
 
 } // namespace
 

@@ -16,9 +16,9 @@ std::optional<LocationKey> FortyVerses(const LocationKey& key) {
     return LocationKey{key.book, key.chapter, key.firstVerse, std::min(key.lastVerse, 40)};
 }
 
-import::TopicEntry Parse(const QString& markup) {
+import::TopicEntry Parse(const QString& markup){
     return import::ParseTopicEntry(QStringLiteral("ABEL"), markup, FortyVerses);
-}
+} // namespace
 
 } // namespace
 
