@@ -165,7 +165,7 @@ void Importer::readBibles() {
             continue;
         books_.push_back(readBook(position));
         for (const Chapter& chapter : books_.back().chapters)
-            bounds_.addChapter(books_.back().name, chapter.verses);
+            bounds_.addChapter(books_.back().name, chapter.number, chapter.verses);
         if (!options_.commentary.isEmpty())
             readCommentary(books_.back());
         say(QStringLiteral("  %1 (%2 pasal)")

@@ -17,7 +17,7 @@ class Audit {
 public:
     explicit Audit(const store::Store& store) : store_(store) {
         for (const store::ChapterRow& chapter : store.chapters())
-            bounds_.addChapter(chapter.buku, chapter.ayat);
+            bounds_.addChapter(chapter.buku, chapter.bab, chapter.ayat);
     }
 
     QStringList run() {

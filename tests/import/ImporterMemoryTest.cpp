@@ -16,6 +16,9 @@
 // switches and the reference checks, without SWORD.
 namespace {
 
+using import::ImportOptions;
+using import::ImportSummary;
+
 const QString kWeb = QStringLiteral("WEB");
 const QString kKjv = QStringLiteral("KJV");
 const QString kNave = QStringLiteral("Nave");
@@ -92,39 +95,37 @@ protected:
         WriteData(data_.path(), "Matius#2:1-3");
     }
 
-    import::ImportOptions options() const { import::ImportOptions options;
-    options.bibles = {{kWeb, {}}, {kKjv, {}}};
-    options.deutero = kWeb;
-    options.dictionary = kNave;
-    options.topics = kNave;
-    options.dataFolder = data_.path();
-    options.outFolder = out_.path();
-    options.books = {QStringLiteral("Kejadian"), QStringLiteral("Matius"),
-                     QStringLiteral("II Korintus")};
-    return options;
-}
+    ImportOptions options() const {
+        ImportOptions options;
+        options.bibles = {{kWeb, {}}, {kKjv, {}}};
+        options.deutero = kWeb;
+        options.dictionary = kNave;
+        options.topics = kNave;
+        options.dataFolder = data_.path();
+        options.outFolder = out_.path();
+        options.books = {QStringLiteral("Kejadian"), QStringLiteral("Matius"),
+                         QStringLiteral("II Korintus")};
+        return options;
+    }
 
-import::ImportSummary
-run(const import::ImportOptions& options) {
-    return import::Importer(source_, options,
-                            [this](const QString& line) {
-                                lines_ << line;
-                                if (line == failAt_)
-                                    throw import::ImportError(QStringLiteral("injected"));
-                            })
-        .run();
-}
+    ImportSummary run(const ImportOptions& options) {
+        return import::Importer(source_, options,
+                                [this](const QString& line) {
+                                    lines_ << line;
+                                    if (line == failAt_)
+                                        throw import::ImportError(QStringLiteral("injected"));
+                                })
+            .run();
+    }
 
-QString outPath(const QString& name) const {
-    return QDir(out_.path()).filePath(name);
-}
+    QString outPath(const QString& name) const { return QDir(out_.path()).filePath(name); }
 
-MemorySource source_;
-QTemporaryDir data_;
-QTemporaryDir out_;
-QStringList lines_;
-QString failAt_;
-}; // namespace
+    MemorySource source_;
+    QTemporaryDir data_;
+    QTemporaryDir out_;
+    QStringList lines_;
+    QString failAt_;
+};
 
 } // namespace
 
@@ -140,7 +141,7 @@ TEST_F(ImporterMemoryTest, AyatIsTheHighestVerseOfAnyVersion) {
 }
 
 TEST_F(ImporterMemoryTest, WritesTheCatalogueAndSwitchesOnWhatIsPresent) {
-    const import::ImportSummary summary = run(options());
+    const ImportSummary summary = run(options());
     const auto store = store::Store::Open(summary.storePath);
     ASSERT_EQ(store->versions().size(), 2u);
     EXPECT_EQ(store->versions()[0].namaVersi, QStringLiteral("World English Bible"));
@@ -158,7 +159,7 @@ TEST_F(ImporterMemoryTest, WritesTheCatalogueAndSwitchesOnWhatIsPresent) {
 }
 
 TEST_F(ImporterMemoryTest, DictionaryReadsReferencesFromTheTextAndMergesHeadwords) {
-    const import::ImportSummary summary = run(options());
+    const ImportSummary summary = run(options());
     const auto store = store::Store::Open(summary.storePath);
     std::map<QString, QString> entries;
     for (const store::DictionaryRow& row : store->dictionary())
@@ -181,7 +182,7 @@ TEST_F(ImporterMemoryTest, DictionaryReadsReferencesFromTheTextAndMergesHeadword
 }
 
 TEST_F(ImporterMemoryTest, CrossReferencesReachOnlyVersesTheStoreHolds) {
-    const import::ImportSummary summary = run(options());
+    const ImportSummary summary = run(options());
     const auto store = store::Store::Open(summary.storePath);
     const store::BookRow* matius = store->findBook(QStringLiteral("Matius"));
     ASSERT_TRUE(matius);
@@ -233,7 +234,7 @@ TEST_F(ImporterMemoryTest, AFailureLeavesStorePicturesAndTipsAsTheyWere) {
     WriteFile(outPath(store::kDataFileName), "old store");
     WriteFile(outPath(QStringLiteral("VR_tips.dat")), "old tips");
     WriteFile(outPath(QStringLiteral("Peta/Kanon.png")), "old picture");
-    import::ImportOptions options = this->options();
+    ImportOptions options = this->options();
     options.drawPictures = [](const QString& folder, const std::vector<import::BookFacts>&) {
         QDir().mkpath(folder);
         WriteFile(QDir(folder).filePath(QStringLiteral("Kanon.png")), "new picture");
