@@ -34,7 +34,8 @@ QString JoinAnd(const QStringList& items) {
 }
 
 int TestamentBooks(bool oldTestament) {
-    return oldTestament ? scripture::kOldTestamentBooks : scripture::kCanonBooks - scripture::kOldTestamentBooks;
+    return oldTestament ? scripture::kOldTestamentBooks
+                        : scripture::kCanonBooks - scripture::kOldTestamentBooks;
 }
 
 // The books the store holds that are compared with this one, and how to name that set: the
@@ -106,7 +107,8 @@ int Total(const Scope& scope, int BookFacts::*field) {
 }
 
 QString PlaceInTestament(const BookFacts& book) {
-    const int index = book.oldTestament ? book.position : book.position - scripture::kOldTestamentBooks;
+    const int index =
+        book.oldTestament ? book.position : book.position - scripture::kOldTestamentBooks;
     const int count = TestamentBooks(book.oldTestament);
     return QStringLiteral("kitab %1 dari %2 kitab %3")
         .arg(OrdinalOf(index, count))

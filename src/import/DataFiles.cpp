@@ -115,7 +115,8 @@ QString ReadReference(const RowPlace& where, const QString& cell, Testament test
     if (cell.size() > ReferenceSize)
         Fail(where,
              QStringLiteral("rujukan \"%1\" lebih dari %2 karakter").arg(cell).arg(ReferenceSize));
-    if (const QString fault = where.check && *where.check ? (*where.check)(*key) : QString(); !fault.isEmpty())
+    if (const QString fault = where.check && *where.check ? (*where.check)(*key) : QString();
+        !fault.isEmpty())
         Fail(where, QStringLiteral("rujukan \"%1\": %2").arg(cell, fault));
     return cell;
 }
@@ -145,8 +146,7 @@ std::vector<store::ParableRow> ReadParables(const QString& path, const Reference
     return parables;
 }
 
-std::vector<store::ProphecyRow> ReadProphecies(const QString& path,
-                                              const ReferenceCheck& check) {
+std::vector<store::ProphecyRow> ReadProphecies(const QString& path, const ReferenceCheck& check) {
     static const QStringList header{"Urutan", "Nubuat", "Lama", "Baru"};
     std::vector<store::ProphecyRow> prophecies;
     QSet<QString> names;

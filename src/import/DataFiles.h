@@ -17,12 +17,11 @@ using ReferenceCheck = std::function<QString(const scripture::LocationKey&)>;
 
 // Tab-separated, header "Urutan Perumpamaan Matius Markus Lukas Yohanes"; an empty gospel
 // cell becomes Null.
-std::vector<store::ParableRow> ReadParables(const QString& path,
-                                            const ReferenceCheck& check = {});
+std::vector<store::ParableRow> ReadParables(const QString& path, const ReferenceCheck& check = {});
 
 // Tab-separated, header "Urutan Nubuat Lama Baru".
 std::vector<store::ProphecyRow> ReadProphecies(const QString& path,
-                                              const ReferenceCheck& check = {});
+                                               const ReferenceCheck& check = {});
 
 // A whole text, line breaks made CR LF and trailing blank lines dropped.
 QString ReadDataText(const QString& path);

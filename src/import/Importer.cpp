@@ -10,10 +10,10 @@
 #include "store/Schema.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace import {
 
@@ -160,11 +160,12 @@ void Importer::readBibles() {
         modules << version.source.module;
     say(QStringLiteral("Membaca Alkitab: %1 ...").arg(modules.join(QStringLiteral(", "))));
     for (int position = 1; position <= scripture::CanonicalOsisBooks().size(); ++position) {
-        if (!options_.books.isEmpty() && !options_.books.contains(scripture::CanonicalName(position)))
+        if (!options_.books.isEmpty() &&
+            !options_.books.contains(scripture::CanonicalName(position)))
             continue;
         books_.push_back(readBook(position));
         for (const Chapter& chapter : books_.back().chapters)
-            bounds_.addChapter(books_.back().name, chapter.verses);
+            bounds_.addChapter(books_.back().name, chapter.number, chapter.verses);
         if (!options_.commentary.isEmpty())
             readCommentary(books_.back());
         say(QStringLiteral("  %1 (%2 pasal)")
@@ -267,7 +268,8 @@ void Importer::fitPericopes() {
 }
 
 void Importer::reportLeftOut() {
-    for (const LeftOut* table : {&referencesLeft_, &pericopesLeft_, &dictionaryLeft_, &topicsLeft_}) {
+    for (const LeftOut* table :
+         {&referencesLeft_, &pericopesLeft_, &dictionaryLeft_, &topicsLeft_}) {
         if (const QString line = table->summary(); !line.isEmpty()) {
             summary_.leftOut << line;
             say(line);

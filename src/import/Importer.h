@@ -2,8 +2,8 @@
 
 #include "import/BookFacts.h"
 #include "import/CrossReferenceIndex.h"
-#include "import/Outline.h"
 #include "import/ModuleSource.h"
+#include "import/Outline.h"
 #include "import/StoreBounds.h"
 #include "store/Records.h"
 
@@ -11,8 +11,6 @@
 #include <QStringList>
 #include <functional>
 #include <map>
-#include <memory>
-#include <optional>
 #include <vector>
 
 namespace store {

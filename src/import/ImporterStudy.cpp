@@ -4,6 +4,7 @@
 #include "import/Markup.h"
 #include "import/ModuleTexts.h"
 #include "import/TopicEntry.h"
+
 #include <functional>
 #include <map>
 

@@ -24,23 +24,23 @@ struct Abbreviation {
 const QHash<QString, Abbreviation>& Abbreviations() {
     static const QHash<QString, Abbreviation> table = [] {
         const QStringList nave = {
-            "Ge",  "Ex",  "Le",  "Nu",  "De",  "Jos", "Jud", "Ru",  "1Sa", "2Sa", "1Ki",
-            "2Ki", "1Ch", "2Ch", "Ezr", "Ne",  "Es",  "Job", "Ps",  "Pr",  "Ec",  "So",
-            "Isa", "Jer", "La",  "Eze", "Da",  "Ho",  "Joe", "Am",  "Ob",  "Jon", "Mic",
-            "Na",  "Hab", "Zep", "Hag", "Zec", "Mal", "Mt",  "Mr",  "Lu",  "Joh", "Ac",
-            "Ro",  "1Co", "2Co", "Ga",  "Eph", "Php", "Col", "1Th", "2Th", "1Ti", "2Ti",
+            "Ge",  "Ex",  "Le",  "Nu",  "De",  "Jos", "Jud", "Ru",  "1Sa", "2Sa",  "1Ki",
+            "2Ki", "1Ch", "2Ch", "Ezr", "Ne",  "Es",  "Job", "Ps",  "Pr",  "Ec",   "So",
+            "Isa", "Jer", "La",  "Eze", "Da",  "Ho",  "Joe", "Am",  "Ob",  "Jon",  "Mic",
+            "Na",  "Hab", "Zep", "Hag", "Zec", "Mal", "Mt",  "Mr",  "Lu",  "Joh",  "Ac",
+            "Ro",  "1Co", "2Co", "Ga",  "Eph", "Php", "Col", "1Th", "2Th", "1Ti",  "2Ti",
             "Tit", "Phm", "Heb", "Jas", "1Pe", "2Pe", "1Jo", "2Jo", "3Jo", "Jude", "Re"};
         QHash<QString, Abbreviation> abbreviations;
         for (int i = 0; i < nave.size(); ++i)
             abbreviations.insert(nave[i], {i + 1, false});
         const std::pair<const char*, int> others[] = {
-            {"Num", 4},  {"Neh", 16},   {"Hos", 28},  {"1Joh", 62}};
+            {"Num", 4}, {"Neh", 16}, {"Hos", 28}, {"1Joh", 62}};
         for (const auto& [name, position] : others)
             abbreviations.insert(QString::fromLatin1(name), {position, false});
         const std::pair<const char*, int> people[] = {
-            {"Joshua", 6}, {"Ezra", 15},    {"Isaiah", 23}, {"Jeremiah", 24}, {"Dan", 27},
-            {"Joel", 29},  {"Amos", 30},    {"Obadiah", 31}, {"Jonah", 32},   {"Micah", 33},
-            {"Zechariah", 38}, {"Titus", 56}};
+            {"Joshua", 6}, {"Ezra", 15},  {"Isaiah", 23},    {"Jeremiah", 24},
+            {"Dan", 27},   {"Joel", 29},  {"Amos", 30},      {"Obadiah", 31},
+            {"Jonah", 32}, {"Micah", 33}, {"Zechariah", 38}, {"Titus", 56}};
         for (const auto& [name, position] : people)
             abbreviations.insert(QString::fromLatin1(name), {position, true});
         return abbreviations;
@@ -64,9 +64,8 @@ const QRegularExpression& ItemPattern() {
 }
 
 std::optional<Item> ReadItem(const QString& text, qsizetype at, qsizetype* end) {
-    const QRegularExpressionMatch match =
-        ItemPattern().match(text, at, QRegularExpression::NormalMatch,
-                            QRegularExpression::AnchorAtOffsetMatchOption);
+    const QRegularExpressionMatch match = ItemPattern().match(
+        text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
     if (!match.hasMatch())
         return std::nullopt;
     *end = match.capturedEnd();
@@ -152,9 +151,9 @@ std::vector<ReferenceRun> FindNaveReferences(const QString& text) {
             abbreviation.prepend(match.captured(1).at(0));
         const auto known = Abbreviations().constFind(abbreviation);
         qsizetype end = 0;
-        const std::optional<Item> first =
-            known == Abbreviations().constEnd() ? std::nullopt
-                                                : ReadItem(text, match.capturedEnd(), &end);
+        const std::optional<Item> first = known == Abbreviations().constEnd()
+                                              ? std::nullopt
+                                              : ReadItem(text, match.capturedEnd(), &end);
         if (!first || (known->needsVerse && !first->hasColon))
             continue;
         ReferenceRun reference;

@@ -47,7 +47,8 @@ std::optional<scripture::LocationKey> LocationOfOsisRef(const QString& osisRef,
     const std::optional<OsisPoint> end = ends.size() == 2 ? ParsePoint(ends[1]) : start;
     if (!end)
         return std::nullopt;
-    scripture::LocationKey key{scripture::CanonicalName(start->position), start->chapter, start->verse, 0};
+    scripture::LocationKey key{scripture::CanonicalName(start->position), start->chapter,
+                               start->verse, 0};
     const bool sameChapter = end->position == start->position && end->chapter == start->chapter;
     int last = sameChapter ? end->verse : 0;
     if (start->verse == 0 || !sameChapter || end->verse == 0) {

@@ -102,7 +102,8 @@ struct Sheet {
     }
 };
 
-// Swatches of the groups from first to last (indexes into scripture::BookGroups); returns the height used.
+// Swatches of the groups from first to last (indexes into scripture::BookGroups); returns the
+// height used.
 int DrawLegend(QPainter& painter, int top, int firstGroup, int lastGroup) {
     painter.setFont(Font(14));
     const QFontMetrics metrics(painter.font());
@@ -241,7 +242,8 @@ struct GroupTotals {
     int verses = 0;
 };
 
-std::array<GroupTotals, scripture::BookGroups.size()> TotalsByGroup(const std::vector<BookFacts>& books) {
+std::array<GroupTotals, scripture::BookGroups.size()>
+TotalsByGroup(const std::vector<BookFacts>& books) {
     std::array<GroupTotals, scripture::BookGroups.size()> totals{};
     for (const BookFacts& book : books) {
         GroupTotals& group = totals[scripture::GroupIndex(book.position)];
@@ -295,7 +297,8 @@ void DrawGroupTable(QPainter& painter, int top,
 
 // The name of the group with the most (or fewest) verses; groups without books in the store are
 // neither.
-QString GroupByVerses(const std::array<GroupTotals, scripture::BookGroups.size()>& totals, bool largest) {
+QString GroupByVerses(const std::array<GroupTotals, scripture::BookGroups.size()>& totals,
+                      bool largest) {
     int best = -1;
     for (std::size_t g = 0; g < totals.size(); ++g) {
         const bool better = best < 0 || (largest ? totals[g].verses > totals[best].verses

@@ -17,7 +17,7 @@ class Audit {
 public:
     explicit Audit(const store::Store& store) : store_(store) {
         for (const store::ChapterRow& chapter : store.chapters())
-            bounds_.addChapter(chapter.buku, chapter.ayat);
+            bounds_.addChapter(chapter.buku, chapter.bab, chapter.ayat);
     }
 
     QStringList run() {
@@ -51,10 +51,12 @@ private:
             const QString name = book.names.value(0);
             for (const QString& line : book.referensi.split(QStringLiteral("\r\n"))) {
                 const int chapter = chapterOfLine.match(line).captured(1).toInt();
-                for (const auto& entry : scripture::CrossReferencesOfChapter(book.referensi, chapter))
+                for (const auto& entry :
+                     scripture::CrossReferencesOfChapter(book.referensi, chapter))
                     crossReferences(name, entry);
             }
-            for (const QString& line : book.perikop.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+            for (const QString& line :
+                 book.perikop.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
                 const auto pericope = scripture::ParsePericopeLine(line);
                 location(QStringLiteral("Perikop %1").arg(name),
                          pericope ? pericope->reference : line);

@@ -23,8 +23,13 @@ QString Written(const scripture::LocationKey& key) {
 
 } // namespace
 
-void StoreBounds::addChapter(const QString& book, int verses) {
-    books_[book].push_back(verses);
+void StoreBounds::addChapter(const QString& book, int chapter, int verses) {
+    std::vector<int>& chapters = books_[book];
+    if (chapter < 1)
+        return;
+    if (int(chapters.size()) < chapter)
+        chapters.resize(size_t(chapter), 0);
+    chapters[size_t(chapter - 1)] = verses;
 }
 
 bool StoreBounds::hasBook(const QString& book) const {

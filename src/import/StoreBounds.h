@@ -14,8 +14,8 @@ namespace import {
 // importer writes is held to them, so no window is sent to a verse that is not there.
 class StoreBounds {
 public:
-    // Chapters are added in order from 1; verses is the chapter's highest verse number.
-    void addChapter(const QString& book, int verses);
+    // verses is the chapter's highest verse number; chapters may come in any order, with gaps.
+    void addChapter(const QString& book, int chapter, int verses);
 
     bool hasBook(const QString& book) const;
     // Verses of a chapter; 0 for a chapter or book the store does not hold.

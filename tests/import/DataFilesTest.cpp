@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -50,7 +49,7 @@ private:
 
 // The repository's data folder, found from this source file.
 QString ShippedData(const QString& name) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../data/") + name);
+    return QDir(QStringLiteral(VERMARA_DATA_DIR)).filePath(name);
 }
 
 TEST_F(DataFilesTest, ParablesKeepEveryGospelAndMakeEmptyCellsNull) {

@@ -1,5 +1,4 @@
 #include "MemorySource.h"
-
 #include "import/ImportError.h"
 #include "import/Importer.h"
 #include "import/StoreAudit.h"
@@ -16,6 +15,9 @@
 // Small stores built from modules held in memory: the write step, the catalogue, the module
 // switches and the reference checks, without SWORD.
 namespace {
+
+using import::ImportOptions;
+using import::ImportSummary;
 
 const QString kWeb = QStringLiteral("WEB");
 const QString kKjv = QStringLiteral("KJV");
@@ -41,10 +43,11 @@ void FillModules(MemorySource& source) {
     source.setBook(QStringLiteral("Gen"), {3, 2});
     source.setBook(QStringLiteral("Matt"), {4, 3});
     source.setBook(QStringLiteral("2Cor"), {3});
-    const std::vector<std::tuple<QString, int, int>> verses = {
-        {QStringLiteral("Gen"), 1, 3}, {QStringLiteral("Gen"), 2, 2},
-        {QStringLiteral("Matt"), 1, 4}, {QStringLiteral("Matt"), 2, 2},
-        {QStringLiteral("2Cor"), 1, 3}};
+    const std::vector<std::tuple<QString, int, int>> verses = {{QStringLiteral("Gen"), 1, 3},
+                                                               {QStringLiteral("Gen"), 2, 2},
+                                                               {QStringLiteral("Matt"), 1, 4},
+                                                               {QStringLiteral("Matt"), 2, 2},
+                                                               {QStringLiteral("2Cor"), 1, 3}};
     for (const auto& [book, chapter, count] : verses) {
         for (int verse = 1; verse <= count; ++verse) {
             const QString text = QStringLiteral("%1 %2:%3 text").arg(book).arg(chapter).arg(verse);
@@ -64,8 +67,9 @@ void FillModules(MemorySource& source) {
                                    "1:2</ref>,<ref osisRef=\"Col.1.3\">3</ref>; <ref "
                                    "osisRef=\"Col.9.1\">9:1</ref> <lb/>See <ref "
                                    "osisRef=\"Gen.1\">Ge 1</ref></def> </entryFree>"));
-    source.addEntry(kNave, QStringLiteral("REVERENCE"),
-                    QStringLiteral("<lb/>REVERENCEGe 1:3; <ref osisRef=\"Exod.3.29\">Ex 3:29</ref>"));
+    source.addEntry(
+        kNave, QStringLiteral("REVERENCE"),
+        QStringLiteral("<lb/>REVERENCEGe 1:3; <ref osisRef=\"Exod.3.29\">Ex 3:29</ref>"));
     source.addEntry(kNave, QStringLiteral("SIN"), QStringLiteral("<lb/>1. Desert Ge 2:1"));
     source.addEntry(kNave, QStringLiteral("Sin"), QStringLiteral("<lb/>2. Transgression Mt 2:3"));
 }
@@ -79,8 +83,8 @@ void WriteData(const QString& folder, const QByteArray& parable) {
                   "\tMarkus#4:3-9\t\t\n");
     WriteFile(data.filePath(QStringLiteral("prophecies.tsv")),
               "Urutan\tNubuat\tLama\tBaru\n1\tAsal-usul\tKejadian#1:1\tMatius#1:1\n");
-    for (const char* name : {"info_about.txt", "info_rules.txt", "info_rights.txt",
-                             "info_edition.txt", "VR_tips.dat"})
+    for (const char* name :
+         {"info_about.txt", "info_rules.txt", "info_rights.txt", "info_edition.txt", "VR_tips.dat"})
         WriteFile(data.filePath(QString::fromLatin1(name)), QByteArray("new ") + name);
 }
 
@@ -91,8 +95,8 @@ protected:
         WriteData(data_.path(), "Matius#2:1-3");
     }
 
-    import::ImportOptions options() const {
-        import::ImportOptions options;
+    ImportOptions options() const {
+        ImportOptions options;
         options.bibles = {{kWeb, {}}, {kKjv, {}}};
         options.deutero = kWeb;
         options.dictionary = kNave;
@@ -104,12 +108,13 @@ protected:
         return options;
     }
 
-    import::ImportSummary run(const import::ImportOptions& options) {
-        return import::Importer(source_, options, [this](const QString& line) {
-                   lines_ << line;
-                   if (line == failAt_)
-                       throw import::ImportError(QStringLiteral("injected"));
-               })
+    ImportSummary run(const ImportOptions& options) {
+        return import::Importer(source_, options,
+                                [this](const QString& line) {
+                                    lines_ << line;
+                                    if (line == failAt_)
+                                        throw import::ImportError(QStringLiteral("injected"));
+                                })
             .run();
     }
 
@@ -136,7 +141,7 @@ TEST_F(ImporterMemoryTest, AyatIsTheHighestVerseOfAnyVersion) {
 }
 
 TEST_F(ImporterMemoryTest, WritesTheCatalogueAndSwitchesOnWhatIsPresent) {
-    const import::ImportSummary summary = run(options());
+    const ImportSummary summary = run(options());
     const auto store = store::Store::Open(summary.storePath);
     ASSERT_EQ(store->versions().size(), 2u);
     EXPECT_EQ(store->versions()[0].namaVersi, QStringLiteral("World English Bible"));
@@ -154,7 +159,7 @@ TEST_F(ImporterMemoryTest, WritesTheCatalogueAndSwitchesOnWhatIsPresent) {
 }
 
 TEST_F(ImporterMemoryTest, DictionaryReadsReferencesFromTheTextAndMergesHeadwords) {
-    const import::ImportSummary summary = run(options());
+    const ImportSummary summary = run(options());
     const auto store = store::Store::Open(summary.storePath);
     std::map<QString, QString> entries;
     for (const store::DictionaryRow& row : store->dictionary())
@@ -177,7 +182,7 @@ TEST_F(ImporterMemoryTest, DictionaryReadsReferencesFromTheTextAndMergesHeadword
 }
 
 TEST_F(ImporterMemoryTest, CrossReferencesReachOnlyVersesTheStoreHolds) {
-    const import::ImportSummary summary = run(options());
+    const ImportSummary summary = run(options());
     const auto store = store::Store::Open(summary.storePath);
     const store::BookRow* matius = store->findBook(QStringLiteral("Matius"));
     ASSERT_TRUE(matius);
@@ -229,7 +234,7 @@ TEST_F(ImporterMemoryTest, AFailureLeavesStorePicturesAndTipsAsTheyWere) {
     WriteFile(outPath(store::kDataFileName), "old store");
     WriteFile(outPath(QStringLiteral("VR_tips.dat")), "old tips");
     WriteFile(outPath(QStringLiteral("Peta/Kanon.png")), "old picture");
-    import::ImportOptions options = this->options();
+    ImportOptions options = this->options();
     options.drawPictures = [](const QString& folder, const std::vector<import::BookFacts>&) {
         QDir().mkpath(folder);
         WriteFile(QDir(folder).filePath(QStringLiteral("Kanon.png")), "new picture");
@@ -251,7 +256,6 @@ TEST_F(ImporterMemoryTest, AFailureLeavesStorePicturesAndTipsAsTheyWere) {
     run(options);
     EXPECT_EQ(out.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), expected);
     EXPECT_EQ(ReadFile(outPath(QStringLiteral("Peta/Kanon.png"))), QByteArray("new picture"));
-    EXPECT_EQ(ReadFile(outPath(QStringLiteral("VR_tips.dat"))),
-              QByteArray("new VR_tips.dat\r\n"));
+    EXPECT_EQ(ReadFile(outPath(QStringLiteral("VR_tips.dat"))), QByteArray("new VR_tips.dat\r\n"));
     EXPECT_EQ(store::Store::Open(outPath(store::kDataFileName))->pictures().size(), 1u);
 }

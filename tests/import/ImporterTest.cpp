@@ -1,6 +1,8 @@
 #include "import/Importer.h"
 
 #include "import/ImportError.h"
+#include "import/StoreAudit.h"
+#include "import/SwordLibrary.h"
 #include "scripture/BookCatalogue.h"
 #include "scripture/Notations.h"
 #include "scripture/ReferenceText.h"
@@ -10,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@
 namespace {
 
 QString DataFolder() {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../data"));
+    return QStringLiteral(VERMARA_DATA_DIR);
 }
 
 using import::ImportOptions;
@@ -36,21 +37,26 @@ class ImporterTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         folder_ = new QTemporaryDir();
-        summary_ = new import::ImportSummary(import::Importer(TwoBooks(folder_->path())).run());
+        library_ = new import::SwordLibrary();
+        summary_ =
+            new import::ImportSummary(import::Importer(*library_, TwoBooks(folder_->path())).run());
         store_ = store::Store::Open(summary_->storePath).release();
     }
     static void TearDownTestSuite() {
         delete store_;
         delete summary_;
+        delete library_;
         delete folder_;
     }
 
     static QTemporaryDir* folder_;
+    static import::SwordLibrary* library_;
     static import::ImportSummary* summary_;
     static store::Store* store_;
 };
 
 QTemporaryDir* ImporterTest::folder_ = nullptr;
+import::SwordLibrary* ImporterTest::library_ = nullptr;
 import::ImportSummary* ImporterTest::summary_ = nullptr;
 store::Store* ImporterTest::store_ = nullptr;
 
@@ -175,23 +181,35 @@ TEST_F(ImporterTest, FillsTheStudyTablesAndSwitchesOnWhatIsPresent) {
     EXPECT_FALSE(QFile::exists(summary_->storePath + QStringLiteral(".tmp")));
 }
 
+// Only the parallels into gospels this two-book store leaves out (Markus, Lukas, Yohanes) may
+// be wanting; every other reference of every study table resolves.
+TEST_F(ImporterTest, TheFinishedStorePassesTheCheckButForBooksItLeavesOut) {
+    for (const QString& finding : import::AuditStore(*store_)) {
+        EXPECT_TRUE(finding.startsWith(QStringLiteral("UsysUmpama ")) ||
+                    finding.startsWith(QStringLiteral("UsysNubuat ")))
+            << finding.toStdString();
+        EXPECT_TRUE(finding.endsWith(QStringLiteral("tidak ada dalam database")))
+            << finding.toStdString();
+    }
+}
+
 TEST(ImporterFailure, NamesTheUnknownModuleAndTheUnreadableDataFile) {
     QTemporaryDir folder;
     import::ImportOptions options = TwoBooks(folder.path());
     options.bibles.push_back({QStringLiteral("NoSuchBible"), {}});
     try {
-        import::Importer(options).run();
+        import::Importer(import::SwordLibrary(), options).run();
         FAIL() << "an unknown module was accepted";
     } catch (const import::ImportError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("\"NoSuchBible\"")));
     }
     options = TwoBooks(folder.path());
     options.commentary = QStringLiteral("engKJV2006eb");
-    EXPECT_THROW(import::Importer(options).run(), import::ImportError);
+    EXPECT_THROW(import::Importer(import::SwordLibrary(), options).run(), import::ImportError);
     options = TwoBooks(folder.path());
     options.dataFolder = folder.filePath(QStringLiteral("missing"));
     try {
-        import::Importer(options).run();
+        import::Importer(import::SwordLibrary(), options).run();
         FAIL() << "a missing data folder was accepted";
     } catch (const import::ImportError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("parables.tsv")));
@@ -207,7 +225,7 @@ TEST(ImporterFailure, LeavesAnExistingStoreWholeWhenTheBuildFails) {
     old.close();
     import::ImportOptions options = TwoBooks(folder.path());
     options.dataFolder = folder.filePath(QStringLiteral("missing"));
-    EXPECT_THROW(import::Importer(options).run(), import::ImportError);
+    EXPECT_THROW(import::Importer(import::SwordLibrary(), options).run(), import::ImportError);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old store"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{store::kDataFileName});
@@ -220,7 +238,7 @@ TEST(ImporterFailure, RefusesAnOutFolderThatCannotBeWritten) {
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     try {
-        import::Importer(TwoBooks(file + QStringLiteral("/out"))).run();
+        import::Importer(import::SwordLibrary(), TwoBooks(file + QStringLiteral("/out"))).run();
         FAIL() << "an unwritable folder was accepted";
     } catch (const import::ImportError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("tidak dapat ditulis")));

@@ -14,8 +14,8 @@ void MemorySource::setBook(const QString& osisBook, const std::vector<int>& vers
     books_[osisBook] = verses;
 }
 
-void MemorySource::setVerse(const QString& module, const QString& osisBook, int chapter,
-                            int verse, const QString& markup) {
+void MemorySource::setVerse(const QString& module, const QString& osisBook, int chapter, int verse,
+                            const QString& markup) {
     verses_[{module, osisBook, chapter}][verse] = markup;
 }
 

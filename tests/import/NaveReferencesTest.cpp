@@ -23,11 +23,11 @@ TEST(FindNaveReferences, ReadsRunsWithTheirContinuations) {
     ASSERT_EQ(Runs(text), (QStringList{"Ac 18", "2Co 12:14; 13:1,3-5", "1Co 16:5-7; 11"}));
     EXPECT_EQ(runs[0].keys, (std::vector<LocationKey>{{"Kisah Para Rasul", 18, 0, 0}}));
     EXPECT_EQ(runs[1].keys, (std::vector<LocationKey>{{"II Korintus", 12, 14, 0},
-                                                     {"II Korintus", 13, 1, 0},
-                                                     {"II Korintus", 13, 3, 5}}));
+                                                      {"II Korintus", 13, 1, 0},
+                                                      {"II Korintus", 13, 3, 5}}));
     // After a whole chapter, a number is the next chapter.
-    EXPECT_EQ(runs[2].keys, (std::vector<LocationKey>{{"I Korintus", 16, 5, 7},
-                                                     {"I Korintus", 11, 0, 0}}));
+    EXPECT_EQ(runs[2].keys,
+              (std::vector<LocationKey>{{"I Korintus", 16, 5, 7}, {"I Korintus", 11, 0, 0}}));
     EXPECT_FALSE(runs[1].glued);
 }
 
@@ -37,7 +37,8 @@ TEST(FindNaveReferences, LeavesNamesInRunningTextAsText) {
               QStringList{QStringLiteral("2Co 8:16,17; 12:18")});
     EXPECT_EQ(Runs(QStringLiteral("Son of Micah 1Ch 8:35; 9:41,42")),
               QStringList{QStringLiteral("1Ch 8:35; 9:41,42")});
-    EXPECT_EQ(Runs(QStringLiteral("A town of Dan 1Ki 4:9")), QStringList{QStringLiteral("1Ki 4:9")});
+    EXPECT_EQ(Runs(QStringLiteral("A town of Dan 1Ki 4:9")),
+              QStringList{QStringLiteral("1Ki 4:9")});
     // A full name that is also a person's counts with a verse only.
     EXPECT_EQ(Runs(QStringLiteral("By Jeremiah 2 2 Ch 36:12; Micah 1:1")),
               (QStringList{QStringLiteral("2 Ch 36:12"), QStringLiteral("Micah 1:1")}));
@@ -63,8 +64,10 @@ TEST(FindNaveReferences, ReadsTheEdgesOfTheNotation) {
 }
 
 TEST(WriteReferenceRun, WritesCanonicalNamesThatReadBack) {
-    const std::vector<LocationKey> keys = {{"II Korintus", 8, 16, 0}, {"II Korintus", 8, 17, 0},
-                                           {"II Korintus", 12, 18, 20}, {"I Korintus", 5, 0, 0},
+    const std::vector<LocationKey> keys = {{"II Korintus", 8, 16, 0},
+                                           {"II Korintus", 8, 17, 0},
+                                           {"II Korintus", 12, 18, 20},
+                                           {"I Korintus", 5, 0, 0},
                                            {"III Yohanes", 1, 2, 0}};
     const QString written = import::WriteReferenceRun(keys);
     EXPECT_EQ(written,
@@ -77,7 +80,8 @@ TEST(WriteReferenceRun, WritesCanonicalNamesThatReadBack) {
 }
 
 TEST(FindWrittenReferences, TellsAReferenceGluedToAWord) {
-    const auto runs = import::FindWrittenReferences(QStringLiteral("REVERENCEKejadian 35:5 and Amos 2"));
+    const auto runs =
+        import::FindWrittenReferences(QStringLiteral("REVERENCEKejadian 35:5 and Amos 2"));
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_TRUE(runs[0].glued);
     EXPECT_FALSE(runs[1].glued);

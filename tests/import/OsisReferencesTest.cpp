@@ -1,4 +1,5 @@
 #include "import/OsisReferences.h"
+
 #include "scripture/BookCatalogue.h"
 
 #include <gtest/gtest.h>

@@ -2,15 +2,17 @@
 
 #include <gtest/gtest.h>
 
+using import::StoreBounds;
 using scripture::LocationKey;
 
 namespace {
 
-// Yudas 1 with 25 verses; Roma 1 with 32 and Roma 16 not there (only one chapter added).
-import::StoreBounds Bounds() {
-    import::StoreBounds bounds;
-    bounds.addChapter(QStringLiteral("Yudas"), 25);
-    bounds.addChapter(QStringLiteral("Roma"), 32);
+// Yudas 1 with 25 verses; Roma 1 with 32 and Roma 3 with 31, Roma 2 and 16 not there.
+StoreBounds Bounds() {
+    StoreBounds bounds;
+    bounds.addChapter(QStringLiteral("Yudas"), 1, 25);
+    bounds.addChapter(QStringLiteral("Roma"), 3, 31);
+    bounds.addChapter(QStringLiteral("Roma"), 1, 32);
     return bounds;
 }
 
@@ -36,6 +38,9 @@ TEST(StoreBounds, FitsKeysToTheChaptersAndVersesHeld) {
     EXPECT_TRUE(cut);
     // A whole chapter becomes its verses.
     EXPECT_EQ(bounds.fit({"Roma", 1, 0, 0}), (LocationKey{"Roma", 1, 1, 32}));
+    EXPECT_EQ(bounds.fit({"Roma", 3, 31, 0}), (LocationKey{"Roma", 3, 31, 0}));
+    EXPECT_FALSE(bounds.fit({"Roma", 2, 1, 0}));
+    EXPECT_FALSE(bounds.fit({"Roma", 4, 1, 0}));
 }
 
 TEST(StoreBounds, NamesTheCauseOfAFault) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+using import::TopicEntry;
 using scripture::LocationKey;
 
 namespace {
@@ -16,7 +17,7 @@ std::optional<LocationKey> FortyVerses(const LocationKey& key) {
     return LocationKey{key.book, key.chapter, key.firstVerse, std::min(key.lastVerse, 40)};
 }
 
-import::TopicEntry Parse(const QString& markup) {
+TopicEntry Parse(const QString& markup) {
     return import::ParseTopicEntry(QStringLiteral("ABEL"), markup, FortyVerses);
 }
 
@@ -31,7 +32,7 @@ TEST(ParseTopicEntry, GroupsReferencesBySubTopicAndWritesThemInCanonicalNames) {
         "</list> <lb/>2. A stone <ref osisRef=\"1Sam.6.18\">1Sa 6:18</ref> <lb/>See "
         "<ref target=\"Nave:ABEL-MAIM\">ABEL-MAIM</ref> <lb/>Ge 4 <ref osisRef=\"Gen.4\">Ge 4</ref>"
         "</def> </entryFree>");
-    const import::TopicEntry entry = Parse(markup);
+    const TopicEntry entry = Parse(markup);
     EXPECT_EQ(entry.headword, QStringLiteral("Abel"));
     EXPECT_EQ(
         entry.explanation,
@@ -50,13 +51,13 @@ TEST(ParseTopicEntry, GroupsReferencesBySubTopicAndWritesThemInCanonicalNames) {
 
 TEST(ParseTopicEntry, ReadsTheTextNotTheModulesTagsAndDropsWhatDoesNotFit) {
     // The module tags "Titus 2" as a chapter and the rest as Colossians.
-    const import::TopicEntry corinth = Parse(QStringLiteral(
+    const TopicEntry corinth = Parse(QStringLiteral(
         "<item>By <ref osisRef=\"Titus.2\">Titus 2</ref><ref osisRef=\"Col.8.16\">Co 8:16</ref>,"
         "<ref osisRef=\"Col.8.17\">17</ref>; <ref osisRef=\"Col.12.18\">12:18</ref></item>"));
     EXPECT_EQ(corinth.explanation, QStringLiteral("By Titus II Korintus 8:16,17; 12:18"));
     EXPECT_EQ(corinth.references.front(), (LocationKey{QStringLiteral("II Korintus"), 8, 16, 0}));
     // Left-out references take their separator along; a glued one gets its blank.
-    const import::TopicEntry dropped = Parse(QStringLiteral(
+    const TopicEntry dropped = Parse(QStringLiteral(
         "<lb/>REVERENCEGe 35:5; Isa 1:2; Ex 3:41; Mt 1:41,2 <lb/>Isa 6:1; Ro 1:1 <lb/>Ro 1:99"));
     EXPECT_EQ(dropped.explanation,
               QStringLiteral("REVERENCE Kejadian 35:5; Matius 1:2\r\nRoma 1:1"));
