@@ -70,10 +70,6 @@ QString ScopeDescription(const SearchRequest& r) {
     return QStringLiteral(" -- Pencarian di seluruh Alkitab ") + suffix;
 }
 
-QString DeuteroScopeDescription() {
-    return QStringLiteral(" -- Pencarian di seluruh Deuterokanonika ");
-}
-
 QString SyntaxLine(const QString& text) {
     return QStringLiteral(" -- Sintaks Pencarian: ") + text;
 }

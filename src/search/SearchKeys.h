@@ -44,7 +44,6 @@ QString DeuteroKey(const DeuteroRequest& request);
 QString ResultFileName(const QString& tempFolder, const QString& key);
 
 QString ScopeDescription(const SearchRequest& request);
-QString DeuteroScopeDescription();
 QString SyntaxLine(const QString& text);
 
 // The first three lines of a results file.
