@@ -15,7 +15,7 @@ void StudyHarness::add(const QString& table, const store::StoreWriter::Row& row)
 study::StudyWindows& StudyHarness::open() {
     store = store::Store::Open(storePath);
     windows = std::make_unique<study::StudyWindows>(
-        study::StudyContext{*store, dialogs, dataFolder(), programFolder(), {}, nullptr});
+        study::StudyContext{*store, dialogs, dataFolder(), programFolder(), {}, mainStatusBar});
     return *windows;
 }
 

@@ -29,6 +29,7 @@ public:
     QTemporaryDir dir;
     QString storePath;
     platform::ScriptedDialogs dialogs;
+    const QWidget* mainStatusBar = nullptr; // set before open()
     std::unique_ptr<store::Store> store;
     std::unique_ptr<study::StudyWindows> windows;
 };

@@ -265,3 +265,24 @@ TEST(StudyWindows, EachWindowIsCreatedOnceAndOnlyHiddenAfterwards) {
     Activate(*first);
     EXPECT_EQ(Find<QLabel>(*first, "labelStatus")->text(), QStringLiteral("Vermara versi 2.0.0"));
 }
+
+TEST(StudyWindows, ActivationCopiesTheMainStatusBarsLook) {
+    QFrame main;
+    main.setObjectName(QStringLiteral("picStatusBar"));
+    auto* label = new QLabel(QStringLiteral("Program Vermara"), &main);
+    label->setObjectName(QStringLiteral("labelStatus"));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::darkBlue);
+    label->setPalette(palette);
+    StudyHarness h;
+    h.mainStatusBar = &main;
+    auto& window = h.open().prophecies();
+    Activate(window);
+    auto* status = Find<QLabel>(window, "labelStatus");
+    EXPECT_EQ(status->text(), QStringLiteral("Vermara versi 2.0.0"));
+    EXPECT_TRUE(status->font().bold());
+    EXPECT_EQ(status->palette().color(QPalette::WindowText), QColor(Qt::darkBlue));
+}
