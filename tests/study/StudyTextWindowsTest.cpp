@@ -234,8 +234,11 @@ TEST(ThematicWindow, AReferenceWithoutHashGivesAnEmptyBookPart) {
     auto& window = h.open().thematic();
     QSignalSpy copied(&window, &study::ThematicWindow::copyToClipBook);
     auto* view = Find<QTextEdit>(window, "rtfAyat");
+    auto* topics = Find<QComboBox>(window, "cbTopik");
+    window.showFor(topics->findText(QStringLiteral("Kasih")));
     const QString shown = view->toPlainText();
-    window.showFor(Find<QComboBox>(window, "cbTopik")->findText(QStringLiteral("Awal")));
+    ASSERT_FALSE(shown.isEmpty());
+    window.showFor(topics->findText(QStringLiteral("Awal")));
     EXPECT_EQ(view->toPlainText(), shown); // the reference names no chapter: text kept
     view->selectAll();
     RightClick(view, "mnuCopy")->findChild<QAction*>(QStringLiteral("mnuClipBook"))->trigger();
