@@ -2,6 +2,7 @@
 #include "customizer/CustomizerWindow.h"
 #include "platform/Folders.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtTranslation.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     if (customizer::IsCommandLineBuild(arguments)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("versipack"));
+        platform::InstallIndonesianQtTranslation(app);
         QTextStream out(stdout);
         QTextStream err(stderr);
         return customizer::RunCommandLine(arguments, out, err);
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("versipack"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vermara Database Customizer"));
+    platform::InstallIndonesianQtTranslation(app);
     platform::QtDialogs dialogs;
     platform::SettingsStore settings(platform::SettingsStore::DefaultFilePath());
     customizer::CustomizerWindow window(dialogs, settings, platform::ProgramFolder());
