@@ -72,7 +72,11 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The lists may still signal while the frame is torn down; nothing may reach the
+    // navigator, which goes first, through the chapter view.
+    delete chapterView_;
+}
 
 QWidget* MainWindow::buildFrame() {
     auto* frame = new QWidget(this);
