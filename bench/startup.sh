@@ -40,9 +40,10 @@ time_to_window() {
   HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
     "$@" >/dev/null 2>&1 &
   pid=$!
-  for _ in $(seq 3000); do
-    if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then break; fi
-    sleep 0.005
+  # Gives up after 20 s (the time printed is then 20 s or more).
+  while ! xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+    (($(date +%s%N) - start < 20000000000)) || break
+    sleep 0.01
   done
   end=$(date +%s%N)
   kill "$pid" 2>/dev/null || true

@@ -28,8 +28,13 @@ CommandRow Item(M menu, const char* name, const char* caption, C command, const 
     return Item(menu, name, QString::fromUtf8(caption), command, module, separatorBefore);
 }
 
+CommandRow WithShortcut(CommandRow row, const char* key) {
+    row.shortcut = QString::fromUtf8(key);
+    return row;
+}
+
 std::vector<CommandRow> BuildRows() {
-    std::vector<CommandRow> rows{
+    return {
         Item(M::Deuterokanonika, "MenuDeutero1", "Deuterokanonika Terjemahan Baru", C::Deutero1),
         Item(M::Deuterokanonika, "MenuDeutero2", "Deuterokanonika Toba", C::Deutero2),
         Item(M::Deuterokanonika, "MenuDeutero3", "Deuterokanonika Bahasa Indonesia Sehari-hari",
@@ -60,7 +65,10 @@ std::vector<CommandRow> BuildRows() {
         Check(M::Tampilan, "MenuSettingTerpisah", "Tampilkan Pengantar di Jendela Terpisah",
               C::SeparateIntro),
         Check(M::Tampilan, "MenuShowTip", "Tampilkan Tip di Awal Program", C::TipsAtStart),
-        Item(M::Tampilan, "menuSettingNormal", "Tampilan Normal", C::NormalView, "", true),
+        // F11 anywhere in the main window gives the normal view back.
+        WithShortcut(
+            Item(M::Tampilan, "menuSettingNormal", "Tampilan Normal", C::NormalView, "", true),
+            "F11"),
         Check(M::Tampilan, "menuSettingToolbar", "Tampilkan Toolbar", C::ToggleToolBar, true),
         Check(M::Tampilan, "menuSettingPencarian", "Tampilkan Kotak Pencarian", C::ToggleSearchBar),
         Check(M::Tampilan, "menuSettingKitab", "Tampilkan Daftar Kitab", C::ToggleBookPanel),
@@ -79,11 +87,6 @@ std::vector<CommandRow> BuildRows() {
         Item(M::OpsiPadanan, "menuPadananSeluruh", "Tampilkan Seluruh Pasal",
              C::ParallelWholeChapter),
     };
-    // F11 anywhere in the main window gives the normal view back.
-    std::find_if(rows.begin(), rows.end(), [](const CommandRow& row) {
-        return row.command == C::NormalView;
-    })->shortcut = QStringLiteral("F11");
-    return rows;
 }
 
 } // namespace

@@ -37,6 +37,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace reader {
 
@@ -71,7 +72,11 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The lists may still signal while the frame is torn down; nothing may reach the
+    // navigator, which goes first, through the chapter view.
+    delete chapterView_;
+}
 
 QWidget* MainWindow::buildFrame() {
     auto* frame = new QWidget(this);
@@ -109,6 +114,7 @@ QWidget* MainWindow::buildFrame() {
 }
 
 void MainWindow::wireMenus() {
+    bindOwnCommands();
     connect(menus_, &MainMenus::commandTriggered, this, &MainWindow::execute);
     connect(menus_, &MainMenus::versionChosen, this, &MainWindow::ChangeVersion);
     connect(menus_, &MainMenus::parallelChosen, this, &MainWindow::chooseParallelVersion);
@@ -116,53 +122,31 @@ void MainWindow::wireMenus() {
             &MainWindow::onParallelContextMenu);
 }
 
+void MainWindow::bindOwnCommands() {
+    using C = ReaderCommand;
+    ownCommands_ = {
+        {C::ToggleParallel, [this] { toggleParallel(); }},
+        {C::ChooseFont, [this] { font_->chooseFont(); }},
+        {C::DataLocation, [this] { openDataLocation(); }},
+        {C::ToggleSpecialToolBar, [this] { views_->toggleSpecialToolBar(); }},
+        {C::SeparateIntro,
+         [this] { state_.separateIntro = menus_->action(C::SeparateIntro)->isChecked(); }},
+        {C::NormalView, [this] { views_->applyNormalView(); }},
+        {C::ToggleToolBar, [this] { views_->toggleToolBar(); }},
+        {C::ToggleSearchBar, [this] { views_->toggleSearchBar(); }},
+        {C::ToggleBookPanel, [this] { views_->toggleBookPanel(); }},
+        {C::ToggleStatusLine, [this] { views_->toggleStatusLine(); }},
+        {C::SelectAll, [this] { area_->rtf1()->selectAll(); }},
+        {C::SelectVerse, [this] { chapterView_->selectVerseAtCaret(); }},
+        {C::ParallelSelectAll, [this] { area_->rtf2()->selectAll(); }},
+        {C::ParallelWholeChapter, [this] { chapterView_->showWholeChapterInParallel(); }},
+    };
+}
+
 void MainWindow::execute(ReaderCommand command) {
-    switch (command) {
-    case ReaderCommand::ToggleParallel:
-        toggleParallel();
-        break;
-    case ReaderCommand::ChooseFont:
-        font_->chooseFont();
-        break;
-    case ReaderCommand::DataLocation:
-        openDataLocation();
-        break;
-    case ReaderCommand::ToggleSpecialToolBar:
-        views_->toggleSpecialToolBar();
-        break;
-    case ReaderCommand::SeparateIntro:
-        state_.separateIntro = menus_->action(command)->isChecked();
-        break;
-    case ReaderCommand::NormalView:
-        views_->applyNormalView();
-        break;
-    case ReaderCommand::ToggleToolBar:
-        views_->toggleToolBar();
-        break;
-    case ReaderCommand::ToggleSearchBar:
-        views_->toggleSearchBar();
-        break;
-    case ReaderCommand::ToggleBookPanel:
-        views_->toggleBookPanel();
-        break;
-    case ReaderCommand::ToggleStatusLine:
-        views_->toggleStatusLine();
-        break;
-    case ReaderCommand::SelectAll:
-        area_->rtf1()->selectAll();
-        break;
-    case ReaderCommand::SelectVerse:
-        chapterView_->selectVerseAtCaret();
-        break;
-    case ReaderCommand::ParallelSelectAll:
-        area_->rtf2()->selectAll();
-        break;
-    case ReaderCommand::ParallelWholeChapter:
-        chapterView_->showWholeChapterInParallel();
-        break;
-    default:
-        break; // answered by the windows that own them
-    }
+    // The other commands are answered by the windows that own them.
+    if (const auto own = ownCommands_.find(command); own != ownCommands_.end())
+        own->second();
     emit commandRequested(command);
 }
 

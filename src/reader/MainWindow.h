@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
+#include <map>
 
 class QLabel;
 class QTextEdit;
@@ -64,6 +66,8 @@ protected:
 private:
     QWidget* buildFrame();
     void wireMenus();
+    // The commands the frame runs itself.
+    void bindOwnCommands();
     void wireButtons();
     void observeNavigator();
     void load();
@@ -82,6 +86,7 @@ private:
     ReadingState state_;
     Navigator* nav_;
     std::array<bool, store::kModuleCount> modules_; // the store's module switches
+    std::map<ReaderCommand, std::function<void()>> ownCommands_;
     bool firstActivation_ = true;
     MainMenus* menus_;
     ToolBarPanel* toolBar_ = nullptr;

@@ -3,7 +3,9 @@
 #include "reader/ReaderTexts.h"
 #include "reader/VersionTable.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace reader;
 
@@ -104,4 +106,32 @@ TEST(ModuleMarks, SwitchedOffModulesMarkTheirToolButtonsOnly) {
     EXPECT_TRUE(allOff[0].isEmpty());
     EXPECT_TRUE(allOff[8].isEmpty());
     EXPECT_TRUE(allOff[9].isEmpty());
+}
+
+TEST(CommandTable, NamesAreUniqueAndEveryModuleSwitchHidesAnItem) {
+    QSet<QString> names;
+    QSet<QString> modules;
+    std::set<ReaderCommand> commands;
+    for (const CommandRow& row : CommandRows()) {
+        EXPECT_FALSE(names.contains(row.name)) << row.name.toStdString();
+        EXPECT_EQ(commands.count(row.command), 0u) << row.name.toStdString();
+        EXPECT_FALSE(row.caption.isEmpty()) << row.name.toStdString();
+        names.insert(row.name);
+        commands.insert(row.command);
+        modules.insert(row.module);
+    }
+    for (const MenuRow& row : MenuRows())
+        modules.insert(row.module);
+    modules.remove(QString());
+    // A misspelt module would hide its item in every store.
+    for (const QString& module : modules)
+        EXPECT_TRUE(store::ModuleNames().contains(module)) << module.toStdString();
+    EXPECT_EQ(modules.size(), store::kModuleCount);
+    for (const ToolButtonRow& row : ToolButtonRows()) {
+        EXPECT_TRUE(row.module.isEmpty() || modules.contains(row.module)) << row.button;
+        EXPECT_NE(row.button, kResultsButton);
+    }
+    EXPECT_EQ(FindToolButtonRow(kResultsButton), nullptr);
+    EXPECT_EQ(FindToolButtonRow(13)->command, ReaderCommand::ResultsSearch);
+    EXPECT_EQ(FindCommandRow(ReaderCommand::NormalView)->shortcut, QStringLiteral("F11"));
 }
