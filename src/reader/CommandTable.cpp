@@ -1,6 +1,6 @@
 #include "reader/CommandTable.h"
 
-#include "reader/ProductName.h"
+#include "platform/ProductName.h"
 
 #include <algorithm>
 
@@ -74,7 +74,8 @@ std::vector<CommandRow> BuildRows() {
         Check(M::Tampilan, "menuSettingKitab", "Tampilkan Daftar Kitab", C::ToggleBookPanel),
         Check(M::Tampilan, "menuSettingStatus", "Tampilkan Status Bar", C::ToggleStatusLine),
         Item(M::Info, "MenuHelp", "Panduan Program", C::Help),
-        Item(M::Info, "MenuAbout", QStringLiteral("Tentang ") + kProductName, C::About, "", true),
+        Item(M::Info, "MenuAbout", QStringLiteral("Tentang ") + platform::kProductName, C::About,
+             "", true),
         Item(M::Info, "menuEtika", "Etika Pengutipan Alkitab", C::Etika, "", true),
         Item(M::Info, "menuHakCipta", "Hak Cipta", C::HakCipta),
         Item(M::Edit, "MenuBookmark", "Bookmark", C::Bookmark),

@@ -1,8 +1,9 @@
 #include "reader/DataLocation.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FolderBrowser.h"
 #include "platform/Folders.h"
-#include "reader/ProductName.h"
+#include "platform/ProductName.h"
 #include "store/Schema.h"
 
 #include <QFileInfo>
@@ -13,10 +14,6 @@ using store::kDataFileName;
 
 QString DefaultDataPath(const QString& programFolder) {
     return platform::JoinPath(programFolder, kDataFileName);
-}
-
-QString BrowseForFolder(platform::Dialogs& dialogs) {
-    return dialogs.chooseFolder(QStringLiteral("Pilih lokasi database ") + kProductName);
 }
 
 QString CutAtNul(const QString& folder) {
@@ -30,7 +27,8 @@ QString ResolveDataPath(const QString& storedPath, platform::Dialogs& dialogs,
         return storedPath;
     if (beforeBrowse)
         beforeBrowse();
-    return platform::JoinPath(CutAtNul(BrowseForFolder(dialogs)).trimmed(), kDataFileName);
+    return platform::JoinPath(CutAtNul(platform::BrowseForFolder(dialogs)).trimmed(),
+                              kDataFileName);
 }
 
 QString DataLocationCaption(const QString& dataPath) {
@@ -38,7 +36,7 @@ QString DataLocationCaption(const QString& dataPath) {
 }
 
 QString MissingDataMessage(const QString& dataPath) {
-    return QStringLiteral("Data ") + kProductName + QStringLiteral("tidak ditemukan ") +
+    return QStringLiteral("Data ") + platform::kProductName + QStringLiteral("tidak ditemukan ") +
            QStringLiteral("\r\n") + QStringLiteral("pada direktori : ") + dataPath +
            QStringLiteral(".") + QStringLiteral("\r\n") +
            QStringLiteral("Jalankan kembali program dan pilih folder yang sesuai.");

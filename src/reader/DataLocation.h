@@ -12,9 +12,6 @@ namespace reader {
 // Program folder joined with the data file name.
 QString DefaultDataPath(const QString& programFolder);
 
-// The folder browser titled "Pilih lokasi database Vermara"; empty when cancelled.
-QString BrowseForFolder(platform::Dialogs& dialogs);
-
 // The folder browser's answer up to its first NUL character, if it has one.
 QString CutAtNul(const QString& folder);
 

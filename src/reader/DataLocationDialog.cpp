@@ -1,9 +1,10 @@
 #include "reader/DataLocationDialog.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FolderBrowser.h"
 #include "platform/Folders.h"
+#include "platform/ProductName.h"
 #include "reader/DataLocation.h"
-#include "reader/ProductName.h"
 #include "reader/ReaderSettings.h"
 #include "store/Schema.h"
 
@@ -46,7 +47,8 @@ DataLocationDialog::DataLocationDialog(platform::Dialogs& dialogs,
     buttons->addWidget(cmdOK_);
     buttons->addWidget(cmdCancel_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Folder data ") + kProductName + u':', this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Folder data ") + platform::kProductName + u':', this));
     layout->addLayout(folderRow);
     layout->addLayout(buttons);
 }
@@ -65,7 +67,7 @@ void DataLocationDialog::showFolder(const QString& folder, const QColor& colour)
 }
 
 void DataLocationDialog::browse() {
-    const QString picked = BrowseForFolder(dialogs_);
+    const QString picked = platform::BrowseForFolder(dialogs_);
     if (picked.trimmed().isEmpty())
         return;
     const QString folder = CutAtNul(picked);

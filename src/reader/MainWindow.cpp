@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
+#include "platform/ProductName.h"
 #include "reader/AppContext.h"
 #include "reader/BlueBar.h"
 #include "reader/BookPanel.h"
@@ -12,7 +13,6 @@
 #include "reader/HoverLabel.h"
 #include "reader/MainMenus.h"
 #include "reader/Navigator.h"
-#include "reader/ProductName.h"
 #include "reader/ReaderTexts.h"
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
@@ -232,8 +232,9 @@ void MainWindow::loadVersions() {
 void MainWindow::showWindowTitle() {
     const VersionTable& versions = nav_->versions();
     const int active = nav_->activeEntry();
-    setWindowTitle(versions.contains(active) ? WindowTitle(versions.at(active).notice)
-                                             : kProductName + VersionText());
+    setWindowTitle(versions.contains(active)
+                       ? platform::MainWindowCaption(versions.at(active).notice)
+                       : platform::kProductName + platform::VersionText());
 }
 
 void MainWindow::showParallelVersion() {
@@ -329,7 +330,7 @@ bool MainWindow::confirmNewTestament() {
     const platform::DialogResult answer = context_.dialogs.message(
         QStringLiteral("Perjanjian Lama untuk versi ini tidak tersedia.") + QStringLiteral("\r\n") +
             QStringLiteral("Lihat Perjanjian Baru ?"),
-        platform::MessageButtons::OkCancel, platform::MessageIcon::None, kProductName);
+        platform::MessageButtons::OkCancel, platform::MessageIcon::None, platform::kProductName);
     return answer != platform::DialogResult::Cancel;
 }
 

@@ -1,17 +1,10 @@
 #include "reader/ReaderTexts.h"
 
-#include "reader/ProductName.h"
+#include "platform/ProductName.h"
 
 #include <cmath>
 
 namespace reader {
-
-QString VersionText() {
-    return QStringLiteral(" %1.%2.%3 ")
-        .arg(VERMARA_VERSION_MAJOR)
-        .arg(VERMARA_VERSION_MINOR)
-        .arg(VERMARA_VERSION_PATCH);
-}
 
 QString NumberItem(qint64 number) {
     return number < 0 ? QString::number(number) : u' ' + QString::number(number);
@@ -25,12 +18,8 @@ QString ChapterToolTip(const QString& buku, qint64 bab) {
     return u' ' + buku + u' ' + NumberItem(bab) + u' ';
 }
 
-QString WindowTitle(const QString& notice) {
-    return kProductName + VersionText() + QStringLiteral("- ") + notice;
-}
-
 QString IdleStatusText() {
-    return QStringLiteral("Program Vermara ") + VersionText();
+    return QStringLiteral("Program Vermara ") + platform::VersionText();
 }
 
 QString ParallelToolTip(const QString& versionName) {

@@ -5,16 +5,12 @@
 // Texts the reader builds from its state: titles, list items, status and window captions.
 namespace reader {
 
-// "Program Vermara" appends this to itself: " 2.0.0 ".
-QString VersionText();
 // A number as list items carry it, with the blank of its sign position: " 5".
 QString NumberItem(qint64 number);
 // Label1: "Matius  5".
 QString ChapterTitle(const QString& book, qint64 chapter);
 // Label1's tool tip: " Matius  5 ".
 QString ChapterToolTip(const QString& buku, qint64 bab);
-// "Vermara 2.0.0 - (c) LAI 1974"
-QString WindowTitle(const QString& notice);
 // The status line while no button is under the mouse.
 QString IdleStatusText();
 // The parallel panel's tool tip: " name ".

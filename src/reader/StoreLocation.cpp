@@ -2,8 +2,8 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
+#include "platform/ProductName.h"
 #include "reader/DataLocation.h"
-#include "reader/ProductName.h"
 #include "reader/ReaderSettings.h"
 #include "store/Schema.h"
 #include "store/Store.h"
@@ -35,7 +35,7 @@ StoreLocation LocateStore(ReaderSettings& settings, platform::Dialogs& dialogs,
     location.found = QFileInfo(location.dataPath).isFile();
     if (!location.found) {
         dialogs.message(MissingDataMessage(location.dataPath), platform::MessageButtons::Ok,
-                        platform::MessageIcon::None, kProductName);
+                        platform::MessageIcon::None, platform::kProductName);
     } else if (commandLinePath.isEmpty()) {
         settings.setLocation(location.dataPath);
     }
@@ -48,7 +48,7 @@ std::unique_ptr<store::Store> OpenStoreOrExplain(const QString& dataPath,
         return store::Store::Open(dataPath);
     } catch (const store::StoreError& error) {
         dialogs.message(error.message(), platform::MessageButtons::Ok,
-                        platform::MessageIcon::Critical, kProductName);
+                        platform::MessageIcon::Critical, platform::kProductName);
         return nullptr;
     }
 }

@@ -1,6 +1,6 @@
 #include "study/StudyWindow.h"
 
-#include "reader/ReaderTexts.h"
+#include "platform/ProductName.h"
 #include "scripture/ReferenceText.h"
 
 #include <QEvent>
@@ -31,7 +31,7 @@ StudyStatusBar::StudyStatusBar(QWidget* parent) : QFrame(parent), label_(new QLa
 }
 
 void CopyStatusBarStyle(const QWidget* mainStatusBar, StudyStatusBar& bar) {
-    bar.label()->setText(QStringLiteral("Vermara versi ") + reader::VersionText().trimmed());
+    bar.label()->setText(QStringLiteral("Vermara versi ") + platform::VersionText().trimmed());
     if (!mainStatusBar)
         return;
     bar.setPalette(mainStatusBar->palette());

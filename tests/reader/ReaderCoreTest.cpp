@@ -1,3 +1,4 @@
+#include "platform/ProductName.h"
 #include "reader/CommandTable.h"
 #include "reader/FontRules.h"
 #include "reader/ReaderTexts.h"
@@ -17,8 +18,8 @@ TEST(ReaderTexts, TitleHasTwoBlanksAndTheToolTipIsFramedByBlanks) {
 }
 
 TEST(ReaderTexts, WindowAndStatusCarryTheVersionText) {
-    EXPECT_EQ(VersionText(), QStringLiteral(" 2.0.0 "));
-    EXPECT_EQ(WindowTitle(QStringLiteral("(c) LAI 1974")),
+    EXPECT_EQ(platform::VersionText(), QStringLiteral(" 2.0.0 "));
+    EXPECT_EQ(platform::MainWindowCaption(QStringLiteral("(c) LAI 1974")),
               QStringLiteral("Vermara 2.0.0 - (c) LAI 1974"));
     EXPECT_EQ(IdleStatusText(), QStringLiteral("Program Vermara  2.0.0 "));
     EXPECT_EQ(ParallelToolTip(QStringLiteral("Alkitab Kabar Baik")),
