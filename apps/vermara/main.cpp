@@ -5,6 +5,7 @@
 #include "reader/AppContext.h"
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
+#include "reader/SearchCommands.h"
 #include "reader/StoreLocation.h"
 #include "search/CommandLineSearch.h"
 #include "store/Store.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -82,6 +84,9 @@ int main(int argc, char** argv) {
 
     reader::MainWindow window(context);
     dialogs.setParentWidget(&window);
+    std::unique_ptr<reader::SearchCommands> search;
+    if (context.store)
+        search = std::make_unique<reader::SearchCommands>(window, *context.store, dialogs);
     if (parser.isSet(screenshot))
         TakeScreenshotWhenShown(window, parser.value(screenshot), parser.isSet(parallel),
                                 parser.isSet(textOnly));

@@ -41,6 +41,7 @@ public:
     ChapterView& chapterView() { return *chapterView_; }
     ReadingFont& readingFont() { return *font_; }
     FrameViews& frameViews() { return *views_; }
+    SearchBar& searchBar() { return *searchBar_; }
 
     // Runs a command of the frame and announces it.
     void execute(ReaderCommand command);

@@ -1,5 +1,7 @@
 #include "reader/SearchBar.h"
 
+#include "search/SearchKeys.h"
+
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,9 +19,7 @@ SearchBar::SearchBar(QWidget* parent)
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setPlaceholderText(QStringLiteral("Kata yang dicari"));
     combo2_->setObjectName(QStringLiteral("Combo2"));
-    combo2_->addItems({QStringLiteral("Cari di Pasal aktif"), QStringLiteral("Cari di Kitab aktif"),
-                       QStringLiteral("Cari di Perjanjian aktif"),
-                       QStringLiteral("Pencarian di Seluruh Alkitab")});
+    combo2_->addItems(search::ScopeItems());
     check1_->setObjectName(QStringLiteral("Check1"));
     const char* const captions[4] = {"Cari", "<", ">", "Cari Semua"};
     const char* const tips[4] = {" Cari di pasal ini ", " Sebelumnya ", " Berikutnya ",

@@ -1,0 +1,104 @@
+#include "reader/SearchCommands.h"
+
+#include "platform/Folders.h"
+#include "platform/ProductName.h"
+#include "reader/MainMenus.h"
+#include "reader/MainWindow.h"
+#include "reader/Navigator.h"
+#include "reader/SearchBar.h"
+#include "results/Form2.h"
+#include "results/SearchRunner.h"
+#include "search/SearchEngine.h"
+#include "store/Store.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace reader {
+namespace {
+
+// Two backslashes begin a command for the command box, which Enter runs instead.
+bool IsCommandText(const QString& text) {
+    return text.startsWith(QStringLiteral("\\\\"));
+}
+
+} // namespace
+
+SearchCommands::SearchCommands(MainWindow& window, const store::Store& store,
+                               platform::Dialogs& dialogs)
+    : QObject(&window), window_(window), store_(store),
+      engine_(std::make_unique<search::SearchEngine>(store, platform::GetTempFolder())),
+      results_(std::make_unique<results::Form2>(dialogs)),
+      runner_(std::make_unique<results::SearchRunner>(*engine_, *results_, dialogs)) {
+    connect(&window, &MainWindow::commandRequested, this, &SearchCommands::answer);
+    QLineEdit* text = window.searchBar().text1();
+    connect(text, &QLineEdit::returnPressed, this, [this, text] {
+        if (!IsCommandText(text->text()))
+            CariSemua();
+    });
+    connect(runner_.get(), &results::SearchRunner::searchStarted, this,
+            [this] { enableSearchBar(false); });
+    connect(runner_.get(), &results::SearchRunner::searchFinished, this,
+            [this] { enableSearchBar(true); });
+    connect(results_.get(), &results::Form2::referenceChosen, &window.navigator(),
+            &Navigator::goToKey);
+}
+
+SearchCommands::~SearchCommands() = default;
+
+search::SearchRequest SearchCommands::request() const {
+    const Navigator& nav = window_.navigator();
+    SearchBar& bar = window_.searchBar();
+    search::SearchRequest request;
+    request.text = bar.text1()->text();
+    request.scope = search::Scope(qMax(0, bar.combo2()->currentIndex()));
+    request.column = nav.activeColumn();
+    request.versionName = nav.activeName();
+    const VersionTable& versions = nav.versions();
+    if (versions.contains(nav.activeEntry()))
+        request.caption = platform::MainWindowCaption(versions.at(nav.activeEntry()).notice);
+    const QStringList books = nav.bookNames();
+    if (nav.bookIndex() >= 0 && nav.bookIndex() < books.size())
+        request.bookItem = books.at(nav.bookIndex());
+    request.bookName = nav.bookName();
+    request.oldTestament = nav.oldTestament();
+    request.chapterIndex = qMax(0, nav.chapter() - 1);
+    if (const auto row = nav.chapterRow())
+        request.perjanjian = store_.chapters()[size_t(*row)].perjanjian;
+    request.exact = bar.check1()->isChecked();
+    request.optimal = window_.menus().action(ReaderCommand::OptimalSearch)->isChecked();
+    return request;
+}
+
+void SearchCommands::CariSemua() {
+    if (!runner_->running())
+        runner_->CariSemua(request());
+}
+
+void SearchCommands::answer(ReaderCommand command) {
+    switch (command) {
+    case ReaderCommand::SearchAll:
+        CariSemua();
+        break;
+    case ReaderCommand::ResultsSearch:
+        results_->showMode(QStringLiteral("cari"));
+        break;
+    case ReaderCommand::ResultsClipBook:
+        results_->showMode(QStringLiteral("clipbook"));
+        break;
+    case ReaderCommand::ResultsList:
+        results_->showMode(QStringLiteral("daftar"));
+        break;
+    default:
+        break;
+    }
+}
+
+void SearchCommands::enableSearchBar(bool enabled) {
+    window_.searchBar().setEnabled(enabled);
+}
+
+} // namespace reader

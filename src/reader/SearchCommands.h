@@ -1,0 +1,52 @@
+#pragma once
+
+#include "reader/ReaderCommand.h"
+#include "search/SearchKeys.h"
+
+#include <QObject>
+#include <memory>
+
+namespace platform {
+class Dialogs;
+}
+namespace results {
+class Form2;
+class SearchRunner;
+} // namespace results
+namespace search {
+class SearchEngine;
+}
+namespace store {
+class Store;
+}
+
+namespace reader {
+
+class MainWindow;
+
+// "Cari Semua" of the main window and the results window's pages: the engine and the windows
+// live here, the search reads the position from the navigator, and a verse chosen in the
+// results moves the navigator, never a list.
+class SearchCommands : public QObject {
+    Q_OBJECT
+public:
+    SearchCommands(MainWindow& window, const store::Store& store, platform::Dialogs& dialogs);
+    ~SearchCommands() override;
+
+    results::Form2& resultsWindow() { return *results_; }
+    // The search bar and the reading position as the engine takes them.
+    search::SearchRequest request() const;
+    void CariSemua();
+
+private:
+    void answer(ReaderCommand command);
+    void enableSearchBar(bool enabled);
+
+    MainWindow& window_;
+    const store::Store& store_;
+    std::unique_ptr<search::SearchEngine> engine_;
+    std::unique_ptr<results::Form2> results_;
+    std::unique_ptr<results::SearchRunner> runner_;
+};
+
+} // namespace reader

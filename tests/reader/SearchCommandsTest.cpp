@@ -1,0 +1,81 @@
+#include "reader/SearchCommands.h"
+
+#include "ReaderHarness.h"
+#include "reader/SearchBar.h"
+#include "results/Form2.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+using reader::SearchCommands;
+
+namespace {
+
+struct SearchHarness : ReaderHarness {
+    SearchHarness() {
+        open();
+        search = std::make_unique<SearchCommands>(*window, *context.store, dialogs);
+    }
+    QLineEdit* text1() const { return find<QLineEdit>(QStringLiteral("Text1")); }
+    QComboBox* combo2() const { return find<QComboBox>(QStringLiteral("Combo2")); }
+    void typeAndEnter(const QString& text) {
+        text1()->clear();
+        QTest::keyClicks(text1(), text);
+        QTest::keyClick(text1(), Qt::Key_Return);
+    }
+    std::unique_ptr<SearchCommands> search;
+};
+
+} // namespace
+
+TEST(SearchCommands, EnterSearchesTheWholeBibleAndShowsTheResults) {
+    SearchHarness h;
+    h.combo2()->setCurrentIndex(3);
+    h.typeAndEnter(QStringLiteral("berbahagialah"));
+    EXPECT_TRUE(h.dialogs.messages().isEmpty());
+    results::Form2& results = h.search->resultsWindow();
+    EXPECT_TRUE(results.isVisible());
+    EXPECT_EQ(results.mode(), QStringLiteral("cari"));
+    const QString shown = results.rt1()->toPlainText();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Pencarian di seluruh Alkitab")))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("5:3 \"Berbahagialah"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("5:6 Berbahagialah"))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("5:44"))) << shown.toStdString();
+    EXPECT_TRUE(h.window->searchBar().isEnabled());
+}
+
+TEST(SearchCommands, CommandTextAndShortTextsDoNotSearch) {
+    SearchHarness h;
+    h.typeAndEnter(QStringLiteral("\\\\data"));
+    EXPECT_FALSE(h.search->resultsWindow().isVisible());
+    EXPECT_TRUE(h.dialogs.messages().isEmpty());
+    h.typeAndEnter(QStringLiteral("ab"));
+    ASSERT_EQ(h.dialogs.messages().size(), 1);
+    EXPECT_EQ(h.dialogs.messages()[0].text, QStringLiteral("Kata yang dicari terlalu pendek"));
+    EXPECT_FALSE(h.search->resultsWindow().isVisible());
+}
+
+TEST(SearchCommands, TheRequestFollowsTheNavigatorAndTheSearchBar) {
+    SearchHarness h;
+    h.showNewTestament(0, 2);
+    h.combo2()->setCurrentIndex(0);
+    h.find<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
+    QTest::keyClicks(h.text1(), QStringLiteral("kasih"));
+    const search::SearchRequest request = h.search->request();
+    EXPECT_EQ(request.text, QStringLiteral("kasih"));
+    EXPECT_EQ(request.scope, search::Scope::Chapter);
+    EXPECT_EQ(request.bookName, h.window->navigator().bookName());
+    EXPECT_EQ(request.chapterIndex, 1);
+    EXPECT_FALSE(request.oldTestament);
+    EXPECT_TRUE(request.exact);
+    EXPECT_EQ(request.column, h.window->navigator().activeColumn());
+    EXPECT_TRUE(request.caption.startsWith(QStringLiteral("Vermara 2.0.0 - ")));
+}
+
+TEST(SearchCommands, AVerseChosenInTheResultsMovesTheNavigator) {
+    SearchHarness h;
+    emit h.search->resultsWindow().referenceChosen(QStringLiteral("Matius#5:44"));
+    EXPECT_EQ(h.window->navigator().bookName(), QStringLiteral("Matius"));
+    EXPECT_EQ(h.window->navigator().chapter(), 5);
+}
