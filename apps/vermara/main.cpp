@@ -3,12 +3,15 @@
 #include "platform/QtTranslation.h"
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
+#include "reader/BookmarkCommands.h"
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
 #include "reader/SearchCommands.h"
 #include "reader/StoreLocation.h"
 #include "search/CommandLineSearch.h"
 #include "store/Store.h"
+#include "study/StudyCommands.h"
+#include "study/StudyWindows.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -85,8 +88,19 @@ int main(int argc, char** argv) {
     reader::MainWindow window(context);
     dialogs.setParentWidget(&window);
     std::unique_ptr<reader::SearchCommands> search;
-    if (context.store)
+    std::unique_ptr<study::StudyWindows> studies;
+    if (context.store) {
         search = std::make_unique<reader::SearchCommands>(window, *context.store, dialogs);
+        studies = std::make_unique<study::StudyWindows>(
+            study::StudyContext{*context.store,
+                                dialogs,
+                                context.dataFolder,
+                                context.programFolder,
+                                {},
+                                window.findChild<QWidget*>(QStringLiteral("picStatusBar"))});
+        new study::StudyCommands(window, *studies, *search);
+        new reader::BookmarkCommands(window, dialogs);
+    }
     if (parser.isSet(screenshot))
         TakeScreenshotWhenShown(window, parser.value(screenshot), parser.isSet(parallel),
                                 parser.isSet(textOnly));

@@ -69,13 +69,23 @@ search::SearchRequest SearchCommands::request() const {
     if (const auto row = nav.chapterRow())
         request.perjanjian = store_.chapters()[size_t(*row)].perjanjian;
     request.exact = bar.check1()->isChecked();
-    request.optimal = window_.menus().action(ReaderCommand::OptimalSearch)->isChecked();
+    request.optimal = optimal();
     return request;
+}
+
+bool SearchCommands::optimal() const {
+    return window_.menus().action(ReaderCommand::OptimalSearch)->isChecked();
 }
 
 void SearchCommands::CariSemua() {
     if (!runner_->running())
         runner_->CariSemua(request());
+}
+
+void SearchCommands::CariDeutro(search::DeuteroRequest request) {
+    request.optimal = optimal();
+    if (!runner_->running())
+        runner_->CariDeutro(request);
 }
 
 void SearchCommands::answer(ReaderCommand command) {

@@ -37,8 +37,11 @@ public:
     // The search bar and the reading position as the engine takes them.
     search::SearchRequest request() const;
     void CariSemua();
+    // The deuterocanon reader's search, with "Pencarian Optimal" as the menu holds it.
+    void CariDeutro(search::DeuteroRequest request);
 
 private:
+    bool optimal() const;
     void answer(ReaderCommand command);
     void enableSearchBar(bool enabled);
 
