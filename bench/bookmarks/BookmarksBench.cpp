@@ -1,5 +1,6 @@
 // Saving a list of 1,000 bookmarks to its file and reading it back.
 #include "bookmarks/BookmarkList.h"
+#include "support/BenchSupport.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -45,8 +46,5 @@ BENCHMARK(BM_ReadThousandBookmarksBack)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -4,40 +4,17 @@
 #include "customizer/SourceCatalogue.h"
 #include "platform/ScriptedDialogs.h"
 #include "store/Store.h"
+#include "support/BenchSupport.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-QString SamplePath() {
-    const QString candidates[] = {qEnvironmentVariable("VERMARA_SAMPLE"),
-                                  QCoreApplication::applicationDirPath() +
-                                      QStringLiteral("/../../bin/VERMARA2000.DAT")};
-    for (const QString& path : candidates) {
-        if (!path.isEmpty() && QFileInfo(path).isFile())
-            return path;
-    }
-    return {};
-}
-
-double PeakMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 // The wizard's whole work after "Lanjut" on the first page: the catalogue, then the build.
 void Customize(benchmark::State& state, bool everything) {
-    const QString sample = SamplePath();
+    const QString sample = bench::SamplePath();
     if (sample.isEmpty()) {
         state.SkipWithError("no sample store: run build/bin/vermara-import --out build/bin");
         return;
@@ -64,7 +41,7 @@ void Customize(benchmark::State& state, bool everything) {
         state.counters["versions"] = double(source.lists.chosenVersions().size());
         state.counters["modules"] = double(source.lists.chosenModules().size());
     }
-    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["peak_MB"] = bench::ProcStatusMegabytes("VmHWM");
 }
 
 void BM_CustomizeEverything(benchmark::State& state) {
@@ -82,8 +59,5 @@ BENCHMARK(BM_CustomizeOneMoreVersion)->Iterations(3)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

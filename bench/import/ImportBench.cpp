@@ -1,20 +1,13 @@
 #include "import/Importer.h"
 #include "import/Markup.h"
 #include "import/SwordLibrary.h"
+#include "support/BenchSupport.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
-
-// The largest resident size the process has had so far.
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 // One verse as the WEB module stores it: Strong's numbers on every word and a footnote.
 const QString kVerse = QStringLiteral(
@@ -46,7 +39,7 @@ void SampleStore(benchmark::State& state) {
                 .run();
         state.counters["MB"] = double(summary.bytes) / (1024.0 * 1024.0);
     }
-    state.counters["PeakMB"] = PeakMegabytes();
+    state.counters["PeakMB"] = bench::ProcStatusMegabytes("VmHWM");
 }
 BENCHMARK(SampleStore)->Iterations(1)->Unit(benchmark::kSecond);
 
@@ -54,8 +47,5 @@ BENCHMARK(SampleStore)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

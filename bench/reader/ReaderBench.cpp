@@ -7,11 +7,10 @@
 #include "reader/Navigator.h"
 #include "reader/StoreLocation.h"
 #include "store/Store.h"
+#include "support/BenchSupport.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -22,29 +21,6 @@
 #include <memory>
 
 namespace {
-
-QString SamplePath() {
-    // The sample store that ./run builds beside the programs in build/bin.
-    const QString candidates[] = {qEnvironmentVariable("VERMARA_SAMPLE"),
-                                  QCoreApplication::applicationDirPath() +
-                                      QStringLiteral("/../../bin/VERMARA2000.DAT")};
-    for (const QString& path : candidates) {
-        if (!path.isEmpty() && QFileInfo(path).isFile())
-            return path;
-    }
-    return {};
-}
-
-double ResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 // One reader as main() builds it: settings of its own, the store, the window shown.
 struct Reader {
@@ -71,7 +47,7 @@ struct Reader {
 };
 
 bool NeedSample(benchmark::State& state, QString& path) {
-    path = SamplePath();
+    path = bench::SamplePath();
     if (path.isEmpty())
         state.SkipWithError("sample store not found");
     return !path.isEmpty();
@@ -84,7 +60,7 @@ void BM_MemoryAfterStart(benchmark::State& state) {
     std::unique_ptr<Reader> reader;
     for (auto _ : state)
         reader = std::make_unique<Reader>(path);
-    state.counters["rss_MB"] = ResidentMegabytes();
+    state.counters["rss_MB"] = bench::ProcStatusMegabytes("VmRSS");
 }
 
 void BM_StartupToFirstChapter(benchmark::State& state) {
@@ -163,8 +139,5 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

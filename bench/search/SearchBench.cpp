@@ -8,9 +8,9 @@
 #include "results/SearchRunner.h"
 #include "search/SearchEngine.h"
 #include "store/Store.h"
+#include "support/BenchSupport.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
@@ -18,20 +18,9 @@
 
 namespace {
 
-QString SamplePath() {
-    const QString candidates[] = {qEnvironmentVariable("VERMARA_SAMPLE"),
-                                  QCoreApplication::applicationDirPath() +
-                                      QStringLiteral("/../../bin/VERMARA2000.DAT")};
-    for (const QString& path : candidates) {
-        if (!path.isEmpty() && QFileInfo(path).isFile())
-            return path;
-    }
-    return {};
-}
-
 store::Store* Sample() {
     static std::unique_ptr<store::Store> store = [] {
-        const QString path = SamplePath();
+        const QString path = bench::SamplePath();
         return path.isEmpty() ? nullptr : store::Store::Open(path);
     }();
     return store.get();
@@ -144,8 +133,5 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include "study/ProphecyWindow.h"
 #include "study/StudyWindows.h"
 #include "study/ThematicWindow.h"
+#include "support/BenchSupport.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -19,17 +20,6 @@
 #include <memory>
 
 namespace {
-
-QString SamplePath() {
-    const QString candidates[] = {qEnvironmentVariable("VERMARA_SAMPLE"),
-                                  QCoreApplication::applicationDirPath() +
-                                      QStringLiteral("/../../bin/VERMARA2000.DAT")};
-    for (const QString& path : candidates) {
-        if (!path.isEmpty() && QFileInfo(path).isFile())
-            return path;
-    }
-    return {};
-}
 
 // A fresh store for every first opening, so the study tables it reads on first use are
 // part of what is timed, as at the first opening in a run.
@@ -53,7 +43,7 @@ void Open(QWidget& window) {
 }
 
 void FirstOpening(benchmark::State& state, const Opener& opener) {
-    const QString path = SamplePath();
+    const QString path = bench::SamplePath();
     if (path.isEmpty()) {
         state.SkipWithError("sample store not found");
         return;
@@ -68,7 +58,7 @@ void FirstOpening(benchmark::State& state, const Opener& opener) {
 }
 
 void LaterOpening(benchmark::State& state, const Opener& opener) {
-    const QString path = SamplePath();
+    const QString path = bench::SamplePath();
     if (path.isEmpty()) {
         state.SkipWithError("sample store not found");
         return;
@@ -83,7 +73,7 @@ void LaterOpening(benchmark::State& state, const Opener& opener) {
 }
 
 void BM_DictionaryTypeAhead(benchmark::State& state) {
-    const QString path = SamplePath();
+    const QString path = bench::SamplePath();
     if (path.isEmpty()) {
         state.SkipWithError("sample store not found");
         return;
@@ -103,7 +93,7 @@ void BM_DictionaryTypeAhead(benchmark::State& state) {
 
 // The store's part of the thematic window's first opening: reading UsysTematik.
 void BM_ThematicRowsFromStore(benchmark::State& state) {
-    const QString path = SamplePath();
+    const QString path = bench::SamplePath();
     if (path.isEmpty()) {
         state.SkipWithError("sample store not found");
         return;
@@ -156,8 +146,5 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Register();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }
