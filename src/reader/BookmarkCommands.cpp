@@ -12,24 +12,31 @@
 namespace reader {
 
 BookmarkCommands::BookmarkCommands(MainWindow& window, platform::Dialogs& dialogs)
-    : QObject(&window), window_(window),
-      bookmarks_(new bookmarks::BookmarkWindow(dialogs, bookmarks::BookmarkList::InUserFolders(),
-                                               &window)) {
+    : QObject(&window), window_(window), dialogs_(dialogs) {
     connect(&window, &MainWindow::commandRequested, this, [this](ReaderCommand command) {
         if (command == ReaderCommand::Bookmark)
             OfferBookmark();
     });
-    connect(bookmarks_, &bookmarks::BookmarkWindow::jumpRequested, &window.navigator(),
+}
+
+bookmarks::BookmarkWindow& BookmarkCommands::bookmarkWindow() {
+    if (bookmarks_)
+        return *bookmarks_;
+    bookmarks_ =
+        new bookmarks::BookmarkWindow(dialogs_, bookmarks::BookmarkList::InUserFolders(), &window_);
+    connect(bookmarks_, &bookmarks::BookmarkWindow::jumpRequested, &window_.navigator(),
             [this](const QString& position) { window_.navigator().goToKey(position); });
+    // Bookmarks change only through the window, so one never opened has nothing to save.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, bookmarks_,
             &bookmarks::BookmarkWindow::SaveBookmarks_to_File);
+    return *bookmarks_;
 }
 
 void BookmarkCommands::OfferBookmark() {
     const Navigator& nav = window_.navigator();
     if (nav.bookIndex() < 0)
         return;
-    bookmarks_->OfferBookmark(
+    bookmarkWindow().OfferBookmark(
         bookmarks::PositionToOffer(nav.bookName(), nav.chapter() - 1, nav.verse() - 1),
         scripture::VersionTag{nav.activeColumn(), nav.activeName()});
 }

@@ -22,12 +22,14 @@ class BookmarkCommands : public QObject {
 public:
     BookmarkCommands(MainWindow& window, platform::Dialogs& dialogs);
 
-    bookmarks::BookmarkWindow& bookmarkWindow() { return *bookmarks_; }
+    // The bookmark window, made on first use so that start-up does not read the file.
+    bookmarks::BookmarkWindow& bookmarkWindow();
     void OfferBookmark();
 
 private:
     MainWindow& window_;
-    bookmarks::BookmarkWindow* bookmarks_;
+    platform::Dialogs& dialogs_;
+    bookmarks::BookmarkWindow* bookmarks_ = nullptr;
 };
 
 } // namespace reader

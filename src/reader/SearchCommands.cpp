@@ -29,25 +29,36 @@ bool IsCommandText(const QString& text) {
 
 SearchCommands::SearchCommands(MainWindow& window, const store::Store& store,
                                platform::Dialogs& dialogs)
-    : QObject(&window), window_(window), store_(store),
-      engine_(std::make_unique<search::SearchEngine>(store, platform::GetTempFolder())),
-      results_(std::make_unique<results::Form2>(dialogs)),
-      runner_(std::make_unique<results::SearchRunner>(*engine_, *results_, dialogs)) {
+    : QObject(&window), window_(window), store_(store), dialogs_(dialogs),
+      engine_(std::make_unique<search::SearchEngine>(store, platform::GetTempFolder())) {
     connect(&window, &MainWindow::commandRequested, this, &SearchCommands::answer);
     QLineEdit* text = window.searchBar().text1();
     connect(text, &QLineEdit::returnPressed, this, [this, text] {
         if (!IsCommandText(text->text()))
             CariSemua();
     });
+}
+
+SearchCommands::~SearchCommands() = default;
+
+results::Form2& SearchCommands::resultsWindow() {
+    runner();
+    return *results_;
+}
+
+results::SearchRunner& SearchCommands::runner() {
+    if (runner_)
+        return *runner_;
+    results_ = std::make_unique<results::Form2>(dialogs_);
+    runner_ = std::make_unique<results::SearchRunner>(*engine_, *results_, dialogs_);
     connect(runner_.get(), &results::SearchRunner::searchStarted, this,
             [this] { enableSearchBar(false); });
     connect(runner_.get(), &results::SearchRunner::searchFinished, this,
             [this] { enableSearchBar(true); });
-    connect(results_.get(), &results::Form2::referenceChosen, &window.navigator(),
+    connect(results_.get(), &results::Form2::referenceChosen, &window_.navigator(),
             &Navigator::goToKey);
+    return *runner_;
 }
-
-SearchCommands::~SearchCommands() = default;
 
 search::SearchRequest SearchCommands::request() const {
     const Navigator& nav = window_.navigator();
@@ -78,14 +89,16 @@ bool SearchCommands::optimal() const {
 }
 
 void SearchCommands::CariSemua() {
-    if (!runner_->running())
-        runner_->CariSemua(request());
+    results::SearchRunner& search = runner();
+    if (!search.running())
+        search.CariSemua(request());
 }
 
 void SearchCommands::CariDeutro(search::DeuteroRequest request) {
     request.optimal = optimal();
-    if (!runner_->running())
-        runner_->CariDeutro(request);
+    results::SearchRunner& search = runner();
+    if (!search.running())
+        search.CariDeutro(request);
 }
 
 void SearchCommands::answer(ReaderCommand command) {
@@ -94,13 +107,13 @@ void SearchCommands::answer(ReaderCommand command) {
         CariSemua();
         break;
     case ReaderCommand::ResultsSearch:
-        results_->showMode(QStringLiteral("cari"));
+        resultsWindow().showMode(QStringLiteral("cari"));
         break;
     case ReaderCommand::ResultsClipBook:
-        results_->showMode(QStringLiteral("clipbook"));
+        resultsWindow().showMode(QStringLiteral("clipbook"));
         break;
     case ReaderCommand::ResultsList:
-        results_->showMode(QStringLiteral("daftar"));
+        resultsWindow().showMode(QStringLiteral("daftar"));
         break;
     default:
         break;

@@ -33,7 +33,8 @@ public:
     SearchCommands(MainWindow& window, const store::Store& store, platform::Dialogs& dialogs);
     ~SearchCommands() override;
 
-    results::Form2& resultsWindow() { return *results_; }
+    // The results window, made on first use so that start-up does not pay for it.
+    results::Form2& resultsWindow();
     // The search bar and the reading position as the engine takes them.
     search::SearchRequest request() const;
     void CariSemua();
@@ -41,12 +42,14 @@ public:
     void CariDeutro(search::DeuteroRequest request);
 
 private:
+    results::SearchRunner& runner();
     bool optimal() const;
     void answer(ReaderCommand command);
     void enableSearchBar(bool enabled);
 
     MainWindow& window_;
     const store::Store& store_;
+    platform::Dialogs& dialogs_;
     std::unique_ptr<search::SearchEngine> engine_;
     std::unique_ptr<results::Form2> results_;
     std::unique_ptr<results::SearchRunner> runner_;
