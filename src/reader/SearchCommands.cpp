@@ -1,7 +1,6 @@
 #include "reader/SearchCommands.h"
 
 #include "platform/Folders.h"
-#include "platform/ProductName.h"
 #include "reader/MainMenus.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
@@ -68,9 +67,8 @@ search::SearchRequest SearchCommands::request() const {
     request.scope = search::Scope(qMax(0, bar.combo2()->currentIndex()));
     request.column = nav.activeColumn();
     request.versionName = nav.activeName();
-    const VersionTable& versions = nav.versions();
-    if (versions.contains(nav.activeEntry()))
-        request.caption = platform::MainWindowCaption(versions.at(nav.activeEntry()).notice);
+    // The results file opens with the caption the main window shows for this version.
+    request.caption = window_.windowTitle();
     const QStringList books = nav.bookNames();
     if (nav.bookIndex() >= 0 && nav.bookIndex() < books.size())
         request.bookItem = books.at(nav.bookIndex());
