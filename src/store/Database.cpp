@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "store/DictionaryOrder.h"
 #include "store/StoreError.h"
 
 #include <QCollator>
@@ -28,12 +29,6 @@ int DictionaryCompare(void* collator, int lengthA, const void* a, int lengthB, c
     return static_cast<const QCollator*>(collator)->compare(left, right);
 }
 
-std::unique_ptr<QCollator> DictionaryCollator() {
-    auto collator = std::make_unique<QCollator>(QLocale(QLocale::Indonesian, QLocale::Indonesia));
-    collator->setIgnorePunctuation(true);
-    return collator;
-}
-
 int OpenFlags(Database::Mode mode) {
     switch (mode) {
     case Database::Mode::ReadOnly:
@@ -47,6 +42,14 @@ int OpenFlags(Database::Mode mode) {
 }
 
 } // namespace
+
+QString CipherPragmas(const QString& schema) {
+    const QString prefix = schema.isEmpty() ? QString() : schema + QLatin1Char('.');
+    return QStringLiteral("PRAGMA %1kdf_iter = %2; PRAGMA %1cipher_page_size = %3;")
+        .arg(prefix)
+        .arg(kKeyRounds)
+        .arg(kCipherPageSize);
+}
 
 Database::Database(const QString& path, Mode mode, const QString& password)
     : path_(path), collator_(DictionaryCollator()) {
@@ -62,16 +65,9 @@ Database::Database(const QString& path, Mode mode, const QString& password)
 }
 
 void Database::open(Mode mode, const QString& password) {
-    const QByteArray file = path_.toUtf8();
-    if (sqlite3_open_v2(file.constData(), &db_, OpenFlags(mode), nullptr) != SQLITE_OK)
-        fail(QStringLiteral("tidak dapat dibuka"));
-    if (!password.isEmpty()) {
-        const QByteArray key = password.toUtf8();
-        sqlite3_key(db_, key.constData(), int(key.size()));
-    }
-    // A wrong password or a file that is no store only shows on the first read.
-    if (sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
-        SQLITE_OK) {
+    // Stores written with SQLCipher's own settings by earlier builds open on the second try.
+    if (!connect(mode, password, Cipher::Current) &&
+        !connect(mode, password, Cipher::SqlcipherDefaults)) {
         throw StoreError(
             QStringLiteral("Berkas %1 bukan database Vermara atau kata sandinya salah.")
                 .arg(path_));
@@ -79,6 +75,23 @@ void Database::open(Mode mode, const QString& password) {
     sqlite3_create_function(db_, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             UnicodeLower, nullptr, nullptr);
     sqlite3_create_collation(db_, "kamus", SQLITE_UTF8, collator_.get(), DictionaryCompare);
+}
+
+bool Database::connect(Mode mode, const QString& password, Cipher cipher) {
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+    const QByteArray file = path_.toUtf8();
+    if (sqlite3_open_v2(file.constData(), &db_, OpenFlags(mode), nullptr) != SQLITE_OK)
+        fail(QStringLiteral("tidak dapat dibuka"));
+    if (!password.isEmpty()) {
+        const QByteArray key = password.toUtf8();
+        sqlite3_key(db_, key.constData(), int(key.size()));
+        if (cipher == Cipher::Current)
+            exec(CipherPragmas());
+    }
+    // A wrong password or a file that is no store only shows on the first read.
+    return sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) ==
+           SQLITE_OK;
 }
 
 Database::~Database() {

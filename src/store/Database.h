@@ -15,6 +15,14 @@ class Statement;
 
 // One SQLCipher connection. Errors are thrown as StoreError naming the file. Queries may use
 // ulower(text) (Unicode lower case) and the collation "kamus" (dictionary order).
+// The store password is built into the programs, so stretching it into a key protects
+// nothing and would cost every start; new stores are keyed with a short derivation, and
+// use 4 KB pages, which halve the checking a search pays to read a whole version.
+inline constexpr int kKeyRounds = 64;
+inline constexpr int kCipherPageSize = 4096;
+// The statements that give a connection (or an attached schema) those settings.
+QString CipherPragmas(const QString& schema = QString());
+
 class Database {
 public:
     enum class Mode { ReadOnly, ReadWrite, Create };
@@ -25,6 +33,7 @@ public:
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return path_; }
+    const QCollator& collator() const { return *collator_; } // the order of "kamus"
     void exec(const QString& sql);
     Statement prepare(const QString& sql) const;
     QStringList tables() const; // in creation order; names compare case-sensitively
@@ -34,7 +43,9 @@ public:
 
 private:
     friend class Statement;
+    enum class Cipher { Current, SqlcipherDefaults };
     void open(Mode mode, const QString& password);
+    bool connect(Mode mode, const QString& password, Cipher cipher);
 
     QString path_;
     std::unique_ptr<QCollator> collator_; // outlives the connection that calls it

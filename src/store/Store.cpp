@@ -1,6 +1,7 @@
 #include "store/Store.h"
 
 #include "store/Database.h"
+#include "store/DictionaryOrder.h"
 #include "store/Schema.h"
 #include "store/SchemaCheck.h"
 #include "store/StoreError.h"
@@ -38,6 +39,11 @@ private:
     Statement& statement_;
     QHash<QString, int> index_;
 };
+
+// The column name is one of Kitab1..Kitab50, checked by the callers, never user text.
+QString ChapterTextSql(int number) {
+    return QStringLiteral("SELECT %1 FROM UsysAlkitab WHERE rowid = ?").arg(VersionColumn(number));
+}
 
 template <typename Row, typename Read>
 std::vector<Row> ReadAll(const Database& db, const QString& sql, Read read) {
@@ -211,11 +217,13 @@ void Store::loadStudyTables() {
 const std::vector<DictionaryRow>& Store::dictionary() const {
     if (!dictionary_) {
         dictionary_ = readOrReport([this] {
-            return ReadAll<DictionaryRow>(
-                *db_, QStringLiteral("SELECT * FROM UsysKamus ORDER BY Entri COLLATE kamus, rowid"),
+            auto rows = ReadAll<DictionaryRow>(
+                *db_, QStringLiteral("SELECT * FROM UsysKamus ORDER BY rowid"),
                 [](const RowReader& r) {
                     return DictionaryRow{r.text("Entri"), r.text("Penjelasan")};
                 });
+            SortByDictionary(rows, &DictionaryRow::entri, db_->collator());
+            return rows;
         });
     }
     return dictionary_ ? *dictionary_ : NoRows<DictionaryRow>();
@@ -250,18 +258,16 @@ QString Store::firstDeuteroThirdText() const {
 
 std::pair<std::vector<ThematicRow>, QStringList> Store::readThematic() const {
     auto rows = ReadAll<ThematicRow>(
-        *db_, QStringLiteral("SELECT * FROM UsysTematik ORDER BY Topik COLLATE kamus, rowid"),
-        [](const RowReader& r) {
+        *db_, QStringLiteral("SELECT * FROM UsysTematik ORDER BY rowid"), [](const RowReader& r) {
             return ThematicRow{qint32(r.number("id")), r.text("Topik"), r.text("Ayat")};
         });
-    // "Kasih" and "kasih" are one topic, listed under the spelling of its first row (with
-    // min(), the engine takes the bare column from the row that holds the minimum).
-    Statement distinct = db_->prepare(
-        QStringLiteral("SELECT Topik, min(rowid) FROM UsysTematik GROUP BY ulower(Topik) "
-                       "ORDER BY Topik COLLATE kamus"));
-    QStringList topics;
-    while (distinct.next())
-        topics << distinct.text(0);
+    QStringList spellings;
+    spellings.reserve(qsizetype(rows.size()));
+    for (const ThematicRow& row : rows)
+        spellings << row.topik;
+    // "Kasih" and "kasih" are one topic, listed under the spelling of its first row.
+    QStringList topics = DistinctIgnoringCase(spellings, db_->collator());
+    SortByDictionary(rows, &ThematicRow::topik, db_->collator());
     return {std::move(rows), std::move(topics)};
 }
 
@@ -294,13 +300,35 @@ QString Store::chapterText(int index, const QString& column) const {
     return readOrReport([&] { return readChapterText(index, number); }).value_or(QString());
 }
 
+std::optional<std::vector<QString>> Store::chapterTextsApart(const QString& column, int first,
+                                                             int last) const {
+    const int number = VersionColumnNumber(column);
+    if (first < 0 || last > int(chapters_.size()) || first > last || number == 0 ||
+        !textColumns_.contains(VersionColumn(number), Qt::CaseInsensitive))
+        return std::nullopt;
+    try {
+        const Database apart(path_, Database::Mode::ReadOnly, kStorePassword);
+        Statement query = apart.prepare(ChapterTextSql(number));
+        std::vector<QString> texts;
+        texts.reserve(size_t(last - first));
+        for (int index = first; index < last; ++index) {
+            query.reset();
+            query.bind(1, chapterRowIds_[size_t(index)]);
+            texts.push_back(query.next() ? query.text(0) : QString());
+        }
+        return texts;
+    } catch (const StoreError&) {
+        return std::nullopt;
+    }
+}
+
 QString Store::readChapterText(int index, int number) const {
     auto cached = textQueries_.find(number);
     if (cached == textQueries_.end()) {
-        // The column name is one of Kitab1..Kitab50 checked above, never user text.
-        const QString sql =
-            QStringLiteral("SELECT %1 FROM UsysAlkitab WHERE rowid = ?").arg(VersionColumn(number));
-        cached = textQueries_.emplace(number, std::make_unique<Statement>(db_->prepare(sql))).first;
+        cached =
+            textQueries_
+                .emplace(number, std::make_unique<Statement>(db_->prepare(ChapterTextSql(number))))
+                .first;
     }
     Statement& query = *cached->second;
     query.reset();

@@ -46,6 +46,11 @@ public:
     // The text of a version column ("Kitab1".."Kitab50") of chapters()[index]; a null
     // QString for a Null value, an unknown column, an index out of range or a failed read.
     QString chapterText(int index, const QString& column) const;
+    // The texts of chapters()[first, last) in a version column, read through a connection of
+    // their own, so that another thread may read them while this store serves the rest;
+    // nullopt when that connection cannot be made or a read fails (nothing is reported).
+    std::optional<std::vector<QString>> chapterTextsApart(const QString& column, int first,
+                                                          int last) const;
 
     // UsysKitab in Urutan order; the testament lists filter Perjanjian without regard to case.
     // A JumlahBuku beyond what the store can hold is bounded (see BoundedChapterCount).

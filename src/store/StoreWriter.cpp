@@ -22,6 +22,7 @@ void CreateDefaultDB(const QString& path) {
     attach.bind(1, path).bind(2, kStorePassword);
     try {
         attach.run();
+        memory.exec(CipherPragmas(QStringLiteral("target")));
         memory.prepare(QStringLiteral("SELECT sqlcipher_export('target')")).next();
         memory.exec(QStringLiteral("DETACH DATABASE target"));
     } catch (const StoreError& error) {

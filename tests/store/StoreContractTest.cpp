@@ -1,3 +1,4 @@
+#include "store/Database.h"
 #include "store/Schema.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
@@ -15,7 +16,8 @@ namespace {
 
 // Runs statements on a fixture store as a hand edit or another tool would.
 void RunSql(const QString& path, const QString& sql) {
-    const QString keyed = QStringLiteral("PRAGMA key='%1'; %2").arg(kStorePassword, sql);
+    const QString keyed =
+        QStringLiteral("PRAGMA key='%1'; %2 %3").arg(kStorePassword, CipherPragmas(), sql);
     ASSERT_EQ(QProcess::execute(QStringLiteral("sqlcipher"), {path, keyed}), 0);
 }
 

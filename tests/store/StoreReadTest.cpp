@@ -1,3 +1,4 @@
+#include "store/DictionaryOrder.h"
 #include "store/ModuleSwitches.h"
 #include "store/Store.h"
 #include "support/FixtureStore.h"
@@ -43,6 +44,38 @@ TEST_F(StoreReadTest, ChaptersComeInOrderWithTextsOnDemand) {
     EXPECT_TRUE(store->chapterText(last, QStringLiteral("Kitab1")).startsWith(u"3:16 "));
     EXPECT_TRUE(store->chapterText(last + 1, QStringLiteral("Kitab1")).isNull());
     EXPECT_TRUE(store->chapterText(-1, QStringLiteral("Kitab1")).isNull());
+}
+
+TEST_F(StoreReadTest, TextsReadApartMatchTheStoresOwnReads) {
+    auto store = open();
+    const int count = int(store->chapters().size());
+    const auto all = store->chapterTextsApart(QStringLiteral("Kitab2"), 0, count);
+    ASSERT_TRUE(all);
+    ASSERT_EQ(int(all->size()), count);
+    for (int index = 0; index < count; ++index)
+        EXPECT_EQ((*all)[size_t(index)], store->chapterText(index, QStringLiteral("Kitab2")));
+    EXPECT_TRUE(store->chapterTextsApart(QStringLiteral("Kitab1"), count, count)->empty());
+    EXPECT_FALSE(store->chapterTextsApart(QStringLiteral("Kitab1"), 0, count + 1));
+    EXPECT_FALSE(store->chapterTextsApart(QStringLiteral("Kitab1"), -1, 1));
+    EXPECT_FALSE(store->chapterTextsApart(QStringLiteral("Kitab1"), 2, 1));
+    EXPECT_FALSE(store->chapterTextsApart(QStringLiteral("Kitab1; DROP"), 0, 1));
+}
+
+TEST(DictionaryOrderTest, EqualSpellingsKeepTheirOrderAndNullComesFirst) {
+    struct Row {
+        QString word;
+        int order;
+    };
+    std::vector<Row> rows{{"Ezra", 0}, {"kasih", 1}, {QString(), 2}, {"Élim", 3},
+                          {"", 4},     {"kasih", 5}, {"co-op", 6},   {"coal", 7}};
+    const auto collator = DictionaryCollator();
+    SortByDictionary(rows, &Row::word, *collator);
+    std::vector<int> orders;
+    for (const Row& row : rows)
+        orders.push_back(row.order);
+    EXPECT_EQ(orders, (std::vector<int>{2, 4, 7, 6, 3, 0, 1, 5}));
+    EXPECT_EQ(DistinctIgnoringCase({"Kasih", "Ezra", "kasih", " kasih", "KASIH"}, *collator),
+              (QStringList{"Ezra", " kasih", "Kasih"}));
 }
 
 TEST_F(StoreReadTest, BooksPerTestamentInCanonicalOrder) {

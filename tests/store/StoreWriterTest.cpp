@@ -1,5 +1,6 @@
 #include "store/StoreWriter.h"
 
+#include "store/Database.h"
 #include "store/Schema.h"
 #include "store/SchemaCheck.h"
 #include "store/Store.h"
@@ -14,13 +15,18 @@ using namespace store;
 
 namespace {
 
-// Runs the sqlcipher shell on a file: the password line first when given.
-QString Sqlcipher(const QString& path, const QString& password, const QString& sql) {
+// Runs the sqlcipher shell on a file: the password and cipher settings first when a
+// password is given.
+QString Sqlcipher(const QString& path, const QString& password, const QString& sql,
+                  bool currentCipher = true) {
     QProcess shell;
     shell.start(QStringLiteral("sqlcipher"), {QStringLiteral("-batch"), path});
     QString input;
-    if (!password.isEmpty())
+    if (!password.isEmpty()) {
         input += QStringLiteral("PRAGMA key = '%1';\n").arg(password);
+        if (currentCipher)
+            input += CipherPragmas() + QLatin1Char('\n');
+    }
     input += sql + QLatin1Char('\n');
     shell.write(input.toUtf8());
     shell.closeWriteChannel();
@@ -58,6 +64,18 @@ TEST_F(StoreWriterTest, NewStoreOpensOnlyWithThePasswordAndKeepsFieldOrder) {
     EXPECT_TRUE(tables.contains(QStringLiteral(
         "UsysAlkitab,UsysDeuterokanonika,UsysGambar,UsysInfo,UsysKamus,UsysKitab,UsysMenu,"
         "UsysNubuat,UsysUmpama,UsysVersi,Error,UsysTematik")));
+}
+
+TEST_F(StoreWriterTest, StoreWithSqlciphersOwnSettingsStillOpens) {
+    const QString older = dir.filePath(QStringLiteral("lama.DAT"));
+    Sqlcipher(path, kStorePassword,
+              QStringLiteral("ATTACH DATABASE '%1' AS lama KEY '%2';\n"
+                             "SELECT sqlcipher_export('lama');\nDETACH DATABASE lama;")
+                  .arg(older, kStorePassword));
+    ASSERT_TRUE(Sqlcipher(older, kStorePassword,
+                          QStringLiteral("SELECT 'ok' FROM sqlite_master LIMIT 1;"), false)
+                    .startsWith(QStringLiteral("ok")));
+    EXPECT_EQ(Store::Open(older)->GetInfoText(99), QStringLiteral("Database VR v.1.0"));
 }
 
 TEST_F(StoreWriterTest, EmptyStoreOpensWithEveryRecordSetEmpty) {

@@ -1,0 +1,78 @@
+#include "store/DictionaryOrder.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace store {
+
+std::unique_ptr<QCollator> DictionaryCollator() {
+    auto collator = std::make_unique<QCollator>(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+    collator->setIgnorePunctuation(true);
+    return collator;
+}
+
+std::vector<int> DictionaryRanks(const QStringList& texts, const QCollator& collator) {
+    QHash<QString, int> distinctIndex;
+    QStringList distinct;
+    std::vector<int> distinctOf(size_t(texts.size()), -1);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (texts[i].isNull())
+            continue;
+        auto found = distinctIndex.constFind(texts[i]);
+        if (found == distinctIndex.constEnd()) {
+            found = distinctIndex.insert(texts[i], int(distinct.size()));
+            distinct << texts[i];
+        }
+        distinctOf[size_t(i)] = *found;
+    }
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(distinct.size()));
+    for (const QString& text : distinct)
+        keys.push_back(collator.sortKey(text));
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    std::vector<int> rankOfDistinct(keys.size());
+    int rank = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && keys[size_t(order[i - 1])].compare(keys[size_t(order[i])]) != 0)
+            ++rank;
+        rankOfDistinct[size_t(order[i])] = rank + 1;
+    }
+    std::vector<int> ranks(size_t(texts.size()), 0);
+    for (size_t i = 0; i < ranks.size(); ++i)
+        ranks[i] = distinctOf[i] < 0 ? 0 : rankOfDistinct[size_t(distinctOf[i])];
+    return ranks;
+}
+
+QStringList DistinctIgnoringCase(const QStringList& texts, const QCollator& collator) {
+    QSet<QString> seen;
+    QStringList firsts;
+    bool nullSeen = false;
+    for (const QString& text : texts) {
+        if (text.isNull()) {
+            if (nullSeen)
+                continue;
+            nullSeen = true;
+        } else {
+            const QString group = text.toLower();
+            if (seen.contains(group))
+                continue;
+            seen.insert(group);
+        }
+        firsts << text;
+    }
+    const std::vector<int> ranks = DictionaryRanks(firsts, collator);
+    std::vector<qsizetype> order(size_t(firsts.size()));
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return ranks[size_t(a)] < ranks[size_t(b)]; });
+    QStringList sorted;
+    sorted.reserve(firsts.size());
+    for (qsizetype i : order)
+        sorted << firsts[i];
+    return sorted;
+}
+
+} // namespace store
