@@ -127,7 +127,7 @@ int RunCommandLineSearch(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return CommandLineSearch(QCoreApplication::arguments(), out, err,
-                             QCoreApplication::applicationDirPath());
+                             platform::ProgramFolder());
 }
 
 int CommandLineSearch(const QStringList& args, QTextStream& out, QTextStream& err,
