@@ -8,6 +8,7 @@ PACKAGES=(
   libsqlcipher-dev sqlcipher
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation2 qt6-l10n-tools
+  desktop-file-utils appstream
   libsword-dev sword-text-web sword-text-kjv sword-text-sparv
   sword-dict-naves sword-comm-mhcc
 )

@@ -3,12 +3,14 @@
 #include "import/PictureMaker.h"
 #include "import/StoreAudit.h"
 #include "import/SwordLibrary.h"
+#include "platform/Folders.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
@@ -37,9 +39,15 @@ BibleSource BibleSourceOf(const QString& argument) {
     return {argument.left(equals).trimmed(), argument.mid(equals + 1).trimmed()};
 }
 
+// Installed, the data files lie in data/ beside the program; built, in the source tree.
+QString DefaultDataFolder() {
+    const QString installed = platform::JoinPath(platform::ProgramFolder(), QStringLiteral("data"));
+    return QFileInfo(installed).isDir() ? installed : QStringLiteral(VERMARA_DATA_DIR);
+}
+
 ImportOptions OptionsOf(const QCommandLineParser& parser) {
     const QString data = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
-                                                              : QStringLiteral(VERMARA_DATA_DIR);
+                                                              : DefaultDataFolder();
     const QString out = parser.value(QStringLiteral("out"));
     const QStringList moduleOptions = {QStringLiteral("bible"), QStringLiteral("deutero"),
                                        QStringLiteral("dictionary"), QStringLiteral("topics"),

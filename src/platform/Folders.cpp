@@ -9,7 +9,9 @@
 namespace platform {
 
 QString ProgramFolder() {
-    return QCoreApplication::applicationDirPath();
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    const QString real = program.canonicalPath();
+    return real.isEmpty() ? program.absolutePath() : real;
 }
 
 QString GetTempFolder() {

@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// The folder the running program was started from.
+// The real folder of the running program, links resolved: an installed program started
+// through bin/vermara finds its store in lib/vermara.
 QString ProgramFolder();
 
 // The system's temporary folder (TMPDIR, or /tmp when that folder is missing), where

@@ -126,8 +126,7 @@ int RunCommandLineSearch(int argc, char** argv) {
     QCoreApplication core(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return CommandLineSearch(QCoreApplication::arguments(), out, err,
-                             QCoreApplication::applicationDirPath());
+    return CommandLineSearch(QCoreApplication::arguments(), out, err, platform::ProgramFolder());
 }
 
 int CommandLineSearch(const QStringList& args, QTextStream& out, QTextStream& err,
