@@ -127,8 +127,14 @@ void ChapterView::showChapter() {
 }
 
 void ChapterView::setViewText(QTextEdit* view, const QString& storedText) {
-    view->setPlainText(QString(storedText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The wrap margin goes on the emptied document, so the chapter is laid out only once.
+    view->clear();
     ReadingFont::ApplyWrapMargin(view);
+    QTextCursor cursor(view->document());
+    cursor.beginEditBlock();
+    cursor.insertText(QString(storedText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    cursor.endEditBlock();
+    view->setTextCursor(QTextCursor(view->document()));
 }
 
 void ChapterView::SelectAyat(QTextEdit* view, int verse, bool select) {

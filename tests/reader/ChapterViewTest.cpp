@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTextFrame>
 
 namespace {
 
@@ -177,6 +178,9 @@ TEST(ChapterView, WholeChapterInTheParallelPanelUntilTheNextCaretMove) {
     reader.showNewTestament(0, 5);
     reader.action(QStringLiteral("menuPadananSeluruh"))->trigger();
     EXPECT_EQ(reader.rtf2()->toPlainText().count(u'\n'), 6);
+    // A new text starts at its top and keeps the wrap margin.
+    EXPECT_EQ(reader.rtf2()->textCursor().position(), 0);
+    EXPECT_GT(reader.rtf2()->document()->rootFrame()->frameFormat().rightMargin(), 0);
     reader.clickAt(int(reader.rtf1()->toPlainText().indexOf(QStringLiteral("5:5"))) + 4);
     EXPECT_EQ(reader.rtf2()->toPlainText(),
               QStringLiteral("5:5 Berbahagialah orang yang rendah hati."));
