@@ -8,10 +8,12 @@
 #include "reader/MainWindow.h"
 #include "reader/SearchBar.h"
 #include "reader/StoreLocation.h"
+#include "store/Store.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
