@@ -1,5 +1,6 @@
 // Saves the jump window of a cross reference and the main window after a find in the book,
-// on the sample store. Usage: find_screenshots JUMP_PNG FIND_PNG [STORE]
+// on the sample store, and with HISTORY_PNG the history list (Ctrl+F9) over it.
+// Usage: find_screenshots JUMP_PNG FIND_PNG [STORE [HISTORY_PNG]]
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
@@ -23,7 +24,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: find_screenshots JUMP_PNG FIND_PNG [STORE]\n");
+        std::fprintf(stderr, "usage: find_screenshots JUMP_PNG FIND_PNG [STORE [HISTORY_PNG]]\n");
         return 2;
     }
     const QString storePath =
@@ -61,6 +62,12 @@ int main(int argc, char** argv) {
     bar.moveStrip(60);
     QTest::qWait(300);
     const bool findSaved = window.grab().save(QString::fromLocal8Bit(argv[2]));
+    bool historySaved = true;
+    if (argc > 4) {
+        window.execute(reader::ReaderCommand::ToggleHistory);
+        QTest::qWait(100);
+        historySaved = window.grab().save(QString::fromLocal8Bit(argv[4]));
+    }
     std::printf("%s\n%s\n", argv[1], argv[2]);
-    return jumpSaved && findSaved ? 0 : 1;
+    return jumpSaved && findSaved && historySaved ? 0 : 1;
 }
