@@ -43,6 +43,13 @@ FindCommands::FindCommands(MainWindow& window, const store::Store& store,
             Find();
     });
     text->installEventFilter(this);
+    // Like the store's record set, the row the arrows start from follows the reading position.
+    const Navigator& nav = window.navigator();
+    dataRow_ = nav.chapterRow().value_or(-1);
+    connect(&nav, &Navigator::chapterChanged, this, [this, &nav] {
+        if (const auto row = nav.chapterRow())
+            dataRow_ = *row;
+    });
 }
 
 void FindCommands::answer(ReaderCommand command) {
@@ -144,8 +151,7 @@ void FindCommands::findInScope(const QString& word, search::Scope scope) {
 void FindCommands::step(bool forward) {
     if (!finder_.hasCriterion())
         return;
-    const int from = window_.navigator().chapterRow().value_or(lastRow_);
-    const std::optional<int> row = forward ? finder_.next(from) : finder_.previous(from);
+    const std::optional<int> row = forward ? finder_.next(dataRow_) : finder_.previous(dataRow_);
     SearchBar& bar = window_.searchBar();
     if (!row) {
         tell(QStringLiteral("Kata sudah tidak ditemukan lagi"));
@@ -158,8 +164,11 @@ void FindCommands::step(bool forward) {
 }
 
 void FindCommands::showFound(int row, const QString& word, const QColor& color) {
-    lastRow_ = row;
-    window_.jumps().SetDataLocation(row);
+    dataRow_ = row;
+    // A chapter the navigator cannot show (an Old Testament the version lacks) is passed over
+    // by the next step, without marking the chapter that stays on screen.
+    if (!window_.jumps().SetDataLocation(row))
+        return;
     const bool exact = window_.searchBar().check1()->isChecked();
     results::HighlightWord(*window_.chapterView().readingView(), word, exact, nullptr, color);
 }

@@ -51,7 +51,7 @@ private:
     MainWindow& window_;
     platform::Dialogs& dialogs_;
     ChapterFind finder_;
-    int lastRow_ = -1; // the chapter the last find showed
+    int dataRow_ = -1; // the chapter the arrows step from
 };
 
 } // namespace reader

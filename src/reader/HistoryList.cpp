@@ -3,6 +3,7 @@
 #include "reader/History.h"
 #include "reader/UiMetrics.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -31,6 +32,14 @@ HistoryList::HistoryList(const History& history, QWidget* readingView, QWidget* 
     layout->addWidget(list_, 1);
     hide();
     connect(&history_, &History::changed, this, &HistoryList::fill);
+    readingView_->installEventFilter(this);
+}
+
+bool HistoryList::eventFilter(QObject* watched, QEvent* event) {
+    // The list keeps lying over the reading view when the window is resized.
+    if (watched == readingView_ && event->type() == QEvent::Resize && isVisible())
+        place();
+    return QFrame::eventFilter(watched, event);
 }
 
 void HistoryList::fill() {

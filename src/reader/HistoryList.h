@@ -18,6 +18,9 @@ public:
     QListWidget* list() const { return list_; }
     void toggle();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fill();
     void place();
