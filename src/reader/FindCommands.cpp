@@ -144,7 +144,7 @@ void FindCommands::findInScope(const QString& word, search::Scope scope) {
         tell(QStringLiteral("Kata tidak ditemukan"));
         return;
     }
-    showFound(*row, word, Qt::black);
+    showFound(*row, word);
     window_.searchBar().command(3)->setEnabled(true);
 }
 
@@ -158,19 +158,19 @@ void FindCommands::step(bool forward) {
         bar.command(forward ? 3 : 2)->setEnabled(false);
         return;
     }
-    showFound(*row, bar.text1()->text(), Qt::black);
+    showFound(*row, bar.text1()->text());
     bar.command(2)->setEnabled(true);
     bar.command(3)->setEnabled(true);
 }
 
-void FindCommands::showFound(int row, const QString& word, const QColor& color) {
+void FindCommands::showFound(int row, const QString& word) {
     dataRow_ = row;
     // A chapter the navigator cannot show (an Old Testament the version lacks) is passed over
     // by the next step, without marking the chapter that stays on screen.
     if (!window_.jumps().SetDataLocation(row))
         return;
     const bool exact = window_.searchBar().check1()->isChecked();
-    results::HighlightWord(*window_.chapterView().readingView(), word, exact, nullptr, color);
+    results::HighlightWord(*window_.chapterView().readingView(), word, exact, nullptr, Qt::black);
 }
 
 void FindCommands::tell(const QString& text) {

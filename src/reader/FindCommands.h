@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-class QColor;
-
 namespace platform {
 class Dialogs;
 }
@@ -44,8 +42,8 @@ private:
     void findInChapter(const QString& word, bool exact);
     void findInScope(const QString& word, search::Scope scope);
     void step(bool forward);
-    // The found chapter on screen with the word marked.
-    void showFound(int row, const QString& word, const QColor& color);
+    // The found chapter on screen with the word marked in black.
+    void showFound(int row, const QString& word);
     void tell(const QString& text);
 
     MainWindow& window_;
