@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
 #include "reader/BookmarkCommands.h"
+#include "reader/FindCommands.h"
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
 #include "reader/SearchCommands.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
                                 window.findChild<QWidget*>(QStringLiteral("picStatusBar"))});
         new study::StudyCommands(window, *studies, *search);
         new reader::BookmarkCommands(window, dialogs);
+        new reader::FindCommands(window, *context.store, dialogs);
     }
     if (parser.isSet(screenshot))
         TakeScreenshotWhenShown(window, parser.value(screenshot), parser.isSet(parallel),

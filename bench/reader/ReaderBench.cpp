@@ -3,6 +3,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
+#include "reader/History.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
 #include "reader/StoreLocation.h"
@@ -127,6 +128,43 @@ void BM_SwitchVersion(benchmark::State& state) {
     }
 }
 
+// F3 and F4 in turn between two places of different testaments: the entry parsed, the
+// navigator moved, the chapter shown and its verse line selected. Argument 0 steps between
+// Kejadian 1 and Matius 5, argument 1 between the longest chapter (Mazmur 119) and Matius 5.
+void BM_HistoryStep(benchmark::State& state) {
+    QString path;
+    if (!NeedSample(state, path))
+        return;
+    Reader reader(path);
+    const QString first[] = {QStringLiteral("Kejadian#1:3"), QStringLiteral("Mazmur#119:105")};
+    reader.window->JumpLocation(first[state.range(0)]);
+    reader.window->JumpLocation(QStringLiteral("Matius#5:44"));
+    if (reader.window->history().entries().size() < 2) {
+        state.SkipWithError("no history recorded");
+        return;
+    }
+    reader.window->NavigateHistory(reader::History::Step::Newest);
+    bool back = true;
+    for (auto _ : state) {
+        reader.window->NavigateHistory(back ? reader::History::Step::Back
+                                            : reader::History::Step::Forward);
+        back = !back;
+    }
+}
+
+// JumpLocation as the jump and bookmark windows call it, alternating between testaments.
+void BM_JumpLocation(benchmark::State& state) {
+    QString path;
+    if (!NeedSample(state, path))
+        return;
+    Reader reader(path);
+    const QString keys[] = {QStringLiteral("Mazmur#119:105"), QStringLiteral("Matius#5:44-45"),
+                            QStringLiteral("Zakaria#14:9"), QStringLiteral("Wahyu#22:21")};
+    int i = 0;
+    for (auto _ : state)
+        reader.window->JumpLocation(keys[i++ % 4]);
+}
+
 } // namespace
 
 BENCHMARK(BM_MemoryAfterStart)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -134,6 +172,8 @@ BENCHMARK(BM_StartupToFirstChapter)->Iterations(10)->UseManualTime()->Unit(bench
 BENCHMARK(BM_ChooseChapter)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChooseVerse)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SwitchVersion)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JumpLocation)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

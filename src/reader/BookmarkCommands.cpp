@@ -3,6 +3,7 @@
 #include "bookmarks/BookmarkFile.h"
 #include "bookmarks/BookmarkList.h"
 #include "bookmarks/BookmarkWindow.h"
+#include "reader/Jumps.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
 #include "scripture/Notations.h"
@@ -24,8 +25,11 @@ bookmarks::BookmarkWindow& BookmarkCommands::bookmarkWindow() {
         return *bookmarks_;
     bookmarks_ =
         new bookmarks::BookmarkWindow(dialogs_, bookmarks::BookmarkList::InUserFolders(), &window_);
-    connect(bookmarks_, &bookmarks::BookmarkWindow::jumpRequested, &window_.navigator(),
-            [this](const QString& position) { window_.navigator().goToKey(position); });
+    // The stored version is not used: the jump shows the place in the active version.
+    connect(bookmarks_, &bookmarks::BookmarkWindow::jumpRequested, &window_,
+            [this](const QString& position) { window_.JumpLocation(position); });
+    window_.jumps().setBookmarkWindowShown([this] { return bookmarks_->isVisible(); });
+    connect(&window_, &MainWindow::jumpWindowOpening, bookmarks_, &QWidget::hide);
     // Bookmarks change only through the window, so one never opened has nothing to save.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, bookmarks_,
             &bookmarks::BookmarkWindow::SaveBookmarks_to_File);

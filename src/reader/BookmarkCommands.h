@@ -16,7 +16,8 @@ namespace reader {
 class MainWindow;
 
 // The main window's "Bookmark" command offers the reading position to the bookmark window;
-// a bookmark chosen there moves the navigator. The list is saved when the program ends.
+// a bookmark chosen there is shown through the main window's JumpLocation. The list is saved when
+// the program ends.
 class BookmarkCommands : public QObject {
     Q_OBJECT
 public:

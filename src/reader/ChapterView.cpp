@@ -166,6 +166,28 @@ void ChapterView::SelectParagraphVerse(QTextEdit* view, int position, bool selec
         area_.rtf2()->setPlainText(*verse);
 }
 
+QTextEdit* ChapterView::readingView() const {
+    return area_.rtf1();
+}
+
+void ChapterView::selectJumpLine(int verse) {
+    QTextEdit* rtf1 = area_.rtf1();
+    const QString text = rtf1->toPlainText();
+    const auto start = FindVerseLine(text, verse);
+    if (!start)
+        return;
+    // Located first, so that the navigator notes the verse and the parallel panel follows.
+    SelectParagraphVerse(rtf1, *start, false, true);
+    qsizetype end = text.indexOf(u'\n', *start);
+    if (end < 0)
+        end = text.size();
+    QTextCursor cursor = rtf1->textCursor();
+    cursor.setPosition(*start);
+    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+    rtf1->setTextCursor(cursor);
+    rtf1->ensureCursorVisible();
+}
+
 void ChapterView::selectVerseAtCaret() {
     QTextEdit* rtf1 = area_.rtf1();
     SelectParagraphVerse(rtf1, rtf1->textCursor().selectionStart(), true, true);

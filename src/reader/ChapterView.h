@@ -27,6 +27,9 @@ public:
                               bool force = false);
     void SelectAyat(QTextEdit* view, int verse, bool select);
 
+    QTextEdit* readingView() const;
+    // A jump's verse: its line selected up to its end, the line break left out.
+    void selectJumpLine(int verse);
     // "Pilih ayat": the verse under the caret, selected.
     void selectVerseAtCaret();
     // "Tampilkan Seluruh Pasal": the whole chapter in the parallel version.

@@ -130,6 +130,16 @@ const std::vector<ToolButtonRow>& ToolButtonRows() {
     return rows;
 }
 
+const std::vector<KeyRow>& KeyRows() {
+    static const std::vector<KeyRow> rows{
+        {QStringLiteral("keyHistoryBack"), QStringLiteral("F3"), C::HistoryBack},
+        {QStringLiteral("keyHistoryForward"), QStringLiteral("F4"), C::HistoryForward},
+        {QStringLiteral("keyHistoryNewest"), QStringLiteral("F5"), C::HistoryNewest},
+        {QStringLiteral("keyHistoryList"), QStringLiteral("Ctrl+F9"), C::ToggleHistory},
+    };
+    return rows;
+}
+
 const CommandRow* FindCommandRow(ReaderCommand command) {
     const auto& rows = CommandRows();
     const auto found = std::find_if(rows.begin(), rows.end(), [command](const CommandRow& row) {

@@ -42,6 +42,13 @@ struct CommandRow {
     bool separatorBefore = false;
 };
 
+// Keys of the main window that have no menu item; they work wherever the focus is.
+struct KeyRow {
+    QString name; // objectName of the window's action
+    QString shortcut;
+    ReaderCommand command;
+};
+
 // Tool buttons 1..13 but 10, which reopens the results page last chosen.
 struct ToolButtonRow {
     int button;
@@ -56,6 +63,7 @@ const std::vector<MenuRow>& MenuRows();
 // Items in the order they appear within each menu.
 const std::vector<CommandRow>& CommandRows();
 const std::vector<ToolButtonRow>& ToolButtonRows();
+const std::vector<KeyRow>& KeyRows();
 // The row of a command that has a menu item; nullptr for one raised only by buttons.
 const CommandRow* FindCommandRow(ReaderCommand command);
 const ToolButtonRow* FindToolButtonRow(int button);

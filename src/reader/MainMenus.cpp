@@ -47,6 +47,8 @@ void MainMenus::buildMenus() {
     }
     for (const CommandRow& row : CommandRows())
         addItem(row);
+    for (const KeyRow& row : KeyRows())
+        addKey(row);
     addSeparator(menuEdit());
     menuRef_ = menuEdit()->addMenu(QStringLiteral("Referensi Silang"));
     menuRef_->setObjectName(QStringLiteral("MenuRefMenu"));
@@ -64,6 +66,16 @@ void MainMenus::addItem(const CommandRow& row) {
     action->setCheckable(row.checkable);
     if (!row.shortcut.isEmpty())
         action->setShortcut(QKeySequence(row.shortcut));
+    const ReaderCommand command = row.command;
+    connect(action, &QAction::triggered, this, [this, command] { emit commandTriggered(command); });
+    actions_.insert(command, action);
+}
+
+void MainMenus::addKey(const KeyRow& row) {
+    auto* action = new QAction(window_);
+    action->setObjectName(row.name);
+    action->setShortcut(QKeySequence(row.shortcut));
+    window_->addAction(action);
     const ReaderCommand command = row.command;
     connect(action, &QAction::triggered, this, [this, command] { emit commandTriggered(command); });
     actions_.insert(command, action);

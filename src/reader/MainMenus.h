@@ -46,6 +46,7 @@ signals:
 private:
     void buildMenus();
     void addItem(const CommandRow& row);
+    void addKey(const KeyRow& row);
     void addSeparator(QMenu* menu);
 
     QMainWindow* window_;

@@ -10,7 +10,10 @@
 #include "reader/CommandTable.h"
 #include "reader/DataLocationDialog.h"
 #include "reader/FrameViews.h"
+#include "reader/HistoryList.h"
 #include "reader/HoverLabel.h"
+#include "reader/JumpWindow.h"
+#include "reader/Jumps.h"
 #include "reader/MainMenus.h"
 #include "reader/Navigator.h"
 #include "reader/ReaderTexts.h"
@@ -55,6 +58,7 @@ ReaderCommand ResultsCommand(const QString& page) {
 
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), nav_(new Navigator(context.store.get(), this)),
+      history_(new History(this)), jumps_(new Jumps(*nav_, *history_, context.dialogs, this)),
       menus_(new MainMenus(this)) {
     modules_.fill(true);
     setObjectName(QStringLiteral("Form1"));
@@ -66,6 +70,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         {restoreBar_, toolBar_, blueBar_, searchBar_, bookPanel_, status_, toolBar_->dropDown()},
         *menus_, this);
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
+    historyList_ = new HistoryList(*history_, area_->rtf1(), area_);
     wireMenus();
     wireButtons();
     observeNavigator();
@@ -140,6 +145,10 @@ void MainWindow::bindOwnCommands() {
         {C::SelectVerse, [this] { chapterView_->selectVerseAtCaret(); }},
         {C::ParallelSelectAll, [this] { area_->rtf2()->selectAll(); }},
         {C::ParallelWholeChapter, [this] { chapterView_->showWholeChapterInParallel(); }},
+        {C::HistoryBack, [this] { NavigateHistory(History::Step::Back); }},
+        {C::HistoryForward, [this] { NavigateHistory(History::Step::Forward); }},
+        {C::HistoryNewest, [this] { NavigateHistory(History::Step::Newest); }},
+        {C::ToggleHistory, [this] { historyList_->toggle(); }},
     };
 }
 
@@ -275,6 +284,8 @@ void MainWindow::firstActivation() {
         return;
     setUpdatesEnabled(false);
     nav_->restore(context_.settings.lastPosition());
+    // The history starts with what the user reads, not with the place restored.
+    history_->clear();
     setUpdatesEnabled(true);
     if (context_.settings.etikaAtStart())
         emit commandRequested(ReaderCommand::Etika);
@@ -362,6 +373,37 @@ void MainWindow::openDataLocation() {
     DataLocationDialog dialog(context_.dialogs, context_.settingsStore, context_.programFolder,
                               context_.dataFolder, this);
     dialog.exec();
+}
+
+void MainWindow::JumpLocation(const QString& key) {
+    QString location = key;
+    if (const auto verse = jumps_->JumpLocation(location); verse && *verse > 0)
+        chapterView_->selectJumpLine(*verse);
+}
+
+void MainWindow::NavigateHistory(History::Step mode) {
+    if (const auto verse = jumps_->NavigateHistory(mode); verse && *verse > 0)
+        chapterView_->selectJumpLine(*verse);
+}
+
+JumpWindow& MainWindow::jumpWindow() {
+    if (jumpWindow_)
+        return *jumpWindow_;
+    jumpWindow_ = new JumpWindow(this);
+    jumpWindow_->setFontSource([this] { return area_->rtf1()->font().family(); });
+    connect(jumpWindow_, &JumpWindow::locationChosen, this, [this](const QString& key) {
+        JumpLocation(key);
+        activateWindow();
+        area_->rtf1()->setFocus();
+    });
+    return *jumpWindow_;
+}
+
+void MainWindow::showCrossReferenceJump(const QString& crossReferenceCaption) {
+    JumpWindow& window = jumpWindow();
+    window.FillJumpList(JumpItems(crossReferenceCaption, nav_->OTAvailable() == 1));
+    emit jumpWindowOpening();
+    window.exec();
 }
 
 } // namespace reader

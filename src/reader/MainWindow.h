@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reader/History.h"
 #include "reader/ReaderCommand.h"
 #include "reader/ReadingState.h"
 #include "store/ModuleSwitches.h"
@@ -18,6 +19,9 @@ struct AppContext;
 class BookPanel;
 class ChapterView;
 class FrameViews;
+class HistoryList;
+class Jumps;
+class JumpWindow;
 class MainMenus;
 class Navigator;
 class ReadingArea;
@@ -42,6 +46,10 @@ public:
     ReadingFont& readingFont() { return *font_; }
     FrameViews& frameViews() { return *views_; }
     SearchBar& searchBar() { return *searchBar_; }
+    History& history() { return *history_; }
+    Jumps& jumps() { return *jumps_; }
+    // Form13, made on first use.
+    JumpWindow& jumpWindow();
 
     // Runs a command of the frame and announces it.
     void execute(ReaderCommand command);
@@ -54,11 +62,21 @@ public:
     void toggleParallel();
     void clickToolButton(int k);
     void openDataLocation();
+    // JumpLocation for every window: the key's chapter shown, its verse line selected.
+    void JumpLocation(const QString& key);
+    void NavigateHistory(History::Step mode);
+
+public slots:
+    // A cross reference chosen in the reading view's menu ("5:44 -> Lukas 6:27-28, ..."):
+    // its places offered in the jump window, shown modally.
+    void showCrossReferenceJump(const QString& crossReferenceCaption);
 
 signals:
     void commandRequested(reader::ReaderCommand command);
     // The first activation has shown the last position.
     void firstChapterShown();
+    // The jump window is about to be shown; the bookmark window steps aside.
+    void jumpWindowOpening();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,6 +104,10 @@ private:
     AppContext& context_;
     ReadingState state_;
     Navigator* nav_;
+    History* history_;
+    Jumps* jumps_;
+    HistoryList* historyList_ = nullptr;
+    JumpWindow* jumpWindow_ = nullptr;
     std::array<bool, store::kModuleCount> modules_; // the store's module switches
     std::map<ReaderCommand, std::function<void()>> ownCommands_;
     bool firstActivation_ = true;

@@ -26,6 +26,7 @@ public:
     enum class VersionStep { Done, NeedsNewTestament, Unknown };
 
     explicit Navigator(const store::Store* store, QObject* parent = nullptr);
+    const store::Store* store() const { return store_; }
 
     // The version table and the versions chosen at start from the saved catalogue numbers;
     // the testament follows the active version. No move is announced: restore() shows.

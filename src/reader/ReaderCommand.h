@@ -54,6 +54,10 @@ enum class ReaderCommand {
     SelectVerse,
     ParallelSelectAll,
     ParallelWholeChapter,
+    HistoryBack,
+    HistoryForward,
+    HistoryNewest,
+    ToggleHistory,
 };
 
 } // namespace reader

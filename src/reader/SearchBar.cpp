@@ -8,14 +8,34 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
+#include <algorithm>
 
 namespace reader {
 
+namespace {
+// Part of the strip that always stays inside the bar, so that it can be dragged back.
+constexpr int kKeptVisible = 80;
+} // namespace
+
 SearchBar::SearchBar(QWidget* parent)
-    : QFrame(parent), text1_(new QLineEdit(this)), combo2_(new QComboBox(this)),
-      check1_(new QCheckBox(QStringLiteral(" Kata Tepat"), this)) {
+    : QFrame(parent), strip_(new QWidget(this)), cmdResetPos_(new QToolButton(this)),
+      text1_(new QLineEdit(strip_)), combo2_(new QComboBox(strip_)),
+      check1_(new QCheckBox(QStringLiteral(" Kata Tepat"), strip_)) {
     setObjectName(QStringLiteral("picSearchBar"));
+    strip_->setObjectName(QStringLiteral("SearchBar"));
+    strip_->installEventFilter(this);
+    cmdResetPos_->setObjectName(QStringLiteral("cmdResetPos"));
+    cmdResetPos_->setText(QStringLiteral("\u00ab"));
+    cmdResetPos_->setToolTip(QStringLiteral(" Kembalikan posisi kotak pencarian "));
+    cmdResetPos_->hide();
+    connect(cmdResetPos_, &QToolButton::clicked, this, &SearchBar::resetStrip);
+    buildStrip();
+}
+
+void SearchBar::buildStrip() {
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setPlaceholderText(QStringLiteral("Kata yang dicari"));
     combo2_->setObjectName(QStringLiteral("Combo2"));
@@ -25,7 +45,7 @@ SearchBar::SearchBar(QWidget* parent)
     const char* const tips[4] = {" Cari di pasal ini ", " Sebelumnya ", " Berikutnya ",
                                  " Cari di seluruh lingkup "};
     for (int k = 0; k < 4; ++k) {
-        commands_[k] = new QPushButton(QString::fromUtf8(captions[k]), this);
+        commands_[k] = new QPushButton(QString::fromUtf8(captions[k]), strip_);
         commands_[k]->setObjectName(QStringLiteral("Command%1").arg(k + 1));
         commands_[k]->setToolTip(QString::fromUtf8(tips[k]));
     }
@@ -35,9 +55,12 @@ SearchBar::SearchBar(QWidget* parent)
     commands_[2]->setFixedWidth(28);
     commands_[3]->setDefault(true);
 
-    auto* row = new QHBoxLayout(this);
+    auto* row = new QHBoxLayout(strip_);
     row->setContentsMargins(6, 3, 6, 3);
-    row->addWidget(new QLabel(QStringLiteral("Cari:"), this));
+    // The label is the strip's handle: its presses reach the strip, which drags.
+    auto* handle = new QLabel(QStringLiteral("Cari:"), strip_);
+    handle->setCursor(Qt::SizeHorCursor);
+    row->addWidget(handle);
     row->addWidget(text1_, 2);
     row->addWidget(commands_[0]);
     row->addWidget(commands_[1]);
@@ -55,6 +78,57 @@ void SearchBar::determineComboWidth() {
     const int width =
         combo2_->fontMetrics().horizontalAdvance(QStringLiteral("Pencarian di seluruh Alkitab"));
     combo2_->view()->setMinimumWidth(width + 2 * combo2_->view()->frameWidth() + 24);
+}
+
+QSize SearchBar::sizeHint() const {
+    return strip_->sizeHint();
+}
+
+QSize SearchBar::minimumSizeHint() const {
+    return {kKeptVisible, strip_->minimumSizeHint().height()};
+}
+
+void SearchBar::moveStrip(int offset) {
+    const int stripWidth = std::max(width(), strip_->minimumSizeHint().width());
+    offset_ = std::clamp(offset, kKeptVisible - stripWidth, std::max(0, width() - kKeptVisible));
+    placeStrip();
+}
+
+void SearchBar::placeStrip() {
+    const int stripWidth = std::max(width(), strip_->minimumSizeHint().width());
+    strip_->setGeometry(offset_, 0, stripWidth, height());
+    cmdResetPos_->setVisible(offset_ != 0);
+    cmdResetPos_->setGeometry(offset_ > 0 ? 2 : width() - 26, (height() - 22) / 2, 24, 22);
+    cmdResetPos_->raise();
+}
+
+void SearchBar::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    moveStrip(offset_);
+}
+
+bool SearchBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != strip_)
+        return QFrame::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        resetStrip();
+        return true;
+    case QEvent::MouseButtonPress:
+        dragFrom_ = int(mouse->globalPosition().x());
+        dragOffset_ = offset_;
+        return true;
+    case QEvent::MouseMove:
+        if (dragFrom_ >= 0)
+            moveStrip(dragOffset_ + int(mouse->globalPosition().x()) - dragFrom_);
+        return dragFrom_ >= 0;
+    case QEvent::MouseButtonRelease:
+        dragFrom_ = -1;
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace reader

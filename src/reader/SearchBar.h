@@ -6,10 +6,13 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace reader {
 
-// picSearchBar: search text, scope, " Kata Tepat" and the find buttons.
+// picSearchBar: search text, scope, " Kata Tepat" and the find buttons on the inner strip
+// SearchBar, which the user can drag sideways; cmdResetPos (or a double click on the strip)
+// puts it back.
 class SearchBar : public QFrame {
     Q_OBJECT
 public:
@@ -19,15 +22,36 @@ public:
     QComboBox* combo2() const { return combo2_; }
     QCheckBox* check1() const { return check1_; }
     QPushButton* command(int k) const; // Command1..4
+    QWidget* strip() const { return strip_; }
+    QToolButton* resetButton() const { return cmdResetPos_; }
 
     // DetermineComboWidth: the scope list drops down wide enough for its longest text.
     void determineComboWidth();
+    // How far the strip was dragged from its place; 0 when it is there.
+    int stripOffset() const { return offset_; }
+    void moveStrip(int offset);
+    void resetStrip() { moveStrip(0); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildStrip();
+    void placeStrip();
+
+    QWidget* strip_;
+    QToolButton* cmdResetPos_;
     QLineEdit* text1_;
     QComboBox* combo2_;
     QCheckBox* check1_;
     QPushButton* commands_[4];
+    int offset_ = 0;
+    int dragFrom_ = -1; // global x where a drag began, -1 when none
+    int dragOffset_ = 0;
 };
 
 } // namespace reader

@@ -1,6 +1,7 @@
 #include "reader/SearchCommands.h"
 
 #include "platform/Folders.h"
+#include "reader/ChapterFind.h"
 #include "reader/MainMenus.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
@@ -17,14 +18,6 @@
 #include <QPushButton>
 
 namespace reader {
-namespace {
-
-// Two backslashes begin a command for the command box, which Enter runs instead.
-bool IsCommandText(const QString& text) {
-    return text.startsWith(QStringLiteral("\\\\"));
-}
-
-} // namespace
 
 SearchCommands::SearchCommands(MainWindow& window, const store::Store& store,
                                platform::Dialogs& dialogs)
@@ -32,6 +25,7 @@ SearchCommands::SearchCommands(MainWindow& window, const store::Store& store,
       engine_(std::make_unique<search::SearchEngine>(store, platform::GetTempFolder())) {
     connect(&window, &MainWindow::commandRequested, this, &SearchCommands::answer);
     QLineEdit* text = window.searchBar().text1();
+    // Command text is the command box's, which "Check" runs.
     connect(text, &QLineEdit::returnPressed, this, [this, text] {
         if (!IsCommandText(text->text()))
             CariSemua();

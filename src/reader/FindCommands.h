@@ -1,0 +1,55 @@
+#pragma once
+
+#include "reader/ChapterFind.h"
+#include "reader/ReaderCommand.h"
+
+#include <QObject>
+
+namespace platform {
+class Dialogs;
+}
+namespace store {
+class Store;
+}
+
+namespace reader {
+
+class MainWindow;
+
+// "Cari" of the search bar: the word in the displayed chapter, or the chapters of a wider
+// scope one after the other with the arrow buttons; the search text's own behaviour (the
+// default button, command text, the query editor). Moves go through the navigator.
+class FindCommands : public QObject {
+    Q_OBJECT
+public:
+    FindCommands(MainWindow& window, const store::Store& store, platform::Dialogs& dialogs);
+
+    void Find();
+    void findPrevious() { step(false); }
+    void findNext() { step(true); }
+    void openQueryEditor();
+
+signals:
+    // Text after two backslashes, upper case and trimmed, for the command box to run.
+    void commandTyped(const QString& command);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void answer(ReaderCommand command);
+    void onTextChanged(const QString& text);
+    void findInChapter(const QString& word, bool exact);
+    void findInScope(const QString& word, search::Scope scope);
+    void step(bool forward);
+    // The found chapter on screen with the word marked in black.
+    void showFound(int row, const QString& word);
+    void tell(const QString& text);
+
+    MainWindow& window_;
+    platform::Dialogs& dialogs_;
+    ChapterFind finder_;
+    int dataRow_ = -1; // the chapter the arrows step from
+};
+
+} // namespace reader
