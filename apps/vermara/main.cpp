@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
 #include "reader/BookmarkCommands.h"
+#include "reader/ClipBookCommands.h"
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
 #include "reader/SearchCommands.h"
@@ -98,7 +99,8 @@ int main(int argc, char** argv) {
                                 context.programFolder,
                                 {},
                                 window.findChild<QWidget*>(QStringLiteral("picStatusBar"))});
-        new study::StudyCommands(window, *studies, *search);
+        auto* clipBook = new reader::ClipBookCommands(window, *search);
+        new study::StudyCommands(window, *studies, *search, *clipBook);
         new reader::BookmarkCommands(window, dialogs);
     }
     if (parser.isSet(screenshot))

@@ -5,9 +5,11 @@
 #include "platform/ProductName.h"
 #include "reader/AppContext.h"
 #include "reader/BlueBar.h"
+#include "reader/BookIntroductions.h"
 #include "reader/BookPanel.h"
 #include "reader/ChapterView.h"
 #include "reader/CommandTable.h"
+#include "reader/CrossReferenceMenu.h"
 #include "reader/DataLocationDialog.h"
 #include "reader/FrameViews.h"
 #include "reader/HoverLabel.h"
@@ -17,6 +19,7 @@
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
 #include "reader/SearchBar.h"
+#include "reader/SideWindows.h"
 #include "reader/StatusLine.h"
 #include "reader/ToolBarPanel.h"
 #include "reader/WaitCursor.h"
@@ -55,7 +58,7 @@ ReaderCommand ResultsCommand(const QString& page) {
 
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), nav_(new Navigator(context.store.get(), this)),
-      menus_(new MainMenus(this)) {
+      menus_(new MainMenus(this)), sides_(std::make_unique<SideWindows>(*this)) {
     modules_.fill(true);
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(buildFrame());
@@ -66,6 +69,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         {restoreBar_, toolBar_, blueBar_, searchBar_, bookPanel_, status_, toolBar_->dropDown()},
         *menus_, this);
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
+    intro_ = new BookIntroductions({*nav_, state_, *bookPanel_, *area_, *menus_, *sides_}, this);
     wireMenus();
     wireButtons();
     observeNavigator();
@@ -76,6 +80,7 @@ MainWindow::~MainWindow() {
     // The lists may still signal while the frame is torn down; nothing may reach the
     // navigator, which goes first, through the chapter view.
     delete chapterView_;
+    delete intro_;
 }
 
 QWidget* MainWindow::buildFrame() {
@@ -120,6 +125,11 @@ void MainWindow::wireMenus() {
     connect(menus_, &MainMenus::parallelChosen, this, &MainWindow::chooseParallelVersion);
     connect(area_->rtf2(), &QTextEdit::customContextMenuRequested, this,
             &MainWindow::onParallelContextMenu);
+    crossReferences_ = new CrossReferenceMenu(menus_->menuRef(), *nav_, this);
+    // Rebuilt before every showing, so the items belong to the chapter on screen.
+    connect(menus_->menuEdit(), &QMenu::aboutToShow, crossReferences_,
+            &CrossReferenceMenu::BuildCrossReferenceMenu);
+    connect(crossReferences_, &CrossReferenceMenu::chosen, this, &MainWindow::crossReferenceChosen);
 }
 
 void MainWindow::bindOwnCommands() {
@@ -140,6 +150,9 @@ void MainWindow::bindOwnCommands() {
         {C::SelectVerse, [this] { chapterView_->selectVerseAtCaret(); }},
         {C::ParallelSelectAll, [this] { area_->rtf2()->selectAll(); }},
         {C::ParallelWholeChapter, [this] { chapterView_->showWholeChapterInParallel(); }},
+        {C::BookIntroduction, [this] { intro_->ShowBookIntroduction(); }},
+        {C::BookNotes, [this] { intro_->ShowBookNotes(); }},
+        {C::BackToScripture, [this] { intro_->backToScripture(); }},
     };
 }
 
@@ -188,7 +201,7 @@ void MainWindow::wireButtons() {
                 [this, command] { emit commandRequested(command); });
     }
     connect(area_->command5(), &QPushButton::clicked, this,
-            [this] { emit commandRequested(ReaderCommand::BackToScripture); });
+            [this] { execute(ReaderCommand::BackToScripture); });
     for (QRadioButton* choice : area_->picture4()->findChildren<QRadioButton*>())
         connect(choice, &QRadioButton::clicked, this,
                 [this] { emit commandRequested(ReaderCommand::StudyChoice); });

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QLabel;
 class QTextEdit;
@@ -15,14 +16,17 @@ class QTextEdit;
 namespace reader {
 
 struct AppContext;
+class BookIntroductions;
 class BookPanel;
 class ChapterView;
+class CrossReferenceMenu;
 class FrameViews;
 class MainMenus;
 class Navigator;
 class ReadingArea;
 class ReadingFont;
 class SearchBar;
+class SideWindows;
 class BlueBar;
 class StatusLine;
 class ToolBarPanel;
@@ -39,9 +43,13 @@ public:
     Navigator& navigator() { return *nav_; }
     MainMenus& menus() { return *menus_; }
     ChapterView& chapterView() { return *chapterView_; }
+    CrossReferenceMenu& crossReferences() { return *crossReferences_; }
+    BookIntroductions& bookIntroductions() { return *intro_; }
     ReadingFont& readingFont() { return *font_; }
     FrameViews& frameViews() { return *views_; }
     SearchBar& searchBar() { return *searchBar_; }
+    ReadingArea& readingArea() { return *area_; }
+    SideWindows& sideWindows() { return *sides_; }
 
     // Runs a command of the frame and announces it.
     void execute(ReaderCommand command);
@@ -57,6 +65,8 @@ public:
 
 signals:
     void commandRequested(reader::ReaderCommand command);
+    // A cross reference of the context menu was chosen: the jump window takes its caption.
+    void crossReferenceChosen(const QString& caption);
     // The first activation has shown the last position.
     void firstChapterShown();
 
@@ -99,6 +109,9 @@ private:
     QWidget* restoreBar_ = nullptr;
     QLabel* dataLocation_ = nullptr;
     ChapterView* chapterView_ = nullptr;
+    CrossReferenceMenu* crossReferences_ = nullptr;
+    BookIntroductions* intro_ = nullptr;
+    std::unique_ptr<SideWindows> sides_;
     ReadingFont* font_ = nullptr;
     FrameViews* views_ = nullptr;
 };
