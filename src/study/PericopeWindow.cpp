@@ -33,6 +33,8 @@ PericopeWindow::PericopeWindow(const StudyContext& context, reader::Navigator& n
     list_->setObjectName(QStringLiteral("Picture1"));
     list_->setStyleSheet(kListStyle);
     list_->setWordWrap(true);
+    // Long headings wrap inside the window's width rather than scroll sideways.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setMouseTracking(true);
     list_->viewport()->setCursor(Qt::PointingHandCursor);
