@@ -32,12 +32,15 @@ void SideWindows::TileSideWindow(QWidget& side) {
     const QRect screen = ScreenArea(main_);
     const int top = main_.geometry().top();
     const int height = main_.height();
-    if (main_.isMaximized()) {
+    const int sideWidth = int(screen.width() * 0.4);
+    // A maximized main window, or one that leaves no room on its right, moves to the left edge.
+    const bool noRoom = main_.frameGeometry().right() + sideWidth > screen.right();
+    if (main_.isMaximized() || noRoom) {
         main_.showNormal();
         main_.setGeometry(screen.left(), top, int(screen.width() * 0.6), height);
     }
     const int left = main_.frameGeometry().left() + main_.frameGeometry().width();
-    side.setGeometry(left, top, int(screen.width() * 0.4), height);
+    side.setGeometry(left, top, sideWidth, height);
     side.show();
     side.raise();
 }

@@ -19,8 +19,9 @@ public:
     // NoteWindowSize: keeps the main window's size, unless a side window already took its room
     // or it is maximized (then there is no size of its own to go back to).
     void NoteWindowSize();
-    // TileSideWindow: the main window takes 0.6 of the screen width at the left, the side
-    // window the 0.4 beside it, both at the main window's top and height.
+    // TileSideWindow: the side window takes 0.4 of the screen width at the main window's right,
+    // at its top and height; a maximized main window, or one without room on its right,
+    // first takes 0.6 of the screen width at the left edge.
     void TileSideWindow(QWidget& side);
     // A side window was hidden: unless another is still shown, the kept size comes back and
     // the main window is centred on the screen.

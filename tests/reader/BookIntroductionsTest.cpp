@@ -95,6 +95,7 @@ TEST(BookIntroductions, BookNotesOfferTheirThreeChoices) {
 
 TEST(BookIntroductions, TheSeparateWindowShowsTheIntroductionAndChapterOneStaysInTheMain) {
     IntroHarness h(true);
+    const QSize before = h.window->size();
     h.action(QStringLiteral("MenuPengantar"))->trigger();
     reader::IntroWindow& form8 = h.form8();
     EXPECT_TRUE(form8.isVisible());
@@ -109,9 +110,15 @@ TEST(BookIntroductions, TheSeparateWindowShowsTheIntroductionAndChapterOneStaysI
     EXPECT_EQ(h.title(), QStringLiteral("Yohanes  1"));
     EXPECT_EQ(form8.rtf1()->toPlainText(), QStringLiteral("Intro Yohanes"));
 
+    // Beside the main window, at its top and height.
+    EXPECT_EQ(form8.geometry().top(), h.window->geometry().top());
+    EXPECT_GT(form8.geometry().left(), h.window->geometry().right());
+
     form8.close();
     EXPECT_FALSE(form8.isVisible());
     EXPECT_EQ(h.mode(), QStringLiteral("kitab"));
+    // The main window gets its own size back.
+    EXPECT_EQ(h.window->size(), before);
 }
 
 TEST(BookIntroductions, SeparateNotesFollowTheWindowsOwnChoices) {
