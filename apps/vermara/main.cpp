@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "reader/AppContext.h"
 #include "reader/BookmarkCommands.h"
+#include "reader/ClipBookCommands.h"
 #include "reader/FindCommands.h"
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
                                 context.programFolder,
                                 {},
                                 window.findChild<QWidget*>(QStringLiteral("picStatusBar"))});
-        new study::StudyCommands(window, *studies, *search);
+        auto* clipBook = new reader::ClipBookCommands(window, *search);
+        new study::StudyCommands(window, *studies, *search, *clipBook);
         new reader::BookmarkCommands(window, dialogs);
         new reader::FindCommands(window, *context.store, dialogs);
     }

@@ -111,6 +111,11 @@ void ChapterView::showChapter() {
         panel_.list1()->setCurrentRow(nav_.bookIndex());
         panel_.list2()->setCurrentRow(nav_.chapter() - 1);
     }
+    // A book's study text in the reading view stays there; only the verse chooser follows.
+    if (!state_.scriptureMode() && !state_.separateIntro) {
+        FillVerseChooser();
+        return;
+    }
     area_.title()->setText(ChapterTitle(nav_.bookName(), nav_.chapter()));
     state_.caretPos = 0;
     locator_.forget();

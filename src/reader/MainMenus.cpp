@@ -54,7 +54,7 @@ void MainMenus::buildMenus() {
     menuRef_->setObjectName(QStringLiteral("MenuRefMenu"));
     menuRef_->menuAction()->setObjectName(QStringLiteral("MenuRef"));
     menuRef_->addAction(QStringLiteral("<tidak ada referensi>"))
-        ->setObjectName(QStringLiteral("MenuRefs0"));
+        ->setObjectName(QStringLiteral("MenuRefs1"));
 }
 
 void MainMenus::addItem(const CommandRow& row) {

@@ -5,9 +5,11 @@
 #include "platform/ProductName.h"
 #include "reader/AppContext.h"
 #include "reader/BlueBar.h"
+#include "reader/BookIntroductions.h"
 #include "reader/BookPanel.h"
 #include "reader/ChapterView.h"
 #include "reader/CommandTable.h"
+#include "reader/CrossReferenceMenu.h"
 #include "reader/DataLocationDialog.h"
 #include "reader/FrameViews.h"
 #include "reader/HistoryList.h"
@@ -20,6 +22,7 @@
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
 #include "reader/SearchBar.h"
+#include "reader/SideWindows.h"
 #include "reader/StatusLine.h"
 #include "reader/ToolBarPanel.h"
 #include "reader/WaitCursor.h"
@@ -59,7 +62,7 @@ ReaderCommand ResultsCommand(const QString& page) {
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), nav_(new Navigator(context.store.get(), this)),
       history_(new History(this)), jumps_(new Jumps(*nav_, *history_, context.dialogs, this)),
-      menus_(new MainMenus(this)) {
+      menus_(new MainMenus(this)), sides_(std::make_unique<SideWindows>(*this)) {
     modules_.fill(true);
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(buildFrame());
@@ -71,6 +74,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         *menus_, this);
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
     historyList_ = new HistoryList(*history_, area_->rtf1(), area_);
+    intro_ = new BookIntroductions({*nav_, state_, *bookPanel_, *area_, *menus_, *sides_}, this);
     wireMenus();
     wireButtons();
     observeNavigator();
@@ -81,6 +85,7 @@ MainWindow::~MainWindow() {
     // The lists may still signal while the frame is torn down; nothing may reach the
     // navigator, which goes first, through the chapter view.
     delete chapterView_;
+    delete intro_;
 }
 
 QWidget* MainWindow::buildFrame() {
@@ -125,6 +130,12 @@ void MainWindow::wireMenus() {
     connect(menus_, &MainMenus::parallelChosen, this, &MainWindow::chooseParallelVersion);
     connect(area_->rtf2(), &QTextEdit::customContextMenuRequested, this,
             &MainWindow::onParallelContextMenu);
+    crossReferences_ = new CrossReferenceMenu(menus_->menuRef(), *nav_, this);
+    // Rebuilt before every showing, so the items belong to the chapter on screen.
+    connect(menus_->menuEdit(), &QMenu::aboutToShow, crossReferences_,
+            &CrossReferenceMenu::BuildCrossReferenceMenu);
+    connect(crossReferences_, &CrossReferenceMenu::chosen, this, &MainWindow::crossReferenceChosen);
+    connect(this, &MainWindow::crossReferenceChosen, this, &MainWindow::showCrossReferenceJump);
 }
 
 void MainWindow::bindOwnCommands() {
@@ -149,6 +160,9 @@ void MainWindow::bindOwnCommands() {
         {C::HistoryForward, [this] { NavigateHistory(History::Step::Forward); }},
         {C::HistoryNewest, [this] { NavigateHistory(History::Step::Newest); }},
         {C::ToggleHistory, [this] { historyList_->toggle(); }},
+        {C::BookIntroduction, [this] { intro_->ShowBookIntroduction(); }},
+        {C::BookNotes, [this] { intro_->ShowBookNotes(); }},
+        {C::BackToScripture, [this] { intro_->backToScripture(); }},
     };
 }
 
@@ -197,7 +211,7 @@ void MainWindow::wireButtons() {
                 [this, command] { emit commandRequested(command); });
     }
     connect(area_->command5(), &QPushButton::clicked, this,
-            [this] { emit commandRequested(ReaderCommand::BackToScripture); });
+            [this] { execute(ReaderCommand::BackToScripture); });
     for (QRadioButton* choice : area_->picture4()->findChildren<QRadioButton*>())
         connect(choice, &QRadioButton::clicked, this,
                 [this] { emit commandRequested(ReaderCommand::StudyChoice); });

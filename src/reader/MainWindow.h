@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QLabel;
 class QTextEdit;
@@ -16,8 +17,10 @@ class QTextEdit;
 namespace reader {
 
 struct AppContext;
+class BookIntroductions;
 class BookPanel;
 class ChapterView;
+class CrossReferenceMenu;
 class FrameViews;
 class HistoryList;
 class Jumps;
@@ -27,6 +30,7 @@ class Navigator;
 class ReadingArea;
 class ReadingFont;
 class SearchBar;
+class SideWindows;
 class BlueBar;
 class StatusLine;
 class ToolBarPanel;
@@ -43,6 +47,8 @@ public:
     Navigator& navigator() { return *nav_; }
     MainMenus& menus() { return *menus_; }
     ChapterView& chapterView() { return *chapterView_; }
+    CrossReferenceMenu& crossReferences() { return *crossReferences_; }
+    BookIntroductions& bookIntroductions() { return *intro_; }
     ReadingFont& readingFont() { return *font_; }
     FrameViews& frameViews() { return *views_; }
     SearchBar& searchBar() { return *searchBar_; }
@@ -50,6 +56,8 @@ public:
     Jumps& jumps() { return *jumps_; }
     // Form13, made on first use.
     JumpWindow& jumpWindow();
+    ReadingArea& readingArea() { return *area_; }
+    SideWindows& sideWindows() { return *sides_; }
 
     // Runs a command of the frame and announces it.
     void execute(ReaderCommand command);
@@ -73,6 +81,8 @@ public slots:
 
 signals:
     void commandRequested(reader::ReaderCommand command);
+    // A cross reference of the context menu was chosen: the jump window takes its caption.
+    void crossReferenceChosen(const QString& caption);
     // The first activation has shown the last position.
     void firstChapterShown();
     // The jump window is about to be shown; the bookmark window steps aside.
@@ -121,6 +131,9 @@ private:
     QWidget* restoreBar_ = nullptr;
     QLabel* dataLocation_ = nullptr;
     ChapterView* chapterView_ = nullptr;
+    CrossReferenceMenu* crossReferences_ = nullptr;
+    BookIntroductions* intro_ = nullptr;
+    std::unique_ptr<SideWindows> sides_;
     ReadingFont* font_ = nullptr;
     FrameViews* views_ = nullptr;
 };

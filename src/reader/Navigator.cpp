@@ -56,6 +56,10 @@ QStringList Navigator::bookNames() const {
     return names;
 }
 
+const store::BookRow* Navigator::bookRow() const {
+    return validBook(book_) ? books_[std::size_t(book_)] : nullptr;
+}
+
 int Navigator::chapterCount() const {
     return validBook(book_) ? std::max(0, books_[std::size_t(book_)]->jumlahBuku) : 0;
 }

@@ -36,8 +36,10 @@ public:
     bool oldTestament() const { return oldTestament_; }
     // OTAvailable: 1 while the active version holds the Old Testament.
     qint16 OTAvailable() const { return otAvailable_; }
-    int bookIndex() const { return book_; }  // -1 before a book is shown
-    QString bookName() const;                // canonical name, empty without a book
+    int bookIndex() const { return book_; } // -1 before a book is shown
+    QString bookName() const;               // canonical name, empty without a book
+    // The store's row of the book shown (introductions, cross references, pericopes).
+    const store::BookRow* bookRow() const;
     int chapter() const { return chapter_; } // 1-based, 0 without one
     int verse() const { return verse_; }     // 0 when no verse was chosen
 

@@ -160,8 +160,10 @@ std::optional<CrossReferenceLine> ParseCrossReferenceLine(const QString& text) {
     return line;
 }
 
+// The references stand as the book's Referensi text holds them: joined by "," alone, so a
+// menu caption reads exactly like the stored entry.
 QString FormatCrossReferenceLine(const CrossReferenceLine& line) {
-    return line.label + kArrow + line.references.join(QStringLiteral(", "));
+    return line.label + kArrow + line.references.join(u',');
 }
 
 std::vector<CrossReferenceLine> CrossReferencesOfChapter(const QString& referensi, int chapter) {

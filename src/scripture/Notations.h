@@ -63,7 +63,7 @@ struct VersionTag {
 std::optional<VersionTag> ParseVersionTag(const QString& text);
 QString FormatVersionTag(const VersionTag& tag);
 
-// 5:44 -> Lukas 6:27-28, Roma 12:14: a verse label and its display references.
+// 5:44 -> Lukas 6:27-28,Roma 12:14: a verse label and its display references.
 struct CrossReferenceLine {
     QString label;
     QStringList references;

@@ -1,16 +1,20 @@
 #include "study/StudyCommands.h"
 
+#include "reader/ClipBookCommands.h"
 #include "reader/MainWindow.h"
 #include "reader/SearchCommands.h"
 #include "study/DeuteroWindow.h"
+#include "study/PericopeWindow.h"
 #include "study/StudyWindows.h"
 
 namespace study {
 
 StudyCommands::StudyCommands(reader::MainWindow& window, StudyWindows& windows,
-                             reader::SearchCommands& search)
-    : QObject(&window), windows_(windows) {
+                             reader::SearchCommands& search, reader::ClipBookCommands& clipBook)
+    : QObject(&window), window_(window), windows_(windows) {
     connect(&window, &reader::MainWindow::commandRequested, this, &StudyCommands::answer);
+    connect(&windows, &StudyWindows::copyToClipBook, &clipBook,
+            &reader::ClipBookCommands::appendEntry);
     windows.setCariDeutro([&search](const DeuteroQuery& query) {
         search::DeuteroRequest request;
         request.text = query.text;
@@ -21,9 +25,21 @@ StudyCommands::StudyCommands(reader::MainWindow& window, StudyWindows& windows,
     });
 }
 
+StudyCommands::~StudyCommands() = default;
+
+PericopeWindow& StudyCommands::pericopes() {
+    if (!pericopes_)
+        pericopes_ = std::make_unique<PericopeWindow>(windows_.context(), window_.navigator(),
+                                                      window_.sideWindows());
+    return *pericopes_;
+}
+
 void StudyCommands::answer(reader::ReaderCommand command) {
     using C = reader::ReaderCommand;
     switch (command) {
+    case C::Pericope:
+        pericopes().openBeside();
+        break;
     case C::Parables:
         windows_.showParables();
         break;

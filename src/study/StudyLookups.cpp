@@ -1,5 +1,7 @@
 #include "study/StudyLookups.h"
 
+#include "results/ClipBook.h"
+
 #include <algorithm>
 
 namespace study {
@@ -70,7 +72,7 @@ QString ThematicHeading(const QString& topic, const QString& reference) {
 }
 
 QString ClipBookEntry(const QString& heading, const QString& selectedText) {
-    return heading + selectedText + QStringLiteral("\n\n");
+    return results::ClipBookEntry(selectedText, heading, QString(), QString());
 }
 
 } // namespace study

@@ -87,13 +87,6 @@ void StudyWindow::setBodyLayout(QLayout* body) {
     layout->addWidget(statusBar_);
 }
 
-QString SelectedViewText(const QTextEdit* view) {
-    QString text = view->textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
-}
-
 void SetViewText(QTextEdit* view, const QString& text) {
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

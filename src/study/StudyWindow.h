@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/ViewSelection.h"
 #include "study/StudyContext.h"
 
 #include <QFrame>
@@ -60,8 +61,7 @@ private:
     StudyStatusBar* statusBar_;
 };
 
-// The selected text of a view with the toolkit's line breaks.
-QString SelectedViewText(const QTextEdit* view);
+using results::SelectedViewText;
 // Unformatted text in a view; stored CR LF breaks become the view's own.
 void SetViewText(QTextEdit* view, const QString& text);
 // Sets the family, and when asked the size, of a widget's font.

@@ -22,6 +22,7 @@ public:
     explicit StudyWindows(StudyContext context, QObject* parent = nullptr);
     ~StudyWindows() override;
 
+    const StudyContext& context() const { return context_; }
     ParablesWindow& parables();
     ProphecyWindow& prophecies();
     DictionaryWindow& dictionary();

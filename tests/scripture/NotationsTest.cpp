@@ -99,7 +99,7 @@ TEST(CrossReferenceLine, IgnoresBlanksAndEmptyPartsAroundReferences) {
     EXPECT_EQ(ParseCrossReferenceLine(QStringLiteral("5:44 ->  Lukas 6:27-28 ,, Roma 12:14 ,")),
               expected);
     EXPECT_EQ(FormatCrossReferenceLine(expected),
-              QStringLiteral("5:44 -> Lukas 6:27-28, Roma 12:14"));
+              QStringLiteral("5:44 -> Lukas 6:27-28,Roma 12:14"));
     // Every reference of a line is a display reference the jump list can resolve.
     for (const QString& reference : expected.references)
         EXPECT_TRUE(ParseDisplayReference(reference)) << reference.toStdString();

@@ -1,16 +1,21 @@
 #include "study/StudyCommands.h"
 
 #include "../reader/ReaderHarness.h"
+#include "reader/ClipBookCommands.h"
 #include "reader/MainMenus.h"
 #include "reader/SearchCommands.h"
 #include "results/Form2.h"
 #include "study/DeuteroWindow.h"
 #include "study/ParablesWindow.h"
+#include "study/PericopeWindow.h"
 #include "study/StudyWindows.h"
+#include "study/ThematicWindow.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -21,9 +26,11 @@ struct StudyReader : ReaderHarness {
         search = std::make_unique<reader::SearchCommands>(*window, *context.store, dialogs);
         windows = std::make_unique<study::StudyWindows>(study::StudyContext{
             *context.store, dialogs, context.dataFolder, context.programFolder, {}, nullptr});
-        commands = std::make_unique<study::StudyCommands>(*window, *windows, *search);
+        clipBook = std::make_unique<reader::ClipBookCommands>(*window, *search);
+        commands = std::make_unique<study::StudyCommands>(*window, *windows, *search, *clipBook);
     }
     std::unique_ptr<reader::SearchCommands> search;
+    std::unique_ptr<reader::ClipBookCommands> clipBook;
     std::unique_ptr<study::StudyWindows> windows;
     std::unique_ptr<study::StudyCommands> commands;
 };
@@ -55,4 +62,118 @@ TEST(StudyCommands, TheDeuterocanonSearchShowsItsResultsInTheResultsWindow) {
     EXPECT_TRUE(results.isVisible());
     EXPECT_TRUE(results.rt1()->toPlainText().contains(QStringLiteral("Deuterokanonika")))
         << results.rt1()->toPlainText().toStdString();
+}
+
+TEST(StudyCommands, ThematicCopyToClipBookLandsInTheClipBook) {
+    StudyReader h;
+    h.window->menus().action(reader::ReaderCommand::Thematic)->trigger();
+    study::ThematicWindow& thematic = h.windows->thematic();
+    auto* topics = thematic.findChild<QComboBox*>(QStringLiteral("cbTopik"));
+    thematic.showFor(topics->findText(QStringLiteral("Kasih")));
+    auto* view = thematic.findChild<QTextEdit*>(QStringLiteral("rtfAyat"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_FALSE(view->toPlainText().isEmpty());
+    view->selectAll();
+    thematic.findChild<QAction*>(QStringLiteral("mnuClipBook"))->trigger();
+    const QString clipBook = h.search->resultsWindow().rt2()->toPlainText();
+    EXPECT_TRUE(clipBook.endsWith(view->toPlainText() + QStringLiteral("\n\n")))
+        << clipBook.toStdString();
+    EXPECT_FALSE(clipBook.startsWith(view->toPlainText()));
+}
+
+namespace {
+
+// Matius 5 in the main window and its pericope index beside it.
+struct PericopeReader : StudyReader {
+    PericopeReader() {
+        showNewTestament(0, 5);
+        window->menus().action(reader::ReaderCommand::Pericope)->trigger();
+    }
+    study::PericopeWindow& form12() const { return commands->pericopes(); }
+    QStringList items() const {
+        QStringList texts;
+        for (int row = 0; row < form12().list()->count(); ++row)
+            texts << form12().list()->item(row)->text();
+        return texts;
+    }
+    void clickRow(int row) {
+        QListWidget* list = form12().list();
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+};
+
+} // namespace
+
+TEST(PericopeIndex, ListsTheBookShownAndFollowsItsChanges) {
+    PericopeReader h;
+    EXPECT_TRUE(h.form12().isVisible());
+    EXPECT_EQ(h.form12().windowTitle(), QStringLiteral("Daftar Perikop Alkitab"));
+    EXPECT_EQ(h.form12().findChild<QLabel*>(QStringLiteral("LabelKitab"))->text(),
+              QStringLiteral("Matius"));
+    EXPECT_EQ(h.items(), (QStringList{QStringLiteral("Ucapan bahagia\n[Matius#5:3-12]"),
+                                      QStringLiteral("Tentang kasih\n[Matius#5:43-48]")}));
+    // A book without pericopes empties the list.
+    h.list1()->setCurrentRow(1);
+    EXPECT_EQ(h.form12().findChild<QLabel*>(QStringLiteral("LabelKitab"))->text(),
+              QStringLiteral("Markus"));
+    EXPECT_TRUE(h.items().isEmpty());
+    // Hidden, it no longer follows.
+    h.form12().close();
+    EXPECT_FALSE(h.form12().isVisible());
+    h.list1()->setCurrentRow(0);
+    EXPECT_TRUE(h.items().isEmpty());
+}
+
+TEST(PericopeIndex, AClickMovesTheNavigatorToTheFirstVerse) {
+    PericopeReader h;
+    h.list1()->setCurrentRow(0);
+    h.list2()->setCurrentRow(0);
+    ASSERT_EQ(h.window->navigator().chapter(), 1);
+    h.clickRow(0);
+    EXPECT_EQ(h.window->navigator().chapter(), 5);
+    EXPECT_EQ(h.window->navigator().verse(), 3);
+    EXPECT_TRUE(h.selectedText().startsWith(QStringLiteral("5:3 ")))
+        << h.selectedText().toStdString();
+    // Enter on a row does the same.
+    h.form12().setSource(QStringLiteral("Matius"), QStringLiteral("Kasih==[Matius#5:44]"));
+    h.form12().list()->setCurrentRow(0);
+    QTest::keyClick(h.form12().list(), Qt::Key_Return);
+    EXPECT_EQ(h.window->navigator().verse(), 44);
+    EXPECT_TRUE(h.selectedText().startsWith(QStringLiteral("5:44 ")));
+}
+
+TEST(PericopeIndex, BlankAndBrokenLinesLeadNowhere) {
+    PericopeReader h;
+    h.form12().setSource(QStringLiteral("Matius"),
+                         QStringLiteral("Tanpa rujukan\r\nUcapan bahagia==[Matius#5:3-12]\r\n"));
+    EXPECT_EQ(h.items(), (QStringList{QStringLiteral("Tanpa rujukan\n"),
+                                      QStringLiteral("Ucapan bahagia\n[Matius#5:3-12]"),
+                                      QStringLiteral("\n")}));
+    h.list2()->setCurrentRow(0);
+    h.clickRow(0);
+    h.clickRow(2);
+    EXPECT_EQ(h.window->navigator().chapter(), 1);
+}
+
+TEST(PericopeIndex, MoreThanTwoHundredPericopesAllShowAndScroll) {
+    PericopeReader h;
+    QStringList lines;
+    for (int k = 1; k <= 286; ++k)
+        lines << QStringLiteral("Perikop %1==[Matius#5:%2]").arg(k).arg(k % 2 ? 1 : 44);
+    h.form12().setSource(QStringLiteral("Mazmur"), lines.join(QStringLiteral("\r\n")));
+    QCoreApplication::processEvents();
+    QListWidget* list = h.form12().list();
+    ASSERT_EQ(list->count(), 286);
+    QScrollBar* bar = list->verticalScrollBar();
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_GT(bar->maximum(), 0);
+    h.clickRow(285);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_EQ(h.window->navigator().verse(), 44);
+    // A short list does not scroll.
+    h.form12().setSource(QStringLiteral("Matius"), QStringLiteral("A==[Matius#5:1]"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar->maximum(), 0);
 }
