@@ -23,6 +23,9 @@ class Navigator;
 class ReadingArea;
 class ReadingFont;
 class SearchBar;
+class ShellCommands;
+struct OptionSettings;
+struct SavedSettings;
 class BlueBar;
 class StatusLine;
 class ToolBarPanel;
@@ -42,6 +45,7 @@ public:
     ReadingFont& readingFont() { return *font_; }
     FrameViews& frameViews() { return *views_; }
     SearchBar& searchBar() { return *searchBar_; }
+    ShellCommands& shell() { return *shell_; }
 
     // Runs a command of the frame and announces it.
     void execute(ReaderCommand command);
@@ -54,6 +58,12 @@ public:
     void toggleParallel();
     void clickToolButton(int k);
     void openDataLocation();
+    // The find box's command words: true when the text was a command ("\\\\" + word).
+    bool runCommand(const QString& findText);
+    // What SaveSettings writes: the check marks, the font, the versions and the position.
+    SavedSettings currentSettings() const;
+    // Writes the settings, or deletes them when "Selalu simpan setting program" is off.
+    void SaveSettings();
 
 signals:
     void commandRequested(reader::ReaderCommand command);
@@ -63,6 +73,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildFrame();
@@ -72,6 +83,7 @@ private:
     void wireButtons();
     void observeNavigator();
     void load();
+    void LoadSettings(const OptionSettings& options);
     void loadVersions();
     void CheckAvailableMenu();
     void CheckDeutero();
@@ -101,6 +113,7 @@ private:
     ChapterView* chapterView_ = nullptr;
     ReadingFont* font_ = nullptr;
     FrameViews* views_ = nullptr;
+    ShellCommands* shell_ = nullptr;
 };
 
 } // namespace reader

@@ -17,14 +17,6 @@
 #include <QPushButton>
 
 namespace reader {
-namespace {
-
-// Two backslashes begin a command for the command box, which Enter runs instead.
-bool IsCommandText(const QString& text) {
-    return text.startsWith(QStringLiteral("\\\\"));
-}
-
-} // namespace
 
 SearchCommands::SearchCommands(MainWindow& window, const store::Store& store,
                                platform::Dialogs& dialogs)
@@ -32,8 +24,9 @@ SearchCommands::SearchCommands(MainWindow& window, const store::Store& store,
       engine_(std::make_unique<search::SearchEngine>(store, platform::GetTempFolder())) {
     connect(&window, &MainWindow::commandRequested, this, &SearchCommands::answer);
     QLineEdit* text = window.searchBar().text1();
+    // Two backslashes and a word make a command for the command box instead of a search.
     connect(text, &QLineEdit::returnPressed, this, [this, text] {
-        if (!IsCommandText(text->text()))
+        if (!window_.runCommand(text->text()))
             CariSemua();
     });
 }

@@ -47,9 +47,12 @@ TEST(SearchCommands, EnterSearchesTheWholeBibleAndShowsTheResults) {
 
 TEST(SearchCommands, CommandTextAndShortTextsDoNotSearch) {
     SearchHarness h;
-    h.typeAndEnter(QStringLiteral("\\\\data"));
+    h.typeAndEnter(QStringLiteral("\\\\ data "));
     EXPECT_FALSE(h.search->resultsWindow().isVisible());
-    EXPECT_TRUE(h.dialogs.messages().isEmpty());
+    ASSERT_EQ(h.dialogs.messages().size(), 1);
+    EXPECT_EQ(h.dialogs.messages()[0].text,
+              QStringLiteral("Data yang sedang digunakan : ") + h.context.dataFolder);
+    h.dialogs.clear();
     h.typeAndEnter(QStringLiteral("ab"));
     ASSERT_EQ(h.dialogs.messages().size(), 1);
     EXPECT_EQ(h.dialogs.messages()[0].text, QStringLiteral("Kata yang dicari terlalu pendek"));
