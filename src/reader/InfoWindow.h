@@ -27,6 +27,7 @@ public:
     void showTopic(const QString& topic);
     void ChooseInfo();
 
+    // However the window closes, the box's state becomes the setting "Etika".
     void done(int result) override;
 
 private:

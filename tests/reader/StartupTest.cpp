@@ -26,11 +26,10 @@ QAction* Item(const ReaderHarness& h, const char* name) {
     return h.action(QString::fromUtf8(name));
 }
 
-void Click(const ReaderHarness& h, QWidget* window, const char* button) {
+void Click(QWidget* window, const char* button) {
     auto* found = window->findChild<QPushButton*>(QString::fromUtf8(button));
     ASSERT_NE(found, nullptr) << button;
     QTest::mouseClick(found, Qt::LeftButton);
-    (void)h;
 }
 
 QString Label(QWidget* window, const char* name) {
@@ -205,24 +204,24 @@ TEST(TipsWindow, PreviousFromTheFirstTipShowsTheLastAndTutupWritesTip) {
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(Label(tips, "Label1"), QStringLiteral("Tip Penggunaan Program"));
     EXPECT_EQ(Label(tips, "Label2"), QStringLiteral("satu"));
-    Click(h, tips, "Command3");
+    Click(tips, "Command3");
     EXPECT_EQ(Label(tips, "Label2"), QStringLiteral("tiga"));
-    Click(h, tips, "Command1");
+    Click(tips, "Command1");
     EXPECT_EQ(Label(tips, "Label2"), QStringLiteral("satu"));
-    Click(h, tips, "Command1");
+    Click(tips, "Command1");
     EXPECT_EQ(Label(tips, "Label2"), QStringLiteral("dua"));
     auto* check = tips->findChild<QCheckBox*>(QStringLiteral("Check1"));
     EXPECT_EQ(check->text(), QStringLiteral("Selalu tampilan tip di awal program"));
     EXPECT_FALSE(check->isChecked());
     QTest::mouseClick(check, Qt::LeftButton);
-    Click(h, tips, "Command2");
+    Click(tips, "Command2");
     EXPECT_FALSE(tips->isVisible());
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("Tip")), QStringLiteral("1"));
     EXPECT_TRUE(Item(h, "MenuShowTip")->isChecked());
     Item(h, "MenuTips")->trigger();
     EXPECT_TRUE(check->isChecked());
     QTest::mouseClick(check, Qt::LeftButton);
-    Click(h, tips, "Command2");
+    Click(tips, "Command2");
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("Tip")), QStringLiteral("0"));
     EXPECT_FALSE(Item(h, "MenuShowTip")->isChecked());
 }
@@ -242,7 +241,7 @@ TEST(InfoWindow, AMissingRightsNoticeShowsItsTitleOverAnEmptyText) {
     EXPECT_EQ(Label(info, "Label1"), QStringLiteral("Hak Cipta"));
     EXPECT_EQ(info->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText(),
               QString());
-    Click(h, info, "Command1");
+    Click(info, "Command1");
     Item(h, "menuEtika")->trigger();
     EXPECT_EQ(Label(info, "Label1"), QStringLiteral("Etika Pengutipan Alkitab"));
     EXPECT_EQ(info->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText(),
@@ -258,7 +257,7 @@ TEST(InfoWindow, TheBoxWritesOneOrZeroAndOnlyOneChecksIt) {
         auto* check =
             h.window->shell().infoWindow()->findChild<QCheckBox*>(QStringLiteral("Check1"));
         EXPECT_FALSE(check->isChecked()) << stored;
-        Click(h, h.window->shell().infoWindow(), "Command1");
+        Click(h.window->shell().infoWindow(), "Command1");
     }
     Item(h, "menuEtika")->trigger();
     reader::InfoWindow* info = h.window->shell().infoWindow();
@@ -266,12 +265,12 @@ TEST(InfoWindow, TheBoxWritesOneOrZeroAndOnlyOneChecksIt) {
     EXPECT_EQ(check->text(),
               QStringLiteral("Selalu tampilkan jendela Etika Pengutipan di awal program"));
     QTest::mouseClick(check, Qt::LeftButton);
-    Click(h, info, "Command1");
+    Click(info, "Command1");
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("Etika")), QStringLiteral("1"));
     Item(h, "menuHakCipta")->trigger();
     EXPECT_TRUE(check->isChecked());
     QTest::mouseClick(check, Qt::LeftButton);
-    Click(h, info, "Command1");
+    Click(info, "Command1");
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("Etika")), QStringLiteral("0"));
 }
 
@@ -286,12 +285,12 @@ TEST(AboutWindow, ShowsTheVersionTheStoreTextAndVersiDb) {
     EXPECT_EQ(Label(about, "lblVersion"), QStringLiteral("Vermara 2.0.0"));
     EXPECT_EQ(about->findChild<QTextEdit*>(QStringLiteral("Text1"))->toPlainText(),
               QStringLiteral("Tentang database contoh."));
-    Click(h, about, "Command2");
+    Click(about, "Command2");
     ASSERT_EQ(h.dialogs.messages().size(), 1);
     EXPECT_EQ(h.dialogs.messages()[0].text, QStringLiteral("Database VR v.1.0"));
     EXPECT_EQ(h.dialogs.messages()[0].title, QStringLiteral("Vermara"));
     EXPECT_EQ(h.dialogs.messages()[0].buttons, platform::MessageButtons::Ok);
-    Click(h, about, "Command1");
+    Click(about, "Command1");
     EXPECT_FALSE(about->isVisible());
 }
 
