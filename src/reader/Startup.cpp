@@ -22,7 +22,7 @@ void Startup::showSplash() {
 }
 
 bool Startup::openStore(const QString& commandLinePath) {
-    // The folder browser must not open behind the splash.
+    // Neither the folder browser nor a message may open behind the splash.
     const auto hideSplash = [this] {
         if (splash_)
             splash_->hide();
@@ -33,7 +33,7 @@ bool Startup::openStore(const QString& commandLinePath) {
         return false;
     context_.dataPath = location.dataPath;
     context_.dataFolder = location.dataFolder;
-    context_.store = OpenStoreOrExplain(location.dataPath, context_.dialogs);
+    context_.store = OpenStoreOrExplain(location.dataPath, context_.dialogs, hideSplash);
     if (context_.store) {
         platform::Dialogs& dialogs = context_.dialogs;
         context_.store->setReadFailureHandler([&dialogs](const QString& message) {
