@@ -1,3 +1,5 @@
+#include "reader/Startup.h"
+
 #include "ReaderHarness.h"
 #include "bookmarks/BookmarkFile.h"
 #include "platform/AnsiCodePage.h"
@@ -9,15 +11,18 @@
 #include "reader/SearchBar.h"
 #include "reader/SearchCommands.h"
 #include "reader/ShellCommands.h"
+#include "reader/SplashWindow.h"
 #include "reader/TipsWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -76,6 +81,30 @@ TEST(Startup, AFirstStartShowsTheFirstOldTestamentBookOnTheDefaults) {
     // Closing without "Selalu simpan setting program" leaves nothing behind but the marker.
     h.window->close();
     EXPECT_EQ(h.setting(QStringLiteral("kitab"), QStringLiteral("buku")), QString());
+}
+
+TEST(Startup, TheSplashIsCentredOnTopUntilTheFirstChapterIsShown) {
+    ReaderHarness h;
+    h.setSetting(QStringLiteral("Opsi"), QStringLiteral("Location"), h.storePath);
+    reader::Startup startup(h.context);
+    startup.showSplash();
+    reader::SplashWindow* splash = startup.splash();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(Label(splash, "lblVersion"), QStringLiteral("Version 2.0.0"));
+    EXPECT_LE((splash->geometry().center() - QGuiApplication::primaryScreen()->geometry().center())
+                  .manhattanLength(),
+              2);
+    ASSERT_TRUE(startup.openStore({}));
+    ASSERT_NE(h.context.store, nullptr);
+    EXPECT_EQ(h.context.dataPath, h.storePath);
+    h.window = std::make_unique<reader::MainWindow>(h.context);
+    QSignalSpy shown(h.window.get(), &reader::MainWindow::firstChapterShown);
+    h.window->show();
+    ASSERT_TRUE(shown.wait(5000));
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_EQ(h.list1()->currentRow(), 0);
+    EXPECT_TRUE(h.dialogs.messages().isEmpty());
 }
 
 TEST(Startup, ARestartComesBackToThePositionVersionsFontAndPanels) {
