@@ -13,6 +13,7 @@ namespace reader {
 SplashWindow::SplashWindow()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("Pembuka"));
     setStyleSheet(QStringLiteral("#frmSplash { background: #1f3b63; border: 1px solid #0d1f38; }"
                                  "QLabel { color: white; }"));
     auto* product = new QLabel(platform::kProductName, this);
