@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time of the real reader on the sample store against BibleTime: both started
 # ten times, alternately, under one Xvfb, each with a fresh home; the time runs from the
-# start of the process until its first window is mapped. Prints both medians and the ratio.
+# start of the process until its main window is mapped (the reader's splash does not count,
+# BibleTime's first window does). Prints both medians and the ratio.
 # Installs BibleTime and xdotool when missing (only this script does).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,8 +32,11 @@ trap 'kill "$XVFB" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 export DISPLAY=$DISPLAY_NR
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
-# Milliseconds from the start of the command until a window of its process is viewable.
+# Milliseconds from the start of the command until a window of its process whose name
+# matches the first argument is viewable (the reader's splash comes first and does not count).
 time_to_window() {
+  local name=$1
+  shift
   local home
   home=$(mktemp -d "$WORK/home.XXXX")
   local start end pid
@@ -41,7 +45,7 @@ time_to_window() {
     "$@" >/dev/null 2>&1 &
   pid=$!
   # Gives up after 20 s (the time printed is then 20 s or more).
-  while ! xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+  while ! xdotool search --onlyvisible --pid "$pid" --name "$name" >/dev/null 2>&1; do
     (($(date +%s%N) - start < 20000000000)) || break
     sleep 0.01
   done
@@ -56,8 +60,8 @@ median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v
 ours=()
 theirs=()
 for i in $(seq "$RUNS"); do
-  ours+=("$(time_to_window "$BIN/vermara" --data "$SAMPLE")")
-  theirs+=("$(time_to_window bibletime)")
+  ours+=("$(time_to_window "Vermara [0-9]" "$BIN/vermara" --data "$SAMPLE")")
+  theirs+=("$(time_to_window "." bibletime)")
   echo "run $i: vermara ${ours[-1]} ms, bibletime ${theirs[-1]} ms"
 done
 m_ours=$(printf '%s\n' "${ours[@]}" | median)

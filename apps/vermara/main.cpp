@@ -9,7 +9,7 @@
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
 #include "reader/SearchCommands.h"
-#include "reader/StoreLocation.h"
+#include "reader/Startup.h"
 #include "search/CommandLineSearch.h"
 #include "store/Store.h"
 #include "study/StudyCommands.h"
@@ -73,19 +73,10 @@ int main(int argc, char** argv) {
     platform::QtDialogs dialogs;
     platform::SettingsStore settings(platform::SettingsStore::DefaultFilePath());
     reader::AppContext context(dialogs, settings, platform::ProgramFolder());
-    const reader::StoreLocation location =
-        reader::LocateStore(context.settings, dialogs, context.programFolder, parser.value(data));
-    if (!location.found)
+    reader::Startup startup(context);
+    startup.showSplash();
+    if (!startup.openStore(parser.value(data)))
         return 1;
-    context.dataPath = location.dataPath;
-    context.dataFolder = location.dataFolder;
-    context.store = reader::OpenStoreOrExplain(location.dataPath, dialogs);
-    if (context.store) {
-        context.store->setReadFailureHandler([&dialogs](const QString& message) {
-            dialogs.message(message, platform::MessageButtons::Ok, platform::MessageIcon::Critical,
-                            QApplication::applicationName());
-        });
-    }
 
     reader::MainWindow window(context);
     dialogs.setParentWidget(&window);

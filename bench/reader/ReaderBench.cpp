@@ -6,7 +6,8 @@
 #include "reader/History.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
-#include "reader/StoreLocation.h"
+#include "reader/SplashWindow.h"
+#include "reader/Startup.h"
 #include "store/Store.h"
 #include "support/BenchSupport.h"
 
@@ -23,17 +24,28 @@
 
 namespace {
 
-// One reader as main() builds it: settings of its own, the store, the window shown.
-struct Reader {
+// Settings of a reader that stored the sample's location in an earlier run.
+struct ReaderHome {
     QTemporaryDir dir;
     platform::SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+
+    explicit ReaderHome(const QString& path) {
+        reader::ReaderSettings(settings, dir.path()).setLocation(path);
+    }
+};
+
+// One reader in main()'s order: the splash, the settings' data location, the store, the
+// window's loading and its first activation.
+struct Reader {
+    ReaderHome& home;
     platform::ScriptedDialogs dialogs;
-    reader::AppContext context{dialogs, settings, dir.path()};
+    reader::AppContext context{dialogs, home.settings, home.dir.path()};
+    reader::Startup startup{context};
     std::unique_ptr<reader::MainWindow> window;
 
-    explicit Reader(const QString& path) {
-        context.dataPath = path;
-        context.store = reader::OpenStoreOrExplain(path, dialogs);
+    explicit Reader(ReaderHome& h) : home(h) {
+        startup.showSplash();
+        startup.openStore({});
         window = std::make_unique<reader::MainWindow>(context);
         QEventLoop loop;
         QObject::connect(window.get(), &reader::MainWindow::firstChapterShown, &loop,
@@ -58,9 +70,10 @@ void BM_MemoryAfterStart(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
         return;
+    ReaderHome home(path);
     std::unique_ptr<Reader> reader;
     for (auto _ : state)
-        reader = std::make_unique<Reader>(path);
+        reader = std::make_unique<Reader>(home);
     state.counters["rss_MB"] = bench::ProcStatusMegabytes("VmRSS");
 }
 
@@ -68,14 +81,15 @@ void BM_StartupToFirstChapter(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
         return;
+    ReaderHome home(path);
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        Reader reader(path);
+        Reader reader(home);
         const auto elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
         QListWidget* books = reader.list("List1");
-        if (!books || books->count() == 0)
-            state.SkipWithError("no chapter shown");
+        if (!books || books->count() == 0 || reader.startup.splash()->isVisible())
+            state.SkipWithError("no chapter shown, or the splash still up");
     }
 }
 
@@ -83,7 +97,8 @@ void BM_ChooseChapter(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
         return;
-    Reader reader(path);
+    ReaderHome home(path);
+    Reader reader(home);
     reader.list("List1")->setCurrentRow(18); // Mazmur: 150 chapters, 119 the longest
     QListWidget* chapters = reader.list("List2");
     const int choices[] = {118, 22, 0, 149, 77};
@@ -98,7 +113,8 @@ void BM_ChooseVerse(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
         return;
-    Reader reader(path);
+    ReaderHome home(path);
+    Reader reader(home);
     reader.list("List1")->setCurrentRow(18);
     reader.list("List2")->setCurrentRow(118);
     QTextEdit* view = reader.window->findChild<QTextEdit*>(QStringLiteral("rtf1"));
@@ -113,7 +129,8 @@ void BM_SwitchVersion(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
         return;
-    Reader reader(path);
+    ReaderHome home(path);
+    Reader reader(home);
     reader.list("List1")->setCurrentRow(18);
     reader.list("List2")->setCurrentRow(118);
     const int versions = reader.window->navigator().versions().count();
@@ -135,7 +152,8 @@ void BM_HistoryStep(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
         return;
-    Reader reader(path);
+    ReaderHome home(path);
+    Reader reader(home);
     const QString first[] = {QStringLiteral("Kejadian#1:3"), QStringLiteral("Mazmur#119:105")};
     reader.window->JumpLocation(first[state.range(0)]);
     reader.window->JumpLocation(QStringLiteral("Matius#5:44"));
@@ -157,7 +175,8 @@ void BM_JumpLocation(benchmark::State& state) {
     QString path;
     if (!NeedSample(state, path))
         return;
-    Reader reader(path);
+    ReaderHome home(path);
+    Reader reader(home);
     const QString keys[] = {QStringLiteral("Mazmur#119:105"), QStringLiteral("Matius#5:44-45"),
                             QStringLiteral("Zakaria#14:9"), QStringLiteral("Wahyu#22:21")};
     int i = 0;

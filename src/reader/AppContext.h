@@ -3,6 +3,7 @@
 #include "reader/ReaderSettings.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -24,6 +25,7 @@ struct AppContext {
     QString dataPath;
     QString dataFolder;                  // the DataLocation caption
     std::unique_ptr<store::Store> store; // null when the store could not be opened
+    std::function<void()> closeSplash;   // set while a splash window is up
 
     AppContext(platform::Dialogs& d, platform::SettingsStore& s, const QString& folder);
     ~AppContext();

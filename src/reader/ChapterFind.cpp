@@ -54,16 +54,6 @@ bool HasSearchOperators(const QString& text) {
     return text.contains(u'+') || text.contains(u'^');
 }
 
-bool IsCommandText(const QString& text) {
-    return text.startsWith(QStringLiteral("\\\\"));
-}
-
-std::optional<QString> CommandWord(const QString& text) {
-    if (text.size() <= 2 || !IsCommandText(text))
-        return std::nullopt;
-    return text.mid(2).toUpper().trimmed();
-}
-
 bool ChapterHasWord(const QString& viewText, const QString& word, bool exact) {
     if (exact)
         return viewText.contains(word);

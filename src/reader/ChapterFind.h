@@ -48,11 +48,6 @@ private:
 
 // "+" and "^" belong to "Cari Semua" only.
 bool HasSearchOperators(const QString& text);
-// Two backslashes begin a command of the command box.
-bool IsCommandText(const QString& text);
-// The command word of such a text, upper case and trimmed ("\\\\ data " gives "DATA");
-// nullopt for other text and for the two backslashes alone.
-std::optional<QString> CommandWord(const QString& text);
 // Whether the displayed chapter holds the word: with exact in the same letter case.
 bool ChapterHasWord(const QString& viewText, const QString& word, bool exact);
 

@@ -131,6 +131,18 @@ void ChapterView::showChapter() {
     FillVerseChooser();
 }
 
+void ChapterView::showQuotation(const QString& ref, const QString& lines) {
+    {
+        const QSignalBlocker books(panel_.list1());
+        const QSignalBlocker chapters(panel_.list2());
+        panel_.list1()->setCurrentRow(-1);
+        panel_.list2()->setCurrentRow(-1);
+    }
+    area_.title()->setText(QStringLiteral("Kutipan dari Kitab ") + ref);
+    area_.title()->setToolTip(ref);
+    setViewText(area_.rtf1(), lines);
+}
+
 void ChapterView::setViewText(QTextEdit* view, const QString& storedText) {
     // The wrap margin goes on the emptied document, so the chapter is laid out only once.
     view->clear();

@@ -34,6 +34,9 @@ public:
     void selectVerseAtCaret();
     // "Tampilkan Seluruh Pasal": the whole chapter in the parallel version.
     void showWholeChapterInParallel();
+    // "ADVICE": the lists lose their selection and the view shows the passage under
+    // "Kutipan dari Kitab " + ref; the navigator's position stays.
+    void showQuotation(const QString& ref, const QString& lines);
     // Back from the parallel version popup: the verse at the noted caret, located afresh.
     void relocateAtCaret();
 

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ProductName.h"
 #include "reader/ChapterView.h"
+#include "reader/CommandBox.h"
 #include "reader/Jumps.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
@@ -106,10 +107,8 @@ void FindCommands::Find() {
         tell(kOperators);
         return;
     }
-    if (const auto command = CommandWord(text)) {
-        emit commandTyped(*command);
+    if (window_.runCommand(text))
         return;
-    }
     // Every text holds the empty word; there is nothing to find or mark.
     if (text.isEmpty())
         return;

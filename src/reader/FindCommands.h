@@ -29,10 +29,6 @@ public:
     void findNext() { step(true); }
     void openQueryEditor();
 
-signals:
-    // Text after two backslashes, upper case and trimmed, for the command box to run.
-    void commandTyped(const QString& command);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

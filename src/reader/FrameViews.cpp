@@ -1,6 +1,7 @@
 #include "reader/FrameViews.h"
 
 #include "reader/MainMenus.h"
+#include "reader/ReaderSettings.h"
 #include "reader/UiMetrics.h"
 
 #include <QAction>
@@ -56,6 +57,23 @@ void FrameViews::applyNormalView() {
     setHeight(regions_.specialToolBar, kToolBarHeight, special);
     checkShowItems(true);
     regions_.restoreBar->hide();
+}
+
+void FrameViews::applySettings(const OptionSettings& o) {
+    setHeight(regions_.statusLine, o.statusLine ? kStatusHeight : kCollapsed, o.statusLine);
+    setHeight(regions_.toolBar, o.toolBar ? kToolBarHeight : kCollapsed, o.toolBar);
+    setHeight(regions_.specialToolBar, kToolBarHeight, o.specialToolBar);
+    setBookPanelWidth(o.bookPanel ? kBookPanelWidth : kCollapsed);
+    regions_.restoreBar->setVisible(!o.bookPanel);
+    setHeight(regions_.searchBar, o.searchBar ? kSearchBarHeight : kCollapsed, o.searchBar);
+    const std::pair<ReaderCommand, bool> checks[] = {
+        {ReaderCommand::ToggleStatusLine, o.statusLine},
+        {ReaderCommand::ToggleToolBar, o.toolBar},
+        {ReaderCommand::ToggleSpecialToolBar, o.specialToolBar},
+        {ReaderCommand::ToggleBookPanel, o.bookPanel},
+        {ReaderCommand::ToggleSearchBar, o.searchBar}};
+    for (const auto& [item, checked] : checks)
+        menus_.action(item)->setChecked(checked);
 }
 
 void FrameViews::toggleTextOnly() {

@@ -8,6 +8,7 @@ class QWidget;
 namespace reader {
 
 class MainMenus;
+struct OptionSettings;
 
 // The regions of the main window's frame, with the normal and the text-only views and the
 // "Tampilan" toggles. Sizes are the frame's twips.
@@ -27,6 +28,8 @@ public:
     FrameViews(const FrameRegions& regions, MainMenus& menus, QObject* parent);
 
     void applyNormalView();
+    // The regions and their "Tampilan" check marks as the settings left them.
+    void applySettings(const OptionSettings& options);
     // Command6: the text alone, or back to the normal view.
     void toggleTextOnly();
     bool textOnly() const;

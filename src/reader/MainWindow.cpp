@@ -22,16 +22,19 @@
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
 #include "reader/SearchBar.h"
+#include "reader/ShellCommands.h"
 #include "reader/SideWindows.h"
 #include "reader/StatusLine.h"
+#include "reader/TipList.h"
 #include "reader/ToolBarPanel.h"
 #include "reader/WaitCursor.h"
+#include "search/ResultsFile.h"
 #include "store/Store.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -75,6 +78,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
     historyList_ = new HistoryList(*history_, area_->rtf1(), area_);
     intro_ = new BookIntroductions({*nav_, state_, *bookPanel_, *area_, *menus_, *sides_}, this);
+    shell_ = new ShellCommands(*this, context_);
     wireMenus();
     wireButtons();
     observeNavigator();
@@ -223,25 +227,73 @@ void MainWindow::load() {
         resize(750, 577);
     else
         resize(640, 480);
-    font_->setFont(context_.settings.fontName(), context_.settings.fontSize(), false);
+    LoadSettings(context_.settings.LoadSettings());
     state_.showNext = !context_.settings.parallelHidden();
-    for (ReaderCommand checked : {ReaderCommand::ToggleSpecialToolBar, ReaderCommand::SeparateIntro,
-                                  ReaderCommand::OptimalSearch, ReaderCommand::ToggleToolBar,
-                                  ReaderCommand::ToggleSearchBar, ReaderCommand::ToggleBookPanel,
-                                  ReaderCommand::ToggleStatusLine})
-        menus_->action(checked)->setChecked(true);
     area_->rtf2()->clear();
     if (context_.store)
         loadVersions();
     showWindowTitle();
     showParallelVersion();
     bookPanel_->combo1()->clear();
-    const QString tips = QStringLiteral("VR_tips.dat");
     menus_->action(ReaderCommand::Tips)
-        ->setEnabled(QFileInfo::exists(tips) ||
-                     QFileInfo::exists(platform::JoinPath(context_.programFolder, tips)));
+        ->setEnabled(!FindTipsFile(context_.programFolder, context_.dataFolder).isEmpty());
     font_->DetermineFontSetting();
     searchBar_->determineComboWidth();
+}
+
+void MainWindow::LoadSettings(const OptionSettings& options) {
+    const std::pair<ReaderCommand, bool> checks[] = {
+        {ReaderCommand::AlwaysSaveSettings, options.saveSettings},
+        {ReaderCommand::TipsAtStart, options.tipsAtStart},
+        {ReaderCommand::DeleteResultsAtExit, options.deleteResults},
+        {ReaderCommand::OptimalSearch, options.optimal},
+        {ReaderCommand::SeparateIntro, options.separateIntro}};
+    for (const auto& [item, checked] : checks)
+        menus_->action(item)->setChecked(checked);
+    state_.separateIntro = options.separateIntro;
+    views_->applySettings(options);
+    font_->setFont(options.fontName, options.fontSize, false);
+}
+
+SavedSettings MainWindow::currentSettings() const {
+    const auto checked = [this](ReaderCommand item) { return menus_->action(item)->isChecked(); };
+    SavedSettings saved;
+    OptionSettings& o = saved.options;
+    o.saveSettings = checked(ReaderCommand::AlwaysSaveSettings);
+    o.tipsAtStart = checked(ReaderCommand::TipsAtStart);
+    o.deleteResults = checked(ReaderCommand::DeleteResultsAtExit);
+    o.statusLine = checked(ReaderCommand::ToggleStatusLine);
+    o.toolBar = checked(ReaderCommand::ToggleToolBar);
+    o.specialToolBar = checked(ReaderCommand::ToggleSpecialToolBar);
+    o.bookPanel = checked(ReaderCommand::ToggleBookPanel);
+    o.searchBar = checked(ReaderCommand::ToggleSearchBar);
+    o.optimal = checked(ReaderCommand::OptimalSearch);
+    o.separateIntro = checked(ReaderCommand::SeparateIntro);
+    o.fontName = font_->name();
+    o.fontSize = font_->size();
+    saved.activeNr = nav_->versions().nrOfEntry(nav_->activeEntry());
+    saved.parallelNr = nav_->versions().nrOfEntry(nav_->parallelEntry());
+    saved.last = {nav_->oldTestament(), qMax(0, nav_->bookIndex()), qMax(0, nav_->chapter() - 1)};
+    saved.parallelHidden = state_.showNext;
+    return saved;
+}
+
+void MainWindow::SaveSettings() {
+    // Without a store nothing was shown, so the last run's position and versions stay.
+    if (!context_.store)
+        return;
+    context_.settings.SaveSettings(currentSettings());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    if (menus_->action(ReaderCommand::DeleteResultsAtExit)->isChecked())
+        search::DeleteResultFiles(platform::GetTempFolder());
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::runCommand(const QString& findText) {
+    return shell_->runCommand(findText);
 }
 
 void MainWindow::loadVersions() {
@@ -301,6 +353,9 @@ void MainWindow::firstActivation() {
     // The history starts with what the user reads, not with the place restored.
     history_->clear();
     setUpdatesEnabled(true);
+    // The splash never stays over the window once the chapter is on screen.
+    if (context_.closeSplash)
+        context_.closeSplash();
     if (context_.settings.etikaAtStart())
         emit commandRequested(ReaderCommand::Etika);
     if (context_.settings.tipsAtStart())

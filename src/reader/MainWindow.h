@@ -31,6 +31,9 @@ class ReadingArea;
 class ReadingFont;
 class SearchBar;
 class SideWindows;
+class ShellCommands;
+struct OptionSettings;
+struct SavedSettings;
 class BlueBar;
 class StatusLine;
 class ToolBarPanel;
@@ -58,6 +61,7 @@ public:
     JumpWindow& jumpWindow();
     ReadingArea& readingArea() { return *area_; }
     SideWindows& sideWindows() { return *sides_; }
+    ShellCommands& shell() { return *shell_; }
 
     // Runs a command of the frame and announces it.
     void execute(ReaderCommand command);
@@ -73,6 +77,13 @@ public:
     // JumpLocation for every window: the key's chapter shown, its verse line selected.
     void JumpLocation(const QString& key);
     void NavigateHistory(History::Step mode);
+
+    // The find box's command words: true when the text was a command ("\\\\" + word).
+    bool runCommand(const QString& findText);
+    // What SaveSettings writes: the check marks, the font, the versions and the position.
+    SavedSettings currentSettings() const;
+    // Writes the settings, or deletes them when "Selalu simpan setting program" is off.
+    void SaveSettings();
 
 public slots:
     // A cross reference chosen in the reading view's menu ("5:44 -> Lukas 6:27-28, ..."):
@@ -91,6 +102,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildFrame();
@@ -100,6 +112,7 @@ private:
     void wireButtons();
     void observeNavigator();
     void load();
+    void LoadSettings(const OptionSettings& options);
     void loadVersions();
     void CheckAvailableMenu();
     void CheckDeutero();
@@ -136,6 +149,7 @@ private:
     std::unique_ptr<SideWindows> sides_;
     ReadingFont* font_ = nullptr;
     FrameViews* views_ = nullptr;
+    ShellCommands* shell_ = nullptr;
 };
 
 } // namespace reader

@@ -1,8 +1,11 @@
 #include "reader/ReaderSettings.h"
 
+#include "platform/Folders.h"
 #include "platform/SettingsStore.h"
-#include "reader/FontRules.h"
 #include "search/QueryKeyHash.h"
+#include "store/Schema.h"
+
+#include <QFileInfo>
 
 namespace reader {
 
@@ -10,6 +13,30 @@ namespace {
 const QString kOpsi = QStringLiteral("Opsi");
 const QString kKitab = QStringLiteral("kitab");
 const QString kFont = QStringLiteral("font");
+const QString kLocation = QStringLiteral("Location");
+// No font is drawn this large; a bigger stored size is a damaged value.
+constexpr double kLargestFontSize = 400;
+
+QString Flag(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+const QStringList& OpsiKeys() {
+    static const QStringList keys{
+        QStringLiteral("pbar"),    QStringLiteral("tbar"),    QStringLiteral("sbar"),
+        QStringLiteral("klist"),   QStringLiteral("bbar"),    QStringLiteral("Tip"),
+        QStringLiteral("flush"),   QStringLiteral("Optimal"), QStringLiteral("splitIntro"),
+        QStringLiteral("saveset"), QStringLiteral("Etika")};
+    return keys;
+}
+
+const QStringList& KitabKeys() {
+    static const QStringList keys{QStringLiteral("aktif1"), QStringLiteral("aktif2"),
+                                  QStringLiteral("perj"),   QStringLiteral("buku"),
+                                  QStringLiteral("pasal"),  QStringLiteral("padanan")};
+    return keys;
+}
+
 } // namespace
 
 ReaderSettings::ReaderSettings(platform::SettingsStore& store, const QString& programFolder)
@@ -20,11 +47,16 @@ QString ReaderSettings::InstallationKey(const QString& programFolder) {
 }
 
 QString ReaderSettings::location(const QString& defaultPath) const {
-    return value(kOpsi, QStringLiteral("Location"), defaultPath);
+    const QString stored = value(kOpsi, kLocation, defaultPath);
+    return QFileInfo(stored).isDir() ? platform::JoinPath(stored, store::kDataFileName) : stored;
 }
 
 bool ReaderSettings::setLocation(const QString& dataPath) {
-    return store_.set(key_, kOpsi, QStringLiteral("Location"), dataPath);
+    return store_.set(key_, kOpsi, kLocation, dataPath);
+}
+
+void ReaderSettings::resetLocation() {
+    setLocation(QStringLiteral("XYZ"));
 }
 
 qint32 ReaderSettings::activeNr() const {
@@ -40,8 +72,8 @@ bool ReaderSettings::parallelHidden() const {
 }
 
 LastPosition ReaderSettings::lastPosition() const {
-    return {number(kKitab, QStringLiteral("perj"), 1) == 1,
-            number(kKitab, QStringLiteral("buku"), 0), number(kKitab, QStringLiteral("pasal"), 0)};
+    return {number(kKitab, QStringLiteral("perj"), 1) == 1, position(QStringLiteral("buku"), 0),
+            position(QStringLiteral("pasal"), 0)};
 }
 
 bool ReaderSettings::tipsAtStart() const {
@@ -52,14 +84,76 @@ bool ReaderSettings::etikaAtStart() const {
     return number(kOpsi, QStringLiteral("Etika"), 0) == 1;
 }
 
+void ReaderSettings::setTipsAtStart(bool show) {
+    writeFlag(QStringLiteral("Tip"), show);
+}
+
+void ReaderSettings::setEtikaAtStart(bool show) {
+    writeFlag(QStringLiteral("Etika"), show);
+}
+
 QString ReaderSettings::fontName() const {
-    return value(kFont, QStringLiteral("name"), kDefaultFontName);
+    const QString name = value(kFont, QStringLiteral("name"), {}).trimmed();
+    return name.isEmpty() ? kDefaultFontName : name;
 }
 
 double ReaderSettings::fontSize() const {
     bool ok = false;
-    const double size = value(kFont, QStringLiteral("size"), {}).toDouble(&ok);
-    return ok && size > 0 ? size : kDefaultFontSize;
+    const double size = value(kFont, QStringLiteral("size"), {}).trimmed().toDouble(&ok);
+    return ok && size >= 1 && size <= kLargestFontSize ? size : kDefaultFontSize;
+}
+
+OptionSettings ReaderSettings::LoadSettings() const {
+    OptionSettings o;
+    o.saveSettings = isOne(QStringLiteral("saveset"), false);
+    o.tipsAtStart = nonZero(QStringLiteral("Tip"), false);
+    o.deleteResults = nonZero(QStringLiteral("flush"), false);
+    o.statusLine = isOne(QStringLiteral("sbar"), true);
+    o.toolBar = isOne(QStringLiteral("tbar"), true);
+    o.specialToolBar = isOne(QStringLiteral("bbar"), true);
+    o.bookPanel = isOne(QStringLiteral("klist"), true);
+    o.searchBar = isOne(QStringLiteral("pbar"), true);
+    o.optimal = nonZero(QStringLiteral("optimal"), true);
+    o.separateIntro = nonZero(QStringLiteral("splitIntro"), true);
+    o.fontName = fontName();
+    o.fontSize = fontSize();
+    return o;
+}
+
+void ReaderSettings::SaveSettings(const SavedSettings& saved) {
+    const OptionSettings& o = saved.options;
+    if (!o.saveSettings) {
+        DeleteSettings();
+        return;
+    }
+    writeFlag(QStringLiteral("pbar"), o.searchBar);
+    writeFlag(QStringLiteral("tbar"), o.toolBar);
+    writeFlag(QStringLiteral("sbar"), o.statusLine);
+    writeFlag(QStringLiteral("klist"), o.bookPanel);
+    writeFlag(QStringLiteral("bbar"), o.specialToolBar);
+    writeFlag(QStringLiteral("Tip"), o.tipsAtStart);
+    writeFlag(QStringLiteral("flush"), o.deleteResults);
+    writeFlag(QStringLiteral("Optimal"), o.optimal);
+    writeFlag(QStringLiteral("splitIntro"), o.separateIntro);
+    writeFlag(QStringLiteral("saveset"), o.saveSettings);
+    write(kFont, QStringLiteral("size"), QString::number(o.fontSize));
+    write(kFont, QStringLiteral("name"), o.fontName);
+    write(kKitab, QStringLiteral("aktif1"), QString::number(saved.activeNr));
+    write(kKitab, QStringLiteral("aktif2"), QString::number(saved.parallelNr));
+    write(kKitab, QStringLiteral("perj"),
+          saved.last.oldTestament ? QStringLiteral("1") : QStringLiteral("2"));
+    write(kKitab, QStringLiteral("buku"), QString::number(saved.last.book));
+    write(kKitab, QStringLiteral("pasal"), QString::number(saved.last.chapter));
+    write(kKitab, QStringLiteral("padanan"), Flag(saved.parallelHidden));
+}
+
+void ReaderSettings::DeleteSettings() {
+    for (const QString& key : OpsiKeys())
+        store_.remove(key_, kOpsi, key);
+    for (const char* key : {"size", "name"})
+        store_.remove(key_, kFont, QString::fromUtf8(key));
+    for (const QString& key : KitabKeys())
+        store_.remove(key_, kKitab, key);
 }
 
 void ReaderSettings::markInstalled() {
@@ -76,6 +170,27 @@ int ReaderSettings::number(const QString& section, const QString& key, int fallb
     bool ok = false;
     const int n = value(section, key, {}).trimmed().toInt(&ok);
     return ok ? n : fallback;
+}
+
+int ReaderSettings::position(const QString& key, int fallback) const {
+    const int n = number(kKitab, key, fallback);
+    return n >= 0 ? n : fallback;
+}
+
+bool ReaderSettings::isOne(const QString& key, bool fallback) const {
+    return number(kOpsi, key, fallback ? 1 : 0) == 1;
+}
+
+bool ReaderSettings::nonZero(const QString& key, bool fallback) const {
+    return number(kOpsi, key, fallback ? 1 : 0) != 0;
+}
+
+void ReaderSettings::write(const QString& section, const QString& key, const QString& value) {
+    store_.set(key_, section, key, value);
+}
+
+void ReaderSettings::writeFlag(const QString& key, bool on) {
+    write(kOpsi, key, Flag(on));
 }
 
 } // namespace reader

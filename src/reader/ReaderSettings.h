@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reader/FontRules.h"
+
 #include <QString>
 
 namespace platform {
@@ -15,8 +17,34 @@ struct LastPosition {
     int chapter = 0;
 };
 
+// The user's switches of section "Opsi" and the reading font, with their defaults.
+struct OptionSettings {
+    bool saveSettings = false;           // "saveset": "Selalu simpan setting program"
+    bool tipsAtStart = false;            // "Tip"
+    bool deleteResults = false;          // "flush": results files deleted at exit
+    bool statusLine = true;              // "sbar"
+    bool toolBar = true;                 // "tbar"
+    bool specialToolBar = true;          // "bbar": "Toolbar Khas VR"
+    bool bookPanel = true;               // "klist"
+    bool searchBar = true;               // "pbar"
+    bool optimal = true;                 // "Optimal": "Pencarian Optimal"
+    bool separateIntro = true;           // "splitIntro"
+    QString fontName = kDefaultFontName; // "font"/"name"
+    double fontSize = kDefaultFontSize;  // "font"/"size"
+};
+
+// Everything SaveSettings writes at the end of a run.
+struct SavedSettings {
+    OptionSettings options;
+    qint32 activeNr = 1;
+    qint32 parallelNr = 1;
+    LastPosition last;
+    bool parallelHidden = true; // "padanan"
+};
+
 // The reader's settings under its installation key: the QueryKeyHash of the program folder,
-// so that copies of the program in other folders keep their own settings.
+// so that copies of the program in other folders keep their own settings. A value of the
+// wrong kind (letters for a number, a number out of its range) reads as the key's default.
 class ReaderSettings {
 public:
     ReaderSettings(platform::SettingsStore& store, const QString& programFolder);
@@ -24,8 +52,11 @@ public:
     static QString InstallationKey(const QString& programFolder);
     const QString& installationKey() const { return key_; }
 
+    // The stored data path; a stored folder stands for the data file inside it.
     QString location(const QString& defaultPath) const;
     bool setLocation(const QString& dataPath);
+    // The command box's reset: a location no file has, so the next start asks for the folder.
+    void resetLocation();
 
     // Catalogue numbers (nr) of the active and the parallel version.
     qint32 activeNr() const;
@@ -36,8 +67,16 @@ public:
     // "Opsi"/"Tip" and "Opsi"/"Etika": windows the first activation opens.
     bool tipsAtStart() const;
     bool etikaAtStart() const;
+    void setTipsAtStart(bool show);
+    void setEtikaAtStart(bool show);
     QString fontName() const;
     double fontSize() const;
+
+    OptionSettings LoadSettings() const;
+    // Writes every key, or only deletes them when "Selalu simpan setting program" is off.
+    void SaveSettings(const SavedSettings& saved);
+    // Every key of the reader except "Location".
+    void DeleteSettings();
 
     // The marker the customizer looks for: "VR2000"/"CDInstall"/"Installed" = "yes".
     void markInstalled();
@@ -45,6 +84,12 @@ public:
 private:
     QString value(const QString& section, const QString& key, const QString& fallback) const;
     int number(const QString& section, const QString& key, int fallback) const;
+    // A number at least 0, or the fallback.
+    int position(const QString& key, int fallback) const;
+    bool isOne(const QString& key, bool fallback) const;
+    bool nonZero(const QString& key, bool fallback) const;
+    void write(const QString& section, const QString& key, const QString& value);
+    void writeFlag(const QString& key, bool on);
 
     platform::SettingsStore& store_;
     QString key_;

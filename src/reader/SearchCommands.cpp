@@ -1,7 +1,7 @@
 #include "reader/SearchCommands.h"
 
 #include "platform/Folders.h"
-#include "reader/ChapterFind.h"
+#include "reader/CommandBox.h"
 #include "reader/MainMenus.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"

@@ -34,6 +34,8 @@ StoreLocation LocateStore(ReaderSettings& settings, platform::Dialogs& dialogs,
     location.dataFolder = DataLocationCaption(location.dataPath);
     location.found = QFileInfo(location.dataPath).isFile();
     if (!location.found) {
+        if (beforeBrowse)
+            beforeBrowse();
         dialogs.message(MissingDataMessage(location.dataPath), platform::MessageButtons::Ok,
                         platform::MessageIcon::None, platform::kProductName);
     } else if (commandLinePath.isEmpty()) {
@@ -43,10 +45,13 @@ StoreLocation LocateStore(ReaderSettings& settings, platform::Dialogs& dialogs,
 }
 
 std::unique_ptr<store::Store> OpenStoreOrExplain(const QString& dataPath,
-                                                 platform::Dialogs& dialogs) {
+                                                 platform::Dialogs& dialogs,
+                                                 const std::function<void()>& beforeMessage) {
     try {
         return store::Store::Open(dataPath);
     } catch (const store::StoreError& error) {
+        if (beforeMessage)
+            beforeMessage();
         dialogs.message(error.message(), platform::MessageButtons::Ok,
                         platform::MessageIcon::Critical, platform::kProductName);
         return nullptr;

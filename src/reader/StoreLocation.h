@@ -24,13 +24,15 @@ struct StoreLocation {
 // Finds the data file: the --data path when given (a folder or the file itself, "Location"
 // untouched), else "Location" or the default beside the program, asking for a folder when no
 // file is there. Without a file it shows the missing-data message; the program must end.
+// beforeBrowse runs before the folder browser or that message opens.
 StoreLocation LocateStore(ReaderSettings& settings, platform::Dialogs& dialogs,
                           const QString& programFolder, const QString& commandLinePath,
                           const std::function<void()>& beforeBrowse = {});
 
 // Opens the store; when it cannot be used, says which file and why and returns null, so the
-// main window opens with what was prepared.
+// main window opens with what was prepared. beforeMessage runs before that message shows.
 std::unique_ptr<store::Store> OpenStoreOrExplain(const QString& dataPath,
-                                                 platform::Dialogs& dialogs);
+                                                 platform::Dialogs& dialogs,
+                                                 const std::function<void()>& beforeMessage = {});
 
 } // namespace reader

@@ -77,13 +77,7 @@ TEST_F(ChapterFindTest, WithoutAFindThereIsNoStep) {
     EXPECT_FALSE(find->previous(3));
 }
 
-TEST(FindText, CommandsOperatorsAndTheDisplayedChapter) {
-    EXPECT_EQ(reader::CommandWord(QStringLiteral("\\\\ data ")), QStringLiteral("DATA"));
-    EXPECT_EQ(reader::CommandWord(QStringLiteral("\\\\q")), QStringLiteral("Q"));
-    EXPECT_FALSE(reader::CommandWord(QStringLiteral("\\\\")));
-    EXPECT_FALSE(reader::CommandWord(QStringLiteral("\\data")));
-    EXPECT_FALSE(reader::CommandWord(QStringLiteral(" \\\\data")));
-    EXPECT_TRUE(reader::IsCommandText(QStringLiteral("\\\\")));
+TEST(FindText, OperatorsAndTheDisplayedChapter) {
     EXPECT_TRUE(reader::HasSearchOperators(QStringLiteral("kasih +musuh")));
     EXPECT_TRUE(reader::HasSearchOperators(QStringLiteral("^kasih")));
     EXPECT_FALSE(reader::HasSearchOperators(QStringLiteral("anak-anak")));

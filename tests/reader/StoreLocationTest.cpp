@@ -79,9 +79,12 @@ TEST_F(StoreLocationTest, CommandLinePathIsUsedWithoutTouchingLocation) {
     EXPECT_TRUE(LocateStore(settings, dialogs, program, path).found);
     EXPECT_TRUE(storedLocation().isEmpty());
 
+    bool splashHidden = false;
     const StoreLocation missing =
-        LocateStore(settings, dialogs, program, dir.filePath(QStringLiteral("nothing")));
+        LocateStore(settings, dialogs, program, dir.filePath(QStringLiteral("nothing")),
+                    [&] { splashHidden = dialogs.messages().isEmpty(); });
     EXPECT_FALSE(missing.found);
+    EXPECT_TRUE(splashHidden);
     EXPECT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.requests().isEmpty());
 }
@@ -93,7 +96,12 @@ TEST_F(StoreLocationTest, AFileThatIsNoStoreIsExplainedByNameInsteadOfSilentlyIg
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("bukan database");
     file.close();
-    EXPECT_EQ(OpenStoreOrExplain(path, dialogs), nullptr);
+    // The splash is put away before the message, or it would hide it.
+    qsizetype messagesBefore = -1;
+    EXPECT_EQ(
+        OpenStoreOrExplain(path, dialogs, [&] { messagesBefore = dialogs.messages().size(); }),
+        nullptr);
+    EXPECT_EQ(messagesBefore, 0);
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages().front().text.contains(path));
     EXPECT_EQ(dialogs.messages().front().title, QStringLiteral("Vermara"));

@@ -206,7 +206,7 @@ void WriteInfo(StoreWriter& w, const Options& o) {
                                                  {99, "Database Uji 1.0"},
                                                  {100, "\r\n01/12/2026 - Customized by uji/mesin"}};
     for (const auto& [id, text] : texts) {
-        if (o.withoutInfo99 && id == 99)
+        if ((o.withoutInfo99 && id == 99) || (o.withoutInfo4And100 && (id == 4 || id == 100)))
             continue;
         w.insert(QStringLiteral("UsysInfo"), {{"id", id}, {"Keterangan", QString::fromUtf8(text)}});
     }

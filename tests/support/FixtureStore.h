@@ -35,9 +35,10 @@ struct Options {
     // nr 1 TB Kitab1; 2 "Versi Lama" Kitab4 Aktif 0; 4 "-" Kitab5 Aktif 1;
     // 5 "Alkitab Kabar Baik" Kitab2; 7 "Perjanjian Baru Saja" Kitab3 (no Old Testament)
     bool catalogueWithGaps = false;
-    bool missingModuleRow = false; // the "Kamus" row of UsysMenu is left out
-    bool allModulesOff = false;    // every UsysMenu row Aktif 0
-    bool withoutInfo99 = false;    // UsysInfo lacks id 99
+    bool missingModuleRow = false;   // the "Kamus" row of UsysMenu is left out
+    bool allModulesOff = false;      // every UsysMenu row Aktif 0
+    bool withoutInfo99 = false;      // UsysInfo lacks id 99
+    bool withoutInfo4And100 = false; // UsysInfo lacks the rights notice and the history record
 };
 
 // Writes VERMARA2000.DAT into folder (created if needed) and returns its full path.
