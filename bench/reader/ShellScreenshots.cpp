@@ -8,27 +8,13 @@
 #include "reader/TipList.h"
 #include "reader/TipsWindow.h"
 #include "store/Store.h"
+#include "support/WindowPicture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cstdio>
-
-namespace {
-
-bool Save(QWidget& window, const QString& file) {
-    window.show();
-    window.activateWindow();
-    QTest::qWait(200);
-    const bool saved = window.grab().save(file);
-    std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(file));
-    window.hide();
-    return saved;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -48,11 +34,11 @@ int main(int argc, char** argv) {
     reader::TipsWindow tips(settings,
                             reader::TipList::LoadTips(reader::FindTipsFile(folder, folder)), 0.0);
     tips.prepare(QStringLiteral("Times New Roman"));
-    bool ok = Save(tips, out.filePath(QStringLiteral("tips.png")));
+    bool ok = bench::SaveWindowPicture(tips, out.filePath(QStringLiteral("tips.png")));
     reader::AboutWindow about(dialogs, store.get());
-    ok &= Save(about, out.filePath(QStringLiteral("about.png")));
+    ok &= bench::SaveWindowPicture(about, out.filePath(QStringLiteral("about.png")));
     reader::InfoWindow info(settings, store.get());
     info.showTopic(QStringLiteral("Etika"));
-    ok &= Save(info, out.filePath(QStringLiteral("info-window.png")));
+    ok &= bench::SaveWindowPicture(info, out.filePath(QStringLiteral("info-window.png")));
     return ok ? 0 : 1;
 }

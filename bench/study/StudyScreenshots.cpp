@@ -9,27 +9,12 @@
 #include "study/ProphecyWindow.h"
 #include "study/StudyWindows.h"
 #include "study/ThematicWindow.h"
+#include "support/WindowPicture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTest>
 #include <cstdio>
-
-namespace {
-
-bool Save(QWidget& window, const QString& file) {
-    window.resize(1000, 560);
-    window.show();
-    window.activateWindow();
-    QTest::qWait(200);
-    const bool saved = window.grab().save(file);
-    std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(file));
-    window.hide();
-    return saved;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -43,6 +28,11 @@ int main(int argc, char** argv) {
     platform::ScriptedDialogs dialogs;
     const auto store = store::Store::Open(path);
     study::StudyWindows windows({*store, dialogs, folder, folder, {}, nullptr});
+    // Every study window is pictured at one size.
+    const auto Save = [](QWidget& window, const QString& file) {
+        window.resize(1000, 560);
+        return bench::SaveWindowPicture(window, file);
+    };
 
     bool ok = Save(windows.parables(), out.filePath(QStringLiteral("study-parables.png")));
     ok &= Save(windows.prophecies(), out.filePath(QStringLiteral("study-prophecies.png")));
