@@ -41,6 +41,8 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window, as its close button does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const QWidget& readingView_;

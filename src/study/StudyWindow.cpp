@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTextEdit>
@@ -63,6 +64,13 @@ void StudyWindow::changeEvent(QEvent* event) {
         return;
     CopyStatusBarStyle(context_.mainStatusBar, *statusBar_);
     activated(context_.look ? std::optional<StudyLook>(context_.look()) : std::nullopt);
+}
+
+void StudyWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void StudyWindow::sizeFromScreen(int height, int smallHeight) {

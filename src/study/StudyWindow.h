@@ -42,6 +42,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Escape closes the window, as its close button does.
+    void keyPressEvent(QKeyEvent* event) override;
     // Called on every activation after the status bar is styled; look is the main
     // window's fonts when the application gives them.
     virtual void activated(const std::optional<StudyLook>& look) = 0;

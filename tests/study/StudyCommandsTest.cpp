@@ -120,7 +120,7 @@ TEST(PericopeIndex, ListsTheBookShownAndFollowsItsChanges) {
               QStringLiteral("Markus"));
     EXPECT_TRUE(h.items().isEmpty());
     // Hidden, it no longer follows.
-    h.form12().close();
+    QTest::keyClick(&h.form12(), Qt::Key_Escape);
     EXPECT_FALSE(h.form12().isVisible());
     h.list1()->setCurrentRow(0);
     EXPECT_TRUE(h.items().isEmpty());
