@@ -16,6 +16,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextDocument>
 
 namespace reader {
 
@@ -144,14 +147,21 @@ void ChapterView::showQuotation(const QString& ref, const QString& lines) {
 }
 
 void ChapterView::setViewText(QTextEdit* view, const QString& storedText) {
-    // The wrap margin goes on the emptied document, so the chapter is laid out only once.
-    view->clear();
+    // The text is replaced in one edit, never cleared first: an empty document would drop the
+    // wrap margin and the scroll bar, and each change back would lay the chapter out again.
+    QTextDocument* document = view->document();
+    document->setUndoRedoEnabled(false);
     ReadingFont::ApplyWrapMargin(view);
-    QTextCursor cursor(view->document());
+    QTextCursor cursor(document);
     cursor.beginEditBlock();
-    cursor.insertText(QString(storedText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.setBlockCharFormat(QTextCharFormat());
+    cursor.insertText(QString(storedText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                      QTextCharFormat());
     cursor.endEditBlock();
-    view->setTextCursor(QTextCursor(view->document()));
+    view->setTextCursor(QTextCursor(document));
 }
 
 void ChapterView::SelectAyat(QTextEdit* view, int verse, bool select) {

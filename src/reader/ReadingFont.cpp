@@ -103,7 +103,11 @@ void ReadingFont::ApplyWrapMargin(QTextEdit* view) {
     QTextFrame* root = view->document()->rootFrame();
     QTextFrameFormat format = root->frameFormat();
     const int scrollBar = view->verticalScrollBar()->sizeHint().width();
-    format.setRightMargin(std::max(0, Twips(view, kWrapMarginTwips) - scrollBar));
+    const int margin = std::max(0, Twips(view, kWrapMarginTwips) - scrollBar);
+    // Setting the same margin again would still lay the whole text out anew.
+    if (format.rightMargin() == margin)
+        return;
+    format.setRightMargin(margin);
     root->setFrameFormat(format);
 }
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextFrame>
 
 namespace {
@@ -184,6 +186,19 @@ TEST(ChapterView, WholeChapterInTheParallelPanelUntilTheNextCaretMove) {
     reader.clickAt(int(reader.rtf1()->toPlainText().indexOf(QStringLiteral("5:5"))) + 4);
     EXPECT_EQ(reader.rtf2()->toPlainText(),
               QStringLiteral("5:5 Berbahagialah orang yang rendah hati."));
+}
+
+TEST(ChapterView, ANewChapterTakesNothingOfThePreviousTextsLook) {
+    ReaderHarness reader;
+    reader.open();
+    reader.rtf1()->setHtml(QStringLiteral("<h1><b>Pengantar</b> kitab</h1><p>lain</p>"));
+    reader.showNewTestament(0, 5);
+    QTextCursor first(reader.rtf1()->document());
+    first.movePosition(QTextCursor::NextCharacter);
+    EXPECT_NE(first.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_EQ(first.blockFormat().headingLevel(), 0);
+    EXPECT_TRUE(reader.rtf1()->toPlainText().startsWith(QStringLiteral("5:1 ")));
+    EXPECT_GT(reader.rtf1()->document()->rootFrame()->frameFormat().rightMargin(), 0);
 }
 
 TEST(ChapterView, ContextMenuItemsFollowTheSelection) {
