@@ -110,18 +110,21 @@ void SearchBar::resizeEvent(QResizeEvent* event) {
 bool SearchBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched != strip_)
         return QFrame::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only the mouse events below are QMouseEvents; the cast waits for their cases.
+    const auto globalX = [event] {
+        return int(static_cast<const QMouseEvent*>(event)->globalPosition().x());
+    };
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
         resetStrip();
         return true;
     case QEvent::MouseButtonPress:
-        dragFrom_ = int(mouse->globalPosition().x());
+        dragFrom_ = globalX();
         dragOffset_ = offset_;
         return true;
     case QEvent::MouseMove:
         if (dragFrom_ >= 0)
-            moveStrip(dragOffset_ + int(mouse->globalPosition().x()) - dragFrom_);
+            moveStrip(dragOffset_ + globalX() - dragFrom_);
         return dragFrom_ >= 0;
     case QEvent::MouseButtonRelease:
         dragFrom_ = -1;
