@@ -34,7 +34,8 @@ const QString kOperators = QStringLiteral("Anda menggunakan ekspresi pencarian +
 
 FindCommands::FindCommands(MainWindow& window, const store::Store& store,
                            platform::Dialogs& dialogs)
-    : QObject(&window), window_(window), dialogs_(dialogs), finder_(store) {
+    : QObject(&window), window_(window), text1_(window.searchBar().text1()), dialogs_(dialogs),
+      finder_(store) {
     connect(&window, &MainWindow::commandRequested, this, &FindCommands::answer);
     QLineEdit* text = window.searchBar().text1();
     connect(text, &QLineEdit::textChanged, this, &FindCommands::onTextChanged);
@@ -73,8 +74,7 @@ void FindCommands::onTextChanged(const QString& text) {
 }
 
 bool FindCommands::eventFilter(QObject* watched, QEvent* event) {
-    QLineEdit* text = window_.searchBar().text1();
-    if (watched != text)
+    if (watched != text1_)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonDblClick) {
         openQueryEditor();
@@ -91,7 +91,7 @@ bool FindCommands::eventFilter(QObject* watched, QEvent* event) {
     }
     // After the click that gave the focus, so that the click does not undo the selection.
     if (event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, text, &QLineEdit::selectAll);
+        QTimer::singleShot(0, text1_, &QLineEdit::selectAll);
     return false;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+class QLineEdit;
+
 namespace platform {
 class Dialogs;
 }
@@ -43,6 +45,9 @@ private:
     void tell(const QString& text);
 
     MainWindow& window_;
+    // The search text, known apart from the window: its events still come while the
+    // window is being torn down.
+    QLineEdit* text1_;
     platform::Dialogs& dialogs_;
     ChapterFind finder_;
     int dataRow_ = -1; // the chapter the arrows step from
