@@ -1,9 +1,7 @@
 #include "store/Database.h"
 
-#include "store/DictionaryOrder.h"
 #include "store/StoreError.h"
 
-#include <QCollator>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -19,14 +17,6 @@ void UnicodeLower(sqlite3_context* context, int argc, sqlite3_value** argv) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const QByteArray lower = QString::fromUtf8(text).toLower().toUtf8();
     sqlite3_result_text(context, lower.constData(), int(lower.size()), SQLITE_TRANSIENT);
-}
-
-// Lists are ordered as a dictionary orders words: accents and letter case only break ties,
-// and hyphens or blanks inside a word are passed over ("coal" before "co-op").
-int DictionaryCompare(void* collator, int lengthA, const void* a, int lengthB, const void* b) {
-    const QString left = QString::fromUtf8(static_cast<const char*>(a), lengthA);
-    const QString right = QString::fromUtf8(static_cast<const char*>(b), lengthB);
-    return static_cast<const QCollator*>(collator)->compare(left, right);
 }
 
 int OpenFlags(Database::Mode mode) {
@@ -51,8 +41,7 @@ QString CipherPragmas(const QString& schema) {
         .arg(kCipherPageSize);
 }
 
-Database::Database(const QString& path, Mode mode, const QString& password)
-    : path_(path), collator_(DictionaryCollator()) {
+Database::Database(const QString& path, Mode mode, const QString& password) : path_(path) {
     if (mode != Mode::Create && !QFileInfo(path).isFile())
         throw StoreError(QStringLiteral("Berkas data tidak ditemukan: %1").arg(path));
     try {
@@ -74,7 +63,6 @@ void Database::open(Mode mode, const QString& password) {
     }
     sqlite3_create_function(db_, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             UnicodeLower, nullptr, nullptr);
-    sqlite3_create_collation(db_, "kamus", SQLITE_UTF8, collator_.get(), DictionaryCompare);
 }
 
 bool Database::connect(Mode mode, const QString& password, Cipher cipher) {

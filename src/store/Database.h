@@ -5,7 +5,6 @@
 #include <QVariantList>
 #include <memory>
 
-class QCollator;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -14,7 +13,7 @@ namespace store {
 class Statement;
 
 // One SQLCipher connection. Errors are thrown as StoreError naming the file. Queries may use
-// ulower(text) (Unicode lower case) and the collation "kamus" (dictionary order).
+// ulower(text) (Unicode lower case).
 // The store password is built into the programs, so stretching it into a key protects
 // nothing and would cost every start; new stores are keyed with a short derivation, and
 // use 4 KB pages, which halve the checking a search pays to read a whole version.
@@ -33,7 +32,6 @@ public:
     Database& operator=(const Database&) = delete;
 
     const QString& path() const { return path_; }
-    const QCollator& collator() const { return *collator_; } // the order of "kamus"
     void exec(const QString& sql);
     Statement prepare(const QString& sql) const;
     QStringList tables() const; // in creation order; names compare case-sensitively
@@ -48,7 +46,6 @@ private:
     bool connect(Mode mode, const QString& password, Cipher cipher);
 
     QString path_;
-    std::unique_ptr<QCollator> collator_; // outlives the connection that calls it
     sqlite3* db_ = nullptr;
 };
 

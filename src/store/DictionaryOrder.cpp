@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
+#include <numeric>
 
 namespace store {
 
@@ -11,6 +13,10 @@ std::unique_ptr<QCollator> DictionaryCollator() {
     return collator;
 }
 
+namespace {
+
+// The rank of each text in dictionary order: texts the collator holds equal share a rank,
+// and a null text ranks first.
 std::vector<int> DictionaryRanks(const QStringList& texts, const QCollator& collator) {
     QHash<QString, int> distinctIndex;
     QStringList distinct;
@@ -46,6 +52,17 @@ std::vector<int> DictionaryRanks(const QStringList& texts, const QCollator& coll
     return ranks;
 }
 
+} // namespace
+
+std::vector<size_t> DictionaryOrderOf(const QStringList& texts, const QCollator& collator) {
+    const std::vector<int> ranks = DictionaryRanks(texts, collator);
+    std::vector<size_t> order(ranks.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return ranks[a] < ranks[b]; });
+    return order;
+}
+
 QStringList DistinctIgnoringCase(const QStringList& texts, const QCollator& collator) {
     QSet<QString> seen;
     QStringList firsts;
@@ -63,15 +80,10 @@ QStringList DistinctIgnoringCase(const QStringList& texts, const QCollator& coll
         }
         firsts << text;
     }
-    const std::vector<int> ranks = DictionaryRanks(firsts, collator);
-    std::vector<qsizetype> order(size_t(firsts.size()));
-    std::iota(order.begin(), order.end(), qsizetype(0));
-    std::stable_sort(order.begin(), order.end(),
-                     [&](qsizetype a, qsizetype b) { return ranks[size_t(a)] < ranks[size_t(b)]; });
     QStringList sorted;
     sorted.reserve(firsts.size());
-    for (qsizetype i : order)
-        sorted << firsts[i];
+    for (size_t i : DictionaryOrderOf(firsts, collator))
+        sorted << firsts[qsizetype(i)];
     return sorted;
 }
 

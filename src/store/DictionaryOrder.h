@@ -3,9 +3,7 @@
 #include <QCollator>
 #include <QString>
 #include <QStringList>
-#include <algorithm>
 #include <memory>
-#include <numeric>
 #include <vector>
 
 namespace store {
@@ -14,27 +12,22 @@ namespace store {
 // and hyphens or blanks inside a word are passed over ("coal" before "co-op").
 std::unique_ptr<QCollator> DictionaryCollator();
 
-// The rank of each text in dictionary order: texts the collator holds equal share a rank,
-// and a null text (a Null field) ranks before every other, as SQL orders Nulls.
-std::vector<int> DictionaryRanks(const QStringList& texts, const QCollator& collator);
-
-// Sorts rows by one text field in dictionary order, keeping the present order among equals.
+// The positions of texts in dictionary order; texts the collator holds equal keep their
+// present order, and a null text (a Null field) comes before every other, as SQL orders Nulls.
 // Sort keys are made once per distinct spelling: comparing through the collator at every
 // step of a sort of tens of thousands of rows took most of a window's first opening.
+std::vector<size_t> DictionaryOrderOf(const QStringList& texts, const QCollator& collator);
+
+// Sorts rows by one text field in dictionary order, keeping the present order among equals.
 template <typename Row>
 void SortByDictionary(std::vector<Row>& rows, QString Row::*field, const QCollator& collator) {
     QStringList texts;
     texts.reserve(qsizetype(rows.size()));
     for (const Row& row : rows)
         texts << row.*field;
-    const std::vector<int> ranks = DictionaryRanks(texts, collator);
-    std::vector<size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), size_t(0));
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return ranks[a] < ranks[b]; });
     std::vector<Row> sorted;
     sorted.reserve(rows.size());
-    for (size_t i : order)
+    for (size_t i : DictionaryOrderOf(texts, collator))
         sorted.push_back(std::move(rows[i]));
     rows.swap(sorted);
 }

@@ -87,7 +87,7 @@ QString BookRow::name(const QString& column) const {
     return number > 0 && number <= names.size() ? names.at(number - 1) : QString();
 }
 
-Store::Store(const QString& path) : path_(path) {}
+Store::Store(const QString& path) : path_(path), collator_(DictionaryCollator()) {}
 
 Store::~Store() = default;
 
@@ -199,17 +199,16 @@ void Store::loadStudyTables() {
             return ProphecyRow{qint16(r.number("Urutan")), r.text("Nubuat"), r.text("Lama"),
                                r.text("Baru")};
         });
-    pictures_ =
-        ReadAll<PictureRow>(db, QStringLiteral("SELECT * FROM UsysGambar"), [](const RowReader& r) {
-            return PictureRow{r.text("Kategori"), r.text("Judul"), r.text("Gambar"),
-                              r.text("Keterangan")};
-        });
-    // One entry per category regardless of letter case, as the original engine grouped them.
-    Statement categories = db.prepare(
-        QStringLiteral("SELECT Kategori, min(rowid) FROM UsysGambar GROUP BY ulower(Kategori) "
-                       "ORDER BY Kategori COLLATE kamus"));
-    while (categories.next())
-        categories_ << categories.text(0);
+    pictures_ = ReadAll<PictureRow>(db, QStringLiteral("SELECT * FROM UsysGambar ORDER BY rowid"),
+                                    [](const RowReader& r) {
+                                        return PictureRow{r.text("Kategori"), r.text("Judul"),
+                                                          r.text("Gambar"), r.text("Keterangan")};
+                                    });
+    // One entry per category regardless of letter case, spelt as its first row.
+    QStringList spellings;
+    for (const PictureRow& picture : pictures_)
+        spellings << picture.kategori;
+    categories_ = DistinctIgnoringCase(spellings, *collator_);
     deuteroThird_ = db.columns(QStringLiteral("UsysDeuterokanonika"))
                         .contains(QStringLiteral("Kitab3"), Qt::CaseInsensitive);
 }
@@ -222,7 +221,7 @@ const std::vector<DictionaryRow>& Store::dictionary() const {
                 [](const RowReader& r) {
                     return DictionaryRow{r.text("Entri"), r.text("Penjelasan")};
                 });
-            SortByDictionary(rows, &DictionaryRow::entri, db_->collator());
+            SortByDictionary(rows, &DictionaryRow::entri, *collator_);
             return rows;
         });
     }
@@ -266,8 +265,8 @@ std::pair<std::vector<ThematicRow>, QStringList> Store::readThematic() const {
     for (const ThematicRow& row : rows)
         spellings << row.topik;
     // "Kasih" and "kasih" are one topic, listed under the spelling of its first row.
-    QStringList topics = DistinctIgnoringCase(spellings, db_->collator());
-    SortByDictionary(rows, &ThematicRow::topik, db_->collator());
+    QStringList topics = DistinctIgnoringCase(spellings, *collator_);
+    SortByDictionary(rows, &ThematicRow::topik, *collator_);
     return {std::move(rows), std::move(topics)};
 }
 

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+class QCollator;
+
 namespace store {
 
 class Database;
@@ -103,6 +105,7 @@ private:
 
     QString path_;
     std::unique_ptr<Database> db_;
+    std::unique_ptr<QCollator> collator_; // dictionary order of the lists
     ReadFailureHandler readFailureHandler_;
     mutable bool readFailureReported_ = false;
     QStringList textColumns_; // the version columns UsysAlkitab has
