@@ -1,9 +1,13 @@
 #include "platform/AnsiCodePage.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QStringDecoder>
 #include <array>
+#include <cstdio>
 
 namespace platform {
 
@@ -67,6 +71,24 @@ bool WriteTextFile(const QString& path, const QString& text) {
         return false;
     }
     return file.commit();
+}
+
+bool WriteScratchFile(const QString& path, const QString& text) {
+    const QFileInfo target(path);
+    QTemporaryFile file(target.dir().filePath(target.completeBaseName() +
+                                              QStringLiteral("-XXXXXX.") + target.suffix()));
+    if (!file.open())
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return false;
+    file.close();
+    // rename replaces an older file in one step, where QFile::rename would refuse.
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
+        return false;
+    file.setAutoRemove(false);
+    return true;
 }
 
 } // namespace platform

@@ -18,4 +18,9 @@ QString ReadTextFile(const QString& path, bool* ok = nullptr);
 // new one is complete; false when the file cannot be written (unwritable folder, full disk).
 bool WriteTextFile(const QString& path, const QString& text);
 
+// Writes a file that can be made again, such as a search's results, the same way but without
+// forcing it to disk, which costs more than the search. It still appears only whole, under
+// a name beside it ("name-XXXXXX.suffix") until then; a crash may leave that name behind.
+bool WriteScratchFile(const QString& path, const QString& text);
+
 } // namespace platform

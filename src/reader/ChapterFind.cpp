@@ -47,7 +47,7 @@ bool ChapterFind::satisfies(int row) {
         return false;
     const search::ChapterTexts::Text& text = texts_.column(criterion_->column)[std::size_t(row)];
     // A Null text holds no word, not even the empty one.
-    return !text.text.isNull() && text.folded.contains(folded_);
+    return !text.text.isNull() && search::ContainsText(text.folded, folded_);
 }
 
 bool HasSearchOperators(const QString& text) {

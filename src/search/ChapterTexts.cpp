@@ -3,6 +3,7 @@
 #include "search/LineMatch.h"
 #include "store/Store.h"
 
+#include <QStringDecoder>
 #include <thread>
 
 namespace search {
@@ -22,40 +23,56 @@ int MiddleByVerses(const std::vector<store::ChapterRow>& chapters) {
     return index;
 }
 
-ChapterTexts::Text Folded(QString text) {
-    QString folded = FoldCase(text);
-    return {std::move(text), std::move(folded)};
+// Decodes a chapter's UTF-8 into the arena, its lower-case form beside it; the result is what
+// QString::fromUtf8 would give, Null and empty kept apart.
+store::ChapterTextSink KeepIn(std::vector<ChapterTexts::Text>& texts, TextArena& arena) {
+    return [&texts, &arena](int index, QByteArrayView utf8) {
+        ChapterTexts::Text& text = texts[size_t(index)];
+        if (utf8.isNull()) {
+            text = {};
+            return;
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                         QStringDecoder::Flag::ConvertInitialBom);
+        char16_t* decoded = arena.take(decoder.requiredSpace(utf8.size()));
+        const qsizetype size =
+            decoder.appendToBuffer(reinterpret_cast<QChar*>(decoded), utf8) -
+            reinterpret_cast<QChar*>(decoded);
+        arena.keep(size);
+        char16_t* folded = arena.take(size);
+        FoldCaseInto(decoded, size, folded);
+        text = {QString::fromRawData(reinterpret_cast<QChar*>(decoded), size),
+                QString::fromRawData(reinterpret_cast<QChar*>(folded), size)};
+    };
 }
 
 } // namespace
 
-// Decrypting the pages is most of the work, so a second connection reads the later half of
-// the text on another thread while this one reads the first.
 const std::vector<ChapterTexts::Text>& ChapterTexts::column(const QString& name) {
     auto found = columns_.find(name);
-    if (found != columns_.end())
-        return found->second;
+    if (found == columns_.end()) {
+        found = columns_.try_emplace(name).first;
+        read(name, found->second);
+    }
+    return found->second.texts;
+}
+
+// Decrypting the pages is most of the work, so a second connection reads the later half of
+// the text on another thread while this one reads the first.
+void ChapterTexts::read(const QString& name, Column& column) {
     const int count = int(store_.chapters().size());
     const int half = MiddleByVerses(store_.chapters());
-    std::vector<Text> texts(static_cast<size_t>(count));
+    column.texts.resize(size_t(count));
     bool laterHalfRead = false;
     std::thread worker([&] {
-        auto later = store_.chapterTextsApart(name, half, count);
-        if (!later)
-            return;
-        for (int index = half; index < count; ++index)
-            texts[size_t(index)] = Folded(std::move((*later)[size_t(index - half)]));
-        laterHalfRead = true;
+        laterHalfRead =
+            store_.chapterTextsApart(name, half, count, KeepIn(column.texts, column.later));
     });
-    for (int index = 0; index < half; ++index)
-        texts[size_t(index)] = Folded(store_.chapterText(index, name));
+    store_.chapterTexts(name, 0, half, KeepIn(column.texts, column.earlier));
     worker.join();
     // Without the second connection the store reads them, and reports a failed read.
-    if (!laterHalfRead) {
-        for (int index = half; index < count; ++index)
-            texts[size_t(index)] = Folded(store_.chapterText(index, name));
-    }
-    return columns_.emplace(name, std::move(texts)).first->second;
+    if (!laterHalfRead)
+        store_.chapterTexts(name, half, count, KeepIn(column.texts, column.later));
 }
 
 } // namespace search

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/TextArena.h"
+
 #include <QString>
 #include <map>
 #include <vector>
@@ -14,6 +16,8 @@ namespace search {
 // and kept for later searches of the same column.
 class ChapterTexts {
 public:
+    // Both strings are views of memory this object owns (QString::fromRawData): a copy that
+    // must outlive it is made with QString(text.constData(), text.size()).
     struct Text {
         QString text;   // null for a Null value
         QString folded; // FoldCase of text
@@ -25,8 +29,15 @@ public:
     const std::vector<Text>& column(const QString& name);
 
 private:
+    struct Column {
+        std::vector<Text> texts;
+        TextArena earlier; // the first half, filled by this thread
+        TextArena later;   // the second half, filled by the worker thread
+    };
+    void read(const QString& name, Column& column);
+
     const store::Store& store_;
-    std::map<QString, std::vector<Text>> columns_;
+    std::map<QString, Column> columns_;
 };
 
 } // namespace search

@@ -2,14 +2,54 @@
 
 #include "search/ParseQuery.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace search {
 namespace {
 
+// Eight UTF-16 code units, compared lane by lane with the compiler's vector instructions.
+using Lanes = std::uint16_t __attribute__((vector_size(16)));
+constexpr qsizetype kLanes = 8;
+
+Lanes LoadLanes(const char16_t* from) {
+    Lanes lanes;
+    std::memcpy(&lanes, from, sizeof lanes);
+    return lanes;
+}
+
+Lanes SameLanes(std::uint16_t c) {
+    Lanes lanes;
+    for (qsizetype k = 0; k < kLanes; ++k)
+        lanes[k] = c;
+    return lanes;
+}
+
+bool AnyLane(const Lanes& lanes) {
+    std::uint64_t parts[2];
+    std::memcpy(parts, &lanes, sizeof parts);
+    return (parts[0] | parts[1]) != 0;
+}
+
+void FoldEach(const char16_t* from, qsizetype size, char16_t* to) {
+    for (qsizetype k = 0; k < size; ++k) {
+        const char16_t c = from[k];
+        if (c < 0x80)
+            to[k] = (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+        else
+            to[k] = QChar::toLower(c);
+    }
+}
+
+bool MatchesAt(const char16_t* at, const char16_t* word, qsizetype size) {
+    return std::memcmp(at, word, size_t(size) * sizeof(char16_t)) == 0;
+}
+
 // Count starts at -1 and rises per contained word, so "all contained" is count == last index.
-int ContainedCount(const QStringList& words, const QString& line) {
+int ContainedCount(const QStringList& words, QStringView line) {
     int count = -1;
     for (const QString& word : words) {
-        if (line.contains(word))
+        if (ContainsText(line, word))
             ++count;
     }
     return count;
@@ -46,11 +86,11 @@ LineFilter::WordSet ExcludeSet(const QString& list, bool exact) {
     return set;
 }
 
-bool Includes(const LineFilter::WordSet& set, const QString& line) {
+bool Includes(const LineFilter::WordSet& set, QStringView line) {
     return Verdict(ContainedCount(set.words, line), int(set.words.size()) - 1, set.leading);
 }
 
-bool Excludes(const LineFilter::WordSet& set, const QString& line) {
+bool Excludes(const LineFilter::WordSet& set, QStringView line) {
     if (set.empty)
         return false;
     return Verdict(ContainedCount(set.words, line), int(set.words.size()) - 1, set.leading);
@@ -58,17 +98,56 @@ bool Excludes(const LineFilter::WordSet& set, const QString& line) {
 
 } // namespace
 
+// Looks at eight places at once for the word's first and last unit and compares the rest
+// only where both match; several times faster than QString::contains on chapter texts.
+bool ContainsText(QStringView text, QStringView word) {
+    const qsizetype size = word.size();
+    if (size == 0)
+        return true;
+    if (size > text.size())
+        return false;
+    const char16_t* from = text.utf16();
+    const char16_t* w = word.utf16();
+    const qsizetype last = text.size() - size; // the last place the word can start
+    const Lanes first = SameLanes(w[0]);
+    const Lanes end = SameLanes(w[size - 1]);
+    qsizetype at = 0;
+    for (; at + kLanes - 1 <= last; at += kLanes) {
+        const Lanes hits = (LoadLanes(from + at) == first) & (LoadLanes(from + at + size - 1) == end);
+        if (!AnyLane(hits))
+            continue;
+        for (qsizetype k = 0; k < kLanes; ++k) {
+            if (hits[k] && MatchesAt(from + at + k, w, size))
+                return true;
+        }
+    }
+    for (; at <= last; ++at) {
+        if (MatchesAt(from + at, w, size))
+            return true;
+    }
+    return false;
+}
+
+void FoldCaseInto(const char16_t* from, qsizetype size, char16_t* to) {
+    qsizetype k = 0;
+    // Eight ASCII units at a time; a block with any other unit goes unit by unit.
+    for (; k + kLanes <= size; k += kLanes) {
+        const Lanes units = LoadLanes(from + k);
+        if (AnyLane(Lanes(units >= 0x80))) {
+            FoldEach(from + k, kLanes, to + k);
+            continue;
+        }
+        const Lanes upper = Lanes(Lanes(units - u'A') < 26);
+        const Lanes lowered = units + (upper & 32);
+        std::memcpy(to + k, &lowered, sizeof lowered);
+    }
+    FoldEach(from + k, size - k, to + k);
+}
+
 QString FoldCase(const QString& text) {
     QString folded(text.size(), Qt::Uninitialized);
-    const char16_t* from = reinterpret_cast<const char16_t*>(text.constData());
-    char16_t* to = reinterpret_cast<char16_t*>(folded.data());
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        const char16_t c = from[k];
-        if (c < 0x80)
-            to[k] = (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-        else
-            to[k] = QChar::toLower(c);
-    }
+    FoldCaseInto(reinterpret_cast<const char16_t*>(text.constData()), text.size(),
+                 reinterpret_cast<char16_t*>(folded.data()));
     return folded;
 }
 
@@ -92,21 +171,17 @@ LineFilter::LineFilter(const ParseQuery& query, bool exact)
       list2_(IncludeSet(UndoubleApostrophes(query.WordList2()), exact)),
       list3_(ExcludeSet(UndoubleApostrophes(query.WordList3()), exact)) {}
 
-QString LineFilter::prepared(const QString& line) const {
-    return Fold(line, exact_);
-}
-
-bool LineFilter::passesList1(const QString& line) const {
-    return Includes(list1_, prepared(line));
-}
-
 bool LineFilter::accepts(const QString& line) const {
-    const QString folded = prepared(line);
-    if (!Includes(list1_, folded))
+    return accepts(line, exact_ ? line : FoldCase(line));
+}
+
+bool LineFilter::accepts(QStringView line, QStringView folded) const {
+    const QStringView compared = exact_ ? line : folded;
+    if (!Includes(list1_, compared))
         return false;
     if (onlyList1_)
         return true;
-    return Includes(list2_, folded) && !Excludes(list3_, folded);
+    return Includes(list2_, compared) && !Excludes(list3_, compared);
 }
 
 } // namespace search

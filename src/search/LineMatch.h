@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace search {
 
@@ -19,6 +20,10 @@ bool MatchExcludeList(const QString& list, const QString& line, bool exact);
 // Each character in its Unicode lower case (the simple, one-to-one mapping), so positions
 // and lengths stay those of the text; ASCII takes a fast path as it fills most texts.
 QString FoldCase(const QString& text);
+// True when word occurs in text, compared unit by unit; an empty word occurs everywhere.
+bool ContainsText(QStringView text, QStringView word);
+// FoldCase of size code units at from, written to to.
+void FoldCaseInto(const char16_t* from, qsizetype size, char16_t* to);
 
 // The expression language keeps apostrophes doubled for the store's literals; lines hold
 // single ones.
@@ -32,9 +37,10 @@ class LineFilter {
 public:
     LineFilter(const ParseQuery& query, bool exact);
 
-    bool passesList1(const QString& line) const;
-    // passesList1 and, when list 2 or 3 has content, list 2 matched and list 3 not.
+    // Word list 1 matched and, when list 2 or 3 has content, list 2 matched and list 3 not.
     bool accepts(const QString& line) const;
+    // The same for a line whose lower case is known: folded is FoldCase(line).
+    bool accepts(QStringView line, QStringView folded) const;
 
     // One word list folded for the comparison; empty marks a list of blanks.
     struct WordSet {
@@ -44,8 +50,6 @@ public:
     };
 
 private:
-    QString prepared(const QString& line) const;
-
     bool exact_;
     bool onlyList1_;
     WordSet list1_;

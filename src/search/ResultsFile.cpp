@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <optional>
 
 namespace search {
 namespace {
@@ -11,19 +12,33 @@ namespace {
 const QString kStoppedSummary = QStringLiteral(" -- (PENCARIAN DIHENTIKAN)");
 const QString kStoppedEnd = QStringLiteral("--PENCARIAN DIHENTIKAN--");
 const QString kFoundPrefix = QStringLiteral(" -- Ditemukan : ");
+const QString kFoundSuffix = QStringLiteral(" ayat ");
 const QString kTimePrefix = QStringLiteral(" -- Waktu Pencarian : ");
+
+// The count of a found line (" -- Ditemukan : 12 ayat "); nullopt for any other line.
+std::optional<qsizetype> FoundCount(const QString& line) {
+    if (!line.startsWith(kFoundPrefix) || !line.endsWith(kFoundSuffix))
+        return std::nullopt;
+    bool ok = false;
+    const qsizetype count =
+        line.mid(kFoundPrefix.size(), line.size() - kFoundPrefix.size() - kFoundSuffix.size())
+            .toLongLong(&ok);
+    return ok && count >= 0 ? std::optional<qsizetype>(count) : std::nullopt;
+}
 
 } // namespace
 
-void ResultRecords::add(const QString& reference, const QString& line) {
-    text_ += kCrLf + kCrLf + reference + kCrLf + line + kCrLf;
+void ResultRecords::add(const QString& reference, QStringView line) {
+    for (const QStringView part : {QStringView(kCrLf), QStringView(kCrLf), QStringView(reference),
+                                   QStringView(kCrLf), line, QStringView(kCrLf)})
+        text_ += part;
     ++count_;
 }
 
 QString ComposeResultsFile(const QStringList& header, const ResultRecords& records,
                            const QString& elapsed, bool stopped) {
     QString text = header.join(kCrLf) + kCrLf;
-    text += kFoundPrefix + QString::number(records.count()) + QStringLiteral(" ayat ") + kCrLf;
+    text += kFoundPrefix + QString::number(records.count()) + kFoundSuffix + kCrLf;
     text += kTimePrefix + elapsed + kCrLf;
     if (stopped)
         text += kStoppedSummary;
@@ -42,9 +57,13 @@ bool IsReusableResultsFile(const QString& path, const QStringList& header) {
     const qsizetype summary = header.size();
     if (!ok || lines.size() <= summary + 2)
         return false;
-    return lines.mid(0, summary) == header && lines[summary].startsWith(kFoundPrefix) &&
-           lines[summary + 1].startsWith(kTimePrefix) &&
-           !lines[summary + 2].startsWith(kStoppedSummary);
+    if (lines.mid(0, summary) != header || !lines[summary + 1].startsWith(kTimePrefix) ||
+        lines[summary + 2].startsWith(kStoppedSummary))
+        return false;
+    // A file cut short (a crash while it was written) holds fewer records than it says: after
+    // the two summary lines come four lines per verse and the empty rest of the last one.
+    const std::optional<qsizetype> found = FoundCount(lines[summary]);
+    return found && lines.size() == summary + 3 + 4 * *found;
 }
 
 void DeleteResultFiles(const QString& tempFolder) {

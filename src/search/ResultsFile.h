@@ -17,7 +17,7 @@ struct ResultListEntry {
 // The verses found so far, as the records of a results file.
 class ResultRecords {
 public:
-    void add(const QString& reference, const QString& line);
+    void add(const QString& reference, QStringView line);
     int count() const { return count_; }
     const QString& text() const { return text_; }
 

@@ -35,7 +35,7 @@ QStringList CandidateWords(const QString& wordList1) {
 
 bool ContainsAny(const QString& folded, const QStringList& words) {
     for (const QString& word : words) {
-        if (folded.contains(word))
+        if (ContainsText(folded, word))
             return true;
     }
     return false;
@@ -61,6 +61,21 @@ QString DeuteroText(const store::DeuteroRow& row, int version) {
 
 QString DeuteroBook(const store::DeuteroRow& row, int version) {
     return version == 1 ? row.buku1 : version == 2 ? row.buku2 : row.buku3;
+}
+
+// Calls take(line, folded) for each line of the text (as split at every CR LF, empty ones
+// kept) and the same stretch of its lower case, which has the same length.
+template <typename Candidate, typename Take> void ForEachLine(const Candidate& candidate, Take take) {
+    const QStringView text = candidate.text;
+    const QStringView folded = candidate.folded;
+    qsizetype start = 0;
+    for (qsizetype k = 0; k + 1 < text.size(); ++k) {
+        if (text[k] == u'\r' && text[k + 1] == u'\n') {
+            take(text.sliced(start, k - start), folded.sliced(start, k - start));
+            start = ++k + 1;
+        }
+    }
+    take(text.sliced(start), folded.sliced(start));
 }
 
 QString SummaryLines(const QStringList& lines) {
@@ -122,7 +137,7 @@ std::vector<SearchEngine::Candidate> SearchEngine::chapterCandidates(const Searc
         const store::ChapterRow& row = rows[index];
         const ChapterTexts::Text& text = texts[index];
         if (!text.text.isNull() && InScope(row, request) && ContainsAny(text.folded, words))
-            found.push_back({row.buku + u' ' + QString::number(row.bab), text.text});
+            found.push_back({row.buku + u' ' + QString::number(row.bab), text.text, text.folded});
     }
     return found;
 }
@@ -132,9 +147,12 @@ std::vector<SearchEngine::Candidate> SearchEngine::deuteroCandidates(const Deute
     std::vector<Candidate> found;
     for (const store::DeuteroRow& row : store_.deuterocanon()) {
         const QString text = DeuteroText(row, request.version);
-        if (!text.isNull() && ContainsAny(FoldCase(text), words))
-            found.push_back(
-                {DeuteroBook(row, request.version) + u' ' + QString::number(row.bab), text});
+        if (text.isNull())
+            continue;
+        QString folded = FoldCase(text);
+        if (ContainsAny(folded, words))
+            found.push_back({DeuteroBook(row, request.version) + u' ' + QString::number(row.bab),
+                             text, std::move(folded)});
     }
     return found;
 }
@@ -178,10 +196,10 @@ SearchOutcome SearchEngine::run(const Job& job, const CandidateFn& findCandidate
             stopped = true;
             break;
         }
-        for (const QString& line : candidate.text.split(kCrLf)) {
-            if (filter.accepts(line))
+        ForEachLine(candidate, [&](QStringView line, QStringView folded) {
+            if (filter.accepts(line, folded))
                 records.add(candidate.reference, line);
-        }
+        });
     }
     report();
 
@@ -189,7 +207,7 @@ SearchOutcome SearchEngine::run(const Job& job, const CandidateFn& findCandidate
     outcome.file = job.file;
     outcome.count = records.count();
     outcome.elapsed = ElapsedText(clock.elapsed());
-    if (!platform::WriteTextFile(
+    if (!platform::WriteScratchFile(
             job.file, ComposeResultsFile(job.header, records, outcome.elapsed, stopped))) {
         outcome.kind = SearchOutcome::Kind::Failed;
         outcome.message = QStringLiteral("File hasil pencarian tidak dapat ditulis: ") + job.file;

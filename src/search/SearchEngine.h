@@ -56,7 +56,8 @@ public:
 private:
     struct Candidate {
         QString reference;
-        QString text; // shares the cached text, no copy
+        QString text;   // shares the cached text, no copy
+        QString folded; // FoldCase of text, likewise
     };
     struct Job {
         QString text;       // as typed

@@ -31,14 +31,22 @@ int OpenFlags(Database::Mode mode) {
     return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
 }
 
-} // namespace
+constexpr int kKeyRounds = 64;
+constexpr int kPageSize = 65536;
+constexpr int kSmallPageSize = 4096;
 
-QString CipherPragmas(const QString& schema) {
+QString PragmasFor(int keyRounds, int pageSize, const QString& schema = QString()) {
     const QString prefix = schema.isEmpty() ? QString() : schema + QLatin1Char('.');
     return QStringLiteral("PRAGMA %1kdf_iter = %2; PRAGMA %1cipher_page_size = %3;")
         .arg(prefix)
-        .arg(kKeyRounds)
-        .arg(kCipherPageSize);
+        .arg(keyRounds)
+        .arg(pageSize);
+}
+
+} // namespace
+
+QString CipherPragmas(const QString& schema) {
+    return PragmasFor(kKeyRounds, kPageSize, schema);
 }
 
 Database::Database(const QString& path, Mode mode, const QString& password) : path_(path) {
@@ -54,8 +62,9 @@ Database::Database(const QString& path, Mode mode, const QString& password) : pa
 }
 
 void Database::open(Mode mode, const QString& password) {
-    // Stores written with SQLCipher's own settings by earlier builds open on the second try.
+    // Stores written by earlier builds open on a later try.
     if (!connect(mode, password, Cipher::Current) &&
+        !connect(mode, password, Cipher::SmallPages) &&
         !connect(mode, password, Cipher::SqlcipherDefaults)) {
         throw StoreError(
             QStringLiteral("Berkas %1 bukan database Vermara atau kata sandinya salah.")
@@ -76,6 +85,8 @@ bool Database::connect(Mode mode, const QString& password, Cipher cipher) {
         sqlite3_key(db_, key.constData(), int(key.size()));
         if (cipher == Cipher::Current)
             exec(CipherPragmas());
+        else if (cipher == Cipher::SmallPages)
+            exec(PragmasFor(kKeyRounds, kSmallPageSize));
     }
     // A wrong password or a file that is no store only shows on the first read.
     return sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) ==
@@ -200,11 +211,16 @@ QString Statement::columnName(int column) const {
 }
 
 QString Statement::text(int column) const {
+    const QByteArrayView bytes = utf8(column);
+    return bytes.isNull() ? QString() : QString::fromUtf8(bytes);
+}
+
+QByteArrayView Statement::utf8(int column) const {
     if (sqlite3_column_type(stmt_, column) == SQLITE_NULL)
         return {};
     // An empty text arrives as a non-null pointer, so it stays apart from Null.
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column));
+    return QByteArrayView(data, sqlite3_column_bytes(stmt_, column));
 }
 
 qint64 Statement::integer(int column) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -15,11 +16,10 @@ class Statement;
 // One SQLCipher connection. Errors are thrown as StoreError naming the file. Queries may use
 // ulower(text) (Unicode lower case).
 // The store password is built into the programs, so stretching it into a key protects
-// nothing and would cost every start; new stores are keyed with a short derivation, and
-// use 4 KB pages, which halve the checking a search pays to read a whole version.
-inline constexpr int kKeyRounds = 64;
-inline constexpr int kCipherPageSize = 4096;
-// The statements that give a connection (or an attached schema) those settings.
+// nothing and would cost every start; new stores are keyed with a short derivation. They use
+// 64 KB pages: reading a whole version then checks and decrypts few large pages instead of
+// thousands of small ones, which halves the first search.
+// The statements that give a connection (or an attached schema) the settings of new stores.
 QString CipherPragmas(const QString& schema = QString());
 
 class Database {
@@ -41,7 +41,9 @@ public:
 
 private:
     friend class Statement;
-    enum class Cipher { Current, SqlcipherDefaults };
+    // Newest first: the settings of new stores, the 4 KB pages of earlier builds, and
+    // SQLCipher's own settings of the first builds.
+    enum class Cipher { Current, SmallPages, SqlcipherDefaults };
     void open(Mode mode, const QString& password);
     bool connect(Mode mode, const QString& password, Cipher cipher);
 
@@ -64,6 +66,9 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     QString text(int column) const; // null QString for Null
+    // The stored UTF-8 bytes without a copy, valid until the next step or reset; a view
+    // without data (isNull) for Null.
+    QByteArrayView utf8(int column) const;
     qint64 integer(int column) const;
     bool isNull(int column) const;
 

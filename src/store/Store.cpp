@@ -45,6 +45,38 @@ QString ChapterTextSql(int number) {
     return QStringLiteral("SELECT %1 FROM UsysAlkitab WHERE rowid = ?").arg(VersionColumn(number));
 }
 
+// Keeps one read transaction open while many statements run: without it each statement
+// locks the file, looks for a journal and checks the header again.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(Database& db) : db_(db) {
+        db_.exec(QStringLiteral("SAVEPOINT chapter_texts"));
+    }
+    ~ReadTransaction() {
+        try {
+            db_.exec(QStringLiteral("RELEASE chapter_texts"));
+        } catch (const StoreError&) {
+            // A read-only savepoint has nothing to keep; the connection ends it when closed.
+        }
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    Database& db_;
+};
+
+void ReadChapterTexts(Database& db, int number, const std::vector<qint64>& rowIds, int first,
+                      int last, const ChapterTextSink& sink) {
+    const ReadTransaction transaction(db);
+    Statement query = db.prepare(ChapterTextSql(number));
+    for (int index = first; index < last; ++index) {
+        query.reset();
+        query.bind(1, rowIds[size_t(index)]);
+        sink(index, query.next() ? query.utf8(0) : QByteArrayView());
+    }
+}
+
 template <typename Row, typename Read>
 std::vector<Row> ReadAll(const Database& db, const QString& sql, Read read) {
     Statement statement = db.prepare(sql);
@@ -299,25 +331,37 @@ QString Store::chapterText(int index, const QString& column) const {
     return readOrReport([&] { return readChapterText(index, number); }).value_or(QString());
 }
 
-std::optional<std::vector<QString>> Store::chapterTextsApart(const QString& column, int first,
-                                                             int last) const {
+bool Store::isChapterRange(const QString& column, int first, int last) const {
     const int number = VersionColumnNumber(column);
-    if (first < 0 || last > int(chapters_.size()) || first > last || number == 0 ||
-        !textColumns_.contains(VersionColumn(number), Qt::CaseInsensitive))
-        return std::nullopt;
+    return first >= 0 && last <= int(chapters_.size()) && first <= last && number != 0 &&
+           textColumns_.contains(VersionColumn(number), Qt::CaseInsensitive);
+}
+
+bool Store::chapterTexts(const QString& column, int first, int last,
+                         const ChapterTextSink& sink) const {
+    if (!isChapterRange(column, first, last))
+        return false;
+    return readOrReport([&] {
+               ReadChapterTexts(*db_, VersionColumnNumber(column), chapterRowIds_, first, last,
+                                sink);
+               return true;
+           })
+        .value_or(false);
+}
+
+bool Store::chapterTextsApart(const QString& column, int first, int last,
+                              const ChapterTextSink& sink) const {
+    if (!isChapterRange(column, first, last))
+        return false;
     try {
-        const Database apart(path_, Database::Mode::ReadOnly, kStorePassword);
-        Statement query = apart.prepare(ChapterTextSql(number));
-        std::vector<QString> texts;
-        texts.reserve(size_t(last - first));
-        for (int index = first; index < last; ++index) {
-            query.reset();
-            query.bind(1, chapterRowIds_[size_t(index)]);
-            texts.push_back(query.next() ? query.text(0) : QString());
-        }
-        return texts;
+        Database apart(path_, Database::Mode::ReadOnly, kStorePassword);
+        // Reading in order needs only the pages on the way down; a small cache spares this
+        // short-lived connection memory it would touch once.
+        apart.exec(QStringLiteral("PRAGMA cache_size = 16"));
+        ReadChapterTexts(apart, VersionColumnNumber(column), chapterRowIds_, first, last, sink);
+        return true;
     } catch (const StoreError&) {
-        return std::nullopt;
+        return false;
     }
 }
 

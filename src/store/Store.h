@@ -2,6 +2,7 @@
 
 #include "store/Records.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -21,6 +22,10 @@ class Statement;
 // lacks rows for, but never more than this or than the store's rows for it, whichever is more.
 inline constexpr qint32 kMostChapters = 150;
 qint32 BoundedChapterCount(qint32 jumlahBuku, qint32 rowsOfBook);
+
+// Takes one chapter's text as UTF-8 while it is read, without a copy: the view holds no data
+// (isNull) for a Null value and is valid only during the call.
+using ChapterTextSink = std::function<void(int index, QByteArrayView utf8)>;
 
 // An open data store, read-only, with every record set the reader uses.
 // Chapter texts are read on demand, the dictionary, the deuterocanon and the thematic
@@ -48,11 +53,15 @@ public:
     // The text of a version column ("Kitab1".."Kitab50") of chapters()[index]; a null
     // QString for a Null value, an unknown column, an index out of range or a failed read.
     QString chapterText(int index, const QString& column) const;
-    // The texts of chapters()[first, last) in a version column, read through a connection of
-    // their own, so that another thread may read them while this store serves the rest;
-    // nullopt when that connection cannot be made or a read fails (nothing is reported).
-    std::optional<std::vector<QString>> chapterTextsApart(const QString& column, int first,
-                                                          int last) const;
+    // Gives sink the texts of chapters()[first, last) in a version column, in order, within
+    // one read transaction; false for an unknown column, a range out of bounds or a failed
+    // read (reported), after which sink may have had part of the range.
+    bool chapterTexts(const QString& column, int first, int last,
+                      const ChapterTextSink& sink) const;
+    // The same through a connection of its own, so that another thread may read while this
+    // store serves the rest; a failure is not reported.
+    bool chapterTextsApart(const QString& column, int first, int last,
+                           const ChapterTextSink& sink) const;
 
     // UsysKitab in Urutan order; the testament lists filter Perjanjian without regard to case.
     // A JumlahBuku beyond what the store can hold is bounded (see BoundedChapterCount).
@@ -102,6 +111,7 @@ private:
     void reportReadFailure() const;
     // Runs a read; a StoreError becomes nullopt and one report.
     template <typename Read> auto readOrReport(Read read) const -> std::optional<decltype(read())>;
+    bool isChapterRange(const QString& column, int first, int last) const;
 
     QString path_;
     std::unique_ptr<Database> db_;

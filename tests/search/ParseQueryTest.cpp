@@ -127,3 +127,45 @@ TEST(MatchLists, LeadingOperatorAsksForEveryWord) {
 }
 
 } // namespace
+
+// The word at every place of texts of every length around the sixteen-unit steps, and near
+// misses whose first and last units match; the answer must be QString::contains'.
+TEST(ContainsText, AgreesWithQStringAtEveryPlace) {
+    const QString words[] = {QStringLiteral("k"), QStringLiteral("ka"), QStringLiteral("kasih"),
+                             QStringLiteral("é\U0001F600ü"), QString()};
+    for (const QString& word : words) {
+        for (qsizetype length = 0; length <= 40; ++length) {
+            const QString base(length, u'x');
+            EXPECT_EQ(ContainsText(base, word), base.contains(word));
+            for (qsizetype at = 0; at + word.size() <= length; ++at) {
+                QString hit = base;
+                hit.replace(at, word.size(), word);
+                ASSERT_TRUE(ContainsText(hit, word)) << word.size() << " " << length << " " << at;
+                if (word.size() < 3)
+                    continue;
+                QString miss = hit;
+                miss[at + 1] = u'y';
+                ASSERT_EQ(ContainsText(miss, word), miss.contains(word)) << length << " " << at;
+            }
+        }
+    }
+    EXPECT_FALSE(ContainsText(QStringLiteral("kasi"), QStringLiteral("kasih")));
+}
+
+// Every unit lowered as QChar::toLower does, wherever it stands among eight-unit blocks; the
+// neighbours of 'A' and 'Z' and the first units past ASCII included.
+TEST(FoldCase, LowersEachUnitAtEveryPlace) {
+    const QString units = QStringLiteral("@AZ[`az{\u007F\u0080ÀÉİΣ") + QChar(0xD83D) + QChar(0xDE00);
+    for (const QChar unit : units) {
+        for (qsizetype length = 1; length <= 20; ++length) {
+            for (qsizetype at = 0; at < length; ++at) {
+                QString text(length, u'Q');
+                text[at] = unit;
+                QString expected(length, u'q');
+                expected[at] = unit.toLower();
+                ASSERT_EQ(FoldCase(text), expected) << int(unit.unicode()) << " " << length << " " << at;
+            }
+        }
+    }
+    EXPECT_EQ(FoldCase(QString()), QString());
+}

@@ -5,7 +5,9 @@
 #include "store/Store.h"
 #include "support/FixtureStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -186,6 +188,8 @@ TEST_F(SearchEngineTest, ExactModeCountsZeroWhenOnlyTheLetterCaseDiffers) {
     EXPECT_EQ(outcome.count, 0);
     EXPECT_TRUE(Text(outcome).contains(QStringLiteral(" -- Ditemukan : 0 ayat \r\n")));
     EXPECT_TRUE(References(outcome).isEmpty());
+    request.optimal = true;
+    EXPECT_EQ(Run(request).kind, Kind::Reused);
 }
 
 TEST_F(SearchEngineTest, StoppedSearchMarksItsFileAndIsNeverReused) {
@@ -245,6 +249,24 @@ TEST_F(SearchEngineTest, FailureMidwayLeavesNoFileToReuse) {
     EXPECT_FALSE(QFile::exists(ResultFileName(temp.path(), SearchKey(request))));
     EXPECT_TRUE(engine.ListTempFiles().isEmpty());
     EXPECT_EQ(Run(request).kind, Kind::Finished);
+}
+
+// A crash while the file was written could leave it short of the count its summary gives.
+TEST_F(SearchEngineTest, AFileCutShortIsSearchedAgainAndNoScratchFileStays) {
+    SearchRequest request = Whole(QStringLiteral("Allah"));
+    request.optimal = true;
+    const SearchOutcome first = Run(request);
+    ASSERT_EQ(first.kind, Kind::Finished);
+    const QString whole = Text(first);
+    const qsizetype lastRecord = whole.lastIndexOf(QStringLiteral("\r\n\r\n\r\n")) + 2;
+    for (const qsizetype size : {whole.size() - 1, lastRecord, lastRecord + 2}) {
+        ASSERT_TRUE(platform::WriteTextFile(first.file, whole.left(size)));
+        EXPECT_EQ(Run(request).kind, Kind::Finished) << size;
+        EXPECT_EQ(Text(first), whole);
+    }
+    EXPECT_EQ(Run(request).kind, Kind::Reused);
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QFileInfo(first.file).fileName()});
 }
 
 TEST_F(SearchEngineTest, UnwritableFileIsReportedAndNotRecorded) {

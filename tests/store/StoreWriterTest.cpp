@@ -15,17 +15,15 @@ using namespace store;
 
 namespace {
 
-// Runs the sqlcipher shell on a file: the password and cipher settings first when a
-// password is given.
-QString Sqlcipher(const QString& path, const QString& password, const QString& sql,
-                  bool currentCipher = true) {
+// Runs the sqlcipher shell on a file: the password and the new stores' cipher settings first
+// when a password is given.
+QString Sqlcipher(const QString& path, const QString& password, const QString& sql) {
     QProcess shell;
     shell.start(QStringLiteral("sqlcipher"), {QStringLiteral("-batch"), path});
     QString input;
     if (!password.isEmpty()) {
         input += QStringLiteral("PRAGMA key = '%1';\n").arg(password);
-        if (currentCipher)
-            input += CipherPragmas() + QLatin1Char('\n');
+        input += CipherPragmas() + QLatin1Char('\n');
     }
     input += sql + QLatin1Char('\n');
     shell.write(input.toUtf8());
@@ -66,16 +64,26 @@ TEST_F(StoreWriterTest, NewStoreOpensOnlyWithThePasswordAndKeepsFieldOrder) {
         "UsysNubuat,UsysUmpama,UsysVersi,Error,UsysTematik")));
 }
 
-TEST_F(StoreWriterTest, StoreWithSqlciphersOwnSettingsStillOpens) {
-    const QString older = dir.filePath(QStringLiteral("lama.DAT"));
-    Sqlcipher(path, kStorePassword,
-              QStringLiteral("ATTACH DATABASE '%1' AS lama KEY '%2';\n"
-                             "SELECT sqlcipher_export('lama');\nDETACH DATABASE lama;")
-                  .arg(older, kStorePassword));
-    ASSERT_TRUE(Sqlcipher(older, kStorePassword,
-                          QStringLiteral("SELECT 'ok' FROM sqlite_master LIMIT 1;"), false)
-                    .startsWith(QStringLiteral("ok")));
-    EXPECT_EQ(Store::Open(older)->GetInfoText(99), QStringLiteral("Database VR v.1.0"));
+// Stores of earlier builds: SQLCipher's own settings, then a short key derivation with 4 KB pages.
+TEST_F(StoreWriterTest, StoresWithEarlierCipherSettingsStillOpen) {
+    const std::pair<QString, QString> earlier[] = {
+        {QStringLiteral("lama.DAT"), QString()},
+        {QStringLiteral("kecil.DAT"),
+         QStringLiteral("PRAGMA kecil.kdf_iter = 64; PRAGMA kecil.cipher_page_size = 4096;")}};
+    for (const auto& [name, pragmas] : earlier) {
+        const QString older = dir.filePath(name);
+        const QString schema = name.section(u'.', 0, 0);
+        Sqlcipher(path, kStorePassword,
+                  QStringLiteral("ATTACH DATABASE '%1' AS %2 KEY '%3';\n%4\n"
+                                 "SELECT sqlcipher_export('%2');\nDETACH DATABASE %2;")
+                      .arg(older, schema, kStorePassword, pragmas));
+        ASSERT_FALSE(Sqlcipher(older, kStorePassword,
+                               QStringLiteral("SELECT 'ok' FROM sqlite_master LIMIT 1;"))
+                         .startsWith(QStringLiteral("ok")))
+            << name.toStdString() << " opens with the new settings; the test proves nothing";
+        EXPECT_EQ(Store::Open(older)->GetInfoText(99), QStringLiteral("Database VR v.1.0"))
+            << name.toStdString();
+    }
 }
 
 TEST_F(StoreWriterTest, EmptyStoreOpensWithEveryRecordSetEmpty) {
