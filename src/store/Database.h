@@ -17,8 +17,8 @@ class Statement;
 // ulower(text) (Unicode lower case).
 // The store password is built into the programs, so stretching it into a key protects
 // nothing and would cost every start; new stores are keyed with a short derivation. They use
-// 64 KB pages: reading a whole version then checks and decrypts few large pages instead of
-// thousands of small ones, which halves the first search.
+// 64 KB pages: reading a whole version then checks and decrypts a few hundred large pages
+// instead of thousands of small ones, each with a fixed cost of its own.
 // The statements that give a connection (or an attached schema) the settings of new stores.
 QString CipherPragmas(const QString& schema = QString());
 
