@@ -51,8 +51,10 @@ store::ChapterTextSink KeepIn(std::vector<ChapterTexts::Text>& texts, TextArena&
 const std::vector<ChapterTexts::Text>& ChapterTexts::column(const QString& name) {
     auto found = columns_.find(name);
     if (found == columns_.end()) {
-        found = columns_.try_emplace(name).first;
-        read(name, found->second);
+        // Moving a column keeps its texts where they are: they live in the arenas' blocks.
+        Column column;
+        read(name, column);
+        found = columns_.emplace(name, std::move(column)).first;
     }
     return found->second.texts;
 }
