@@ -172,7 +172,7 @@ LineFilter::LineFilter(const ParseQuery& query, bool exact)
       list3_(ExcludeSet(UndoubleApostrophes(query.WordList3()), exact)) {}
 
 bool LineFilter::accepts(const QString& line) const {
-    return accepts(line, exact_ ? line : FoldCase(line));
+    return accepts(line, Fold(line, exact_));
 }
 
 bool LineFilter::accepts(QStringView line, QStringView folded) const {

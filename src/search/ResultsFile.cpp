@@ -29,9 +29,9 @@ std::optional<qsizetype> FoundCount(const QString& line) {
 } // namespace
 
 void ResultRecords::add(const QString& reference, QStringView line) {
-    for (const QStringView part : {QStringView(kCrLf), QStringView(kCrLf), QStringView(reference),
-                                   QStringView(kCrLf), line, QStringView(kCrLf)})
-        text_ += part;
+    text_ += kCrLf + kCrLf + reference + kCrLf;
+    text_ += line;
+    text_ += kCrLf;
     ++count_;
 }
 

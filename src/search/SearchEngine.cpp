@@ -65,9 +65,7 @@ QString DeuteroBook(const store::DeuteroRow& row, int version) {
 
 // Calls take(line, folded) for each line of the text (as split at every CR LF, empty ones
 // kept) and the same stretch of its lower case, which has the same length.
-template <typename Candidate, typename Take> void ForEachLine(const Candidate& candidate, Take take) {
-    const QStringView text = candidate.text;
-    const QStringView folded = candidate.folded;
+template <typename Take> void ForEachLine(QStringView text, QStringView folded, Take take) {
     qsizetype start = 0;
     for (qsizetype k = 0; k + 1 < text.size(); ++k) {
         if (text[k] == u'\r' && text[k + 1] == u'\n') {
@@ -196,7 +194,7 @@ SearchOutcome SearchEngine::run(const Job& job, const CandidateFn& findCandidate
             stopped = true;
             break;
         }
-        ForEachLine(candidate, [&](QStringView line, QStringView folded) {
+        ForEachLine(candidate.text, candidate.folded, [&](QStringView line, QStringView folded) {
             if (filter.accepts(line, folded))
                 records.add(candidate.reference, line);
         });
