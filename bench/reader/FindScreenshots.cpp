@@ -2,14 +2,11 @@
 // on the sample store, and with HISTORY_PNG the history list (Ctrl+F9) over it.
 // Usage: find_screenshots JUMP_PNG FIND_PNG [STORE [HISTORY_PNG]]
 #include "platform/ScriptedDialogs.h"
-#include "platform/SettingsStore.h"
-#include "reader/AppContext.h"
 #include "reader/FindCommands.h"
 #include "reader/JumpWindow.h"
 #include "reader/MainWindow.h"
+#include "reader/ReaderApp.h"
 #include "reader/SearchBar.h"
-#include "reader/StoreLocation.h"
-#include "store/Store.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,15 +27,13 @@ int main(int argc, char** argv) {
     const QString storePath =
         argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("build/bin/VERMARA2000.DAT");
     QTemporaryDir dir;
-    platform::SettingsStore settings(dir.filePath(QStringLiteral("settings.ini")));
     platform::ScriptedDialogs dialogs;
-    reader::AppContext context(dialogs, settings, dir.path());
-    context.dataPath = storePath;
-    context.store = reader::OpenStoreOrExplain(storePath, dialogs);
-    if (!context.store)
+    reader::ReaderApp reader(dialogs, dir.filePath(QStringLiteral("settings.ini")),
+                             {dir.path(), dir.path(), dir.path()});
+    if (!reader.start(storePath) || !reader.context().store)
         return 1;
-    reader::MainWindow window(context);
-    auto* find = new reader::FindCommands(window, *context.store, dialogs);
+    reader::MainWindow& window = reader.window();
+    reader::FindCommands* find = reader.find();
     window.resize(900, 640);
     window.show();
     QTest::qWait(300);
@@ -53,7 +48,7 @@ int main(int argc, char** argv) {
     window.showCrossReferenceJump(
         QStringLiteral("5:44 -> Lukas 6:27-28, Roma 12:14, Amsal 25:21, Keluaran 23:4"));
 
-    window.JumpLocation(QStringLiteral("Matius#5:1"));
+    window.JumpLocation({QStringLiteral("Matius"), 5, 1});
     reader::SearchBar& bar = window.searchBar();
     bar.combo2()->setCurrentIndex(1);
     bar.text1()->setText(QStringLiteral("kingdom"));

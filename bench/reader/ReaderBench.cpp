@@ -2,12 +2,10 @@
 // (VERMARA_SAMPLE, build/bin or /tmp/sample), offscreen, timed inside the process.
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
-#include "reader/AppContext.h"
 #include "reader/History.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
-#include "reader/SplashWindow.h"
-#include "reader/Startup.h"
+#include "reader/ReaderApp.h"
 #include "store/Store.h"
 #include "support/BenchSupport.h"
 
@@ -27,29 +25,27 @@ namespace {
 // Settings of a reader that stored the sample's location in an earlier run.
 struct ReaderHome {
     QTemporaryDir dir;
-    platform::SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
 
     explicit ReaderHome(const QString& path) {
+        platform::SettingsStore settings(settingsFile());
         reader::ReaderSettings(settings, dir.path()).setLocation(path);
     }
+    QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
+    reader::ReaderFolders folders() const { return {dir.path(), dir.path(), dir.path()}; }
 };
 
-// One reader in main()'s order: the splash, the settings' data location, the store, the
+// One reader as main() composes it: the splash, the settings' data location, the store, the
 // window's loading and its first activation.
 struct Reader {
-    ReaderHome& home;
     platform::ScriptedDialogs dialogs;
-    reader::AppContext context{dialogs, home.settings, home.dir.path()};
-    reader::Startup startup{context};
-    std::unique_ptr<reader::MainWindow> window;
+    reader::ReaderApp app;
+    reader::MainWindow* window = nullptr;
 
-    explicit Reader(ReaderHome& h) : home(h) {
-        startup.showSplash();
-        startup.openStore({});
-        window = std::make_unique<reader::MainWindow>(context);
+    explicit Reader(ReaderHome& home) : app(dialogs, home.settingsFile(), home.folders()) {
+        app.start({});
+        window = &app.window();
         QEventLoop loop;
-        QObject::connect(window.get(), &reader::MainWindow::firstChapterShown, &loop,
-                         &QEventLoop::quit);
+        QObject::connect(window, &reader::MainWindow::firstChapterShown, &loop, &QEventLoop::quit);
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         window->show();
         loop.exec();
@@ -58,6 +54,14 @@ struct Reader {
         return window->findChild<QListWidget*>(QString::fromUtf8(name));
     }
 };
+
+bool SplashShown() {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("frmSplash") && window->isVisible())
+            return true;
+    }
+    return false;
+}
 
 bool NeedSample(benchmark::State& state, QString& path) {
     path = bench::SamplePath();
@@ -88,7 +92,7 @@ void BM_StartupToFirstChapter(benchmark::State& state) {
         const auto elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
         QListWidget* books = reader.list("List1");
-        if (!books || books->count() == 0 || reader.startup.splash()->isVisible())
+        if (!books || books->count() == 0 || SplashShown())
             state.SkipWithError("no chapter shown, or the splash still up");
     }
 }
@@ -154,9 +158,10 @@ void BM_HistoryStep(benchmark::State& state) {
         return;
     ReaderHome home(path);
     Reader reader(home);
-    const QString first[] = {QStringLiteral("Kejadian#1:3"), QStringLiteral("Mazmur#119:105")};
+    const scripture::LocationKey first[] = {{QStringLiteral("Kejadian"), 1, 3},
+                                            {QStringLiteral("Mazmur"), 119, 105}};
     reader.window->JumpLocation(first[state.range(0)]);
-    reader.window->JumpLocation(QStringLiteral("Matius#5:44"));
+    reader.window->JumpLocation({QStringLiteral("Matius"), 5, 44});
     if (reader.window->history().entries().size() < 2) {
         state.SkipWithError("no history recorded");
         return;
@@ -177,8 +182,10 @@ void BM_JumpLocation(benchmark::State& state) {
         return;
     ReaderHome home(path);
     Reader reader(home);
-    const QString keys[] = {QStringLiteral("Mazmur#119:105"), QStringLiteral("Matius#5:44-45"),
-                            QStringLiteral("Zakaria#14:9"), QStringLiteral("Wahyu#22:21")};
+    const scripture::LocationKey keys[] = {{QStringLiteral("Mazmur"), 119, 105},
+                                           {QStringLiteral("Matius"), 5, 44, 45},
+                                           {QStringLiteral("Zakaria"), 14, 9},
+                                           {QStringLiteral("Wahyu"), 22, 21}};
     int i = 0;
     for (auto _ : state)
         reader.window->JumpLocation(keys[i++ % 4]);

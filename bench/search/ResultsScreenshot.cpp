@@ -1,6 +1,7 @@
 // Saves docs/results-window.png: the results window after a whole-Bible search for "love" on
 // the sample store, with "love" highlighted. Usage: results_screenshot FILE [STORE]
 #include "platform/ProductName.h"
+#include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "results/Form2.h"
 #include "results/SearchRunner.h"
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<store::Store> store = store::Store::Open(storePath);
     QTemporaryDir temp;
     platform::ScriptedDialogs dialogs;
-    results::Form2 window(dialogs);
+    platform::ReadingLook look;
+    results::Form2 window(dialogs, look);
     search::SearchEngine engine(*store, temp.path());
     results::SearchRunner runner(engine, window, dialogs);
     const store::VersionRow& version = store->versions().front();

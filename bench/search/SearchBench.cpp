@@ -2,6 +2,7 @@
 // engine with the progress and results windows (offscreen), and highlighting a word in a
 // results file of 2,000 verses.
 #include "platform/AnsiCodePage.h"
+#include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "results/Form2.h"
 #include "results/HighlightWord.h"
@@ -90,7 +91,8 @@ void BM_SearchWithWindows(benchmark::State& state) {
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
     platform::ScriptedDialogs dialogs;
-    results::Form2 window(dialogs);
+    platform::ReadingLook look;
+    results::Form2 window(dialogs, look);
     for (auto _ : state) {
         search::SearchEngine engine(*Sample(), temp.path());
         results::SearchRunner runner(engine, window, dialogs);

@@ -1,14 +1,12 @@
 // The pericope index of Mazmur and the cross-reference menu of its longest chapter, as the
 // reader opens them on the sample store (VERMARA_SAMPLE, or build/bin), offscreen.
 #include "platform/ScriptedDialogs.h"
-#include "platform/SettingsStore.h"
-#include "reader/AppContext.h"
 #include "reader/CrossReferenceMenu.h"
 #include "reader/CrossReferences.h"
 #include "reader/MainMenus.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
-#include "reader/StoreLocation.h"
+#include "reader/ReaderApp.h"
 #include "store/Records.h"
 #include "store/Store.h"
 #include "study/PericopeWindow.h"
@@ -32,18 +30,18 @@ constexpr int kMazmur = 18; // list position in the Old Testament
 // The main window on the sample store, shown, at Mazmur 119.
 struct Reader {
     QTemporaryDir dir;
-    platform::SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
     platform::ScriptedDialogs dialogs;
-    reader::AppContext context{dialogs, settings, dir.path()};
-    std::unique_ptr<reader::MainWindow> window;
+    reader::ReaderApp app{dialogs,
+                          dir.filePath(QStringLiteral("settings.ini")),
+                          {dir.path(), dir.path(), dir.path()}};
+    reader::AppContext& context = app.context();
+    reader::MainWindow* window = nullptr;
 
     explicit Reader(const QString& path) {
-        context.dataPath = path;
-        context.store = reader::OpenStoreOrExplain(path, dialogs);
-        window = std::make_unique<reader::MainWindow>(context);
+        app.start(path);
+        window = &app.window();
         QEventLoop loop;
-        QObject::connect(window.get(), &reader::MainWindow::firstChapterShown, &loop,
-                         &QEventLoop::quit);
+        QObject::connect(window, &reader::MainWindow::firstChapterShown, &loop, &QEventLoop::quit);
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         window->show();
         loop.exec();

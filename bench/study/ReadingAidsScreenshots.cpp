@@ -1,20 +1,16 @@
 // Saves the introduction window, the pericope index and the ClipBook on a store:
 // reading_aids_screenshots STORE OUTFOLDER.
 #include "platform/ScriptedDialogs.h"
-#include "platform/SettingsStore.h"
-#include "reader/AppContext.h"
 #include "reader/BookIntroductions.h"
-#include "reader/ClipBookCommands.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
+#include "reader/ReaderApp.h"
 #include "reader/ReaderCommand.h"
 #include "reader/SearchCommands.h"
-#include "reader/StoreLocation.h"
 #include "results/Form2.h"
 #include "store/Store.h"
 #include "study/PericopeWindow.h"
 #include "study/StudyCommands.h"
-#include "study/StudyWindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,20 +57,14 @@ int main(int argc, char** argv) {
     const QString path = QString::fromLocal8Bit(argv[1]);
     const QDir out(QString::fromLocal8Bit(argv[2]));
     const QString folder = QFileInfo(path).absolutePath() + u'/';
-    QTemporaryDir settingsDir;
-    platform::SettingsStore settings(settingsDir.filePath(QStringLiteral("settings.ini")));
+    QTemporaryDir dir;
     platform::ScriptedDialogs dialogs;
-    reader::AppContext context(dialogs, settings, folder);
-    context.dataPath = path;
-    context.dataFolder = folder;
-    context.store = reader::OpenStoreOrExplain(path, dialogs);
-    if (!context.store)
+    reader::ReaderApp reader(dialogs, dir.filePath(QStringLiteral("settings.ini")),
+                             {folder, dir.path(), dir.path()});
+    if (!reader.start(path) || !reader.context().store)
         return 1;
-    reader::MainWindow window(context);
-    reader::SearchCommands search(window, *context.store, dialogs);
-    reader::ClipBookCommands clipBook(window, search);
-    study::StudyWindows windows({*context.store, dialogs, folder, folder, {}, nullptr});
-    study::StudyCommands commands(window, windows, search, clipBook);
+    reader::MainWindow& window = reader.window();
+    study::StudyCommands& commands = *reader.studyCommands();
     window.resize(640, 560);
     window.move(0, 0);
     window.show();
@@ -105,8 +95,8 @@ int main(int argc, char** argv) {
     nav.goTo(QStringLiteral("Roma"), 8, 28);
     window.execute(reader::ReaderCommand::SelectVerse);
     window.execute(reader::ReaderCommand::CopyToClipBook);
-    results::Form2& results = search.resultsWindow();
-    results.showMode(QStringLiteral("clipbook"));
+    results::Form2& results = reader.search()->resultsWindow();
+    results.showMode(results::ResultsPage::ClipBook);
     results.resize(760, 420);
     ok &= Save(results, out.filePath(QStringLiteral("clipbook.png")));
     return ok && dialogs.messages().isEmpty() ? 0 : 1;

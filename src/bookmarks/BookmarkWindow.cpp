@@ -1,7 +1,9 @@
 #include "bookmarks/BookmarkWindow.h"
 
 #include "platform/Dialogs.h"
+#include "platform/LookFonts.h"
 #include "platform/ProductName.h"
+#include "platform/ReadingLook.h"
 #include "scripture/Notations.h"
 
 #include <QCloseEvent>
@@ -32,8 +34,9 @@ QPushButton* Button(const QString& caption, const QString& name, QWidget* parent
 
 } // namespace
 
-BookmarkWindow::BookmarkWindow(platform::Dialogs& dialogs, BookmarkList list, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), list_(std::move(list)) {
+BookmarkWindow::BookmarkWindow(platform::Dialogs& dialogs, BookmarkList list,
+                               const platform::ReadingLook& look, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), look_(look), list_(std::move(list)) {
     setObjectName(QStringLiteral("Form17"));
     setWindowTitle(QStringLiteral("Bookmark"));
     // No close box: the window is left with " Tutup" (which saves) or Esc (which does not).
@@ -42,6 +45,8 @@ BookmarkWindow::BookmarkWindow(platform::Dialogs& dialogs, BookmarkList list, QW
     buildMenu();
     layOut();
     RetrieveBookmarks();
+    takeLook();
+    connect(&look_, &platform::ReadingLook::changed, this, &BookmarkWindow::takeLook);
 }
 
 void BookmarkWindow::buildControls() {
@@ -58,7 +63,8 @@ void BookmarkWindow::buildControls() {
     jump_ = Button(QStringLiteral("Buka Ayat"), QStringLiteral("Command1"), this);
     close_ = Button(QStringLiteral(" Tutup"), QStringLiteral("Command2"), this);
 
-    connect(notes_, &QListWidget::currentRowChanged, this, &BookmarkWindow::selectBookmark);
+    connect(notes_, &QListWidget::itemSelectionChanged, this,
+            [this] { selectBookmark(selectedRow()); });
     connect(notes_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { selectBookmark(notes_->row(item)); });
     connect(notes_, &QListWidget::itemDoubleClicked, this, &BookmarkWindow::jump);
@@ -132,8 +138,14 @@ void BookmarkWindow::fillList() {
         notes_->addItem(bookmark.note);
 }
 
+int BookmarkWindow::selectedRow() const {
+    const QList<QListWidgetItem*> selected = notes_->selectedItems();
+    return selected.isEmpty() ? -1 : notes_->row(selected.first());
+}
+
 void BookmarkWindow::forgetSelection() {
     const QSignalBlocker blocker(notes_);
+    notes_->clearSelection();
     notes_->setCurrentRow(-1);
     notes_->setToolTip({});
     position_->clear();
@@ -162,7 +174,7 @@ void BookmarkWindow::confirmNote() {
 }
 
 void BookmarkWindow::storeNote(const QString& note) {
-    const int row = notes_->currentRow();
+    const int row = selectedRow();
     if (mode_ == Mode::Update && row >= 0) {
         list_.updateNote(row, note);
         notes_->item(row)->setText(note);
@@ -189,14 +201,14 @@ void BookmarkWindow::selectBookmark(int row) {
 }
 
 void BookmarkWindow::showMenu(const QPoint& at) {
-    const bool selected = notes_->currentRow() >= 0;
+    const bool selected = selectedRow() >= 0;
     edit_->setEnabled(selected);
     deleteOne_->setVisible(selected);
     menu_->popup(notes_->viewport()->mapToGlobal(at));
 }
 
 void BookmarkWindow::editBookmark() {
-    const int row = notes_->currentRow();
+    const int row = selectedRow();
     if (row < 0)
         return;
     positionToSave_ = list_.items().at(row).position;
@@ -205,7 +217,9 @@ void BookmarkWindow::editBookmark() {
 }
 
 void BookmarkWindow::deleteBookmark() {
-    const int row = notes_->currentRow();
+    const int row = selectedRow();
+    if (row < 0)
+        return;
     list_.remove(row);
     {
         const QSignalBlocker blocker(notes_);
@@ -221,11 +235,12 @@ void BookmarkWindow::deleteList() {
 }
 
 void BookmarkWindow::jump() {
-    const int row = notes_->currentRow();
+    const int row = selectedRow();
     if (row < 0 || row >= list_.count())
         return;
     const Bookmark& bookmark = list_.items().at(row);
-    emit jumpRequested(bookmark.position, bookmark.version);
+    if (const auto position = scripture::ParseLocationKey(bookmark.position))
+        emit jumpRequested(*position, bookmark.version);
 }
 
 void BookmarkWindow::closeAndSave() {
@@ -246,18 +261,14 @@ void BookmarkWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BookmarkWindow::applyActivation() {
-    if (notes_->currentRow() < 0)
+    if (selectedRow() < 0)
         jump_->setEnabled(false);
-    if (!fontSource_)
-        return;
-    const QString family = fontSource_();
-    if (family.isEmpty())
-        return;
-    for (QWidget* widget : {static_cast<QWidget*>(notes_), static_cast<QWidget*>(editor_)}) {
-        QFont font = widget->font();
-        font.setFamily(family);
-        widget->setFont(font);
-    }
+}
+
+void BookmarkWindow::takeLook() {
+    const QFont verses = platform::VerseFont(look_);
+    platform::TakeFont(notes_, verses, false);
+    platform::TakeFont(editor_, verses, false);
 }
 
 } // namespace bookmarks

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "bookmarks/BookmarkList.h"
+#include "scripture/Notations.h"
 
 #include <QDialog>
-#include <functional>
 
 class QAction;
 class QLineEdit;
@@ -14,11 +14,8 @@ class QPushButton;
 
 namespace platform {
 class Dialogs;
-}
-namespace scripture {
-struct BookmarkPosition;
-struct VersionTag;
-} // namespace scripture
+class ReadingLook;
+} // namespace platform
 
 namespace bookmarks {
 
@@ -29,7 +26,9 @@ class BookmarkWindow : public QDialog {
 public:
     enum class Mode { Simpan, Update };
 
-    BookmarkWindow(platform::Dialogs& dialogs, BookmarkList list, QWidget* parent = nullptr);
+    // The note list and the editor take the reading font's family.
+    BookmarkWindow(platform::Dialogs& dialogs, BookmarkList list, const platform::ReadingLook& look,
+                   QWidget* parent = nullptr);
 
     // The main window's "Bookmark" command: the current position and the active version
     // become the ones a new bookmark is saved with, and the window is shown.
@@ -39,15 +38,12 @@ public:
     bool SaveBookmarks_to_File();
     void RetrieveBookmarks();
 
-    // The font name of the reading view, asked for at every activation.
-    void setReadingFontSource(std::function<QString()> source) { fontSource_ = std::move(source); }
-
     const BookmarkList& bookmarks() const { return list_; }
     Mode mode() const { return mode_; }
 
 signals:
-    // position as a location key (Matius#5:44); the version it was saved with rides along.
-    void jumpRequested(const QString& position, const QString& version);
+    // The bookmark's position; the version it was saved with rides along.
+    void jumpRequested(const scripture::LocationKey& position, const QString& version);
 
 protected:
     bool event(QEvent* event) override;
@@ -60,6 +56,9 @@ private:
     void confirmNote();
     void storeNote(const QString& note);
     void setMode(Mode mode);
+    // The bookmark the user selected; -1 while none is (the list's current row alone, which
+    // Qt sets when the list takes the focus, chooses nothing).
+    int selectedRow() const;
     void selectBookmark(int row);
     void showMenu(const QPoint& at);
     void editBookmark();
@@ -70,13 +69,14 @@ private:
     void fillList();
     void forgetSelection();
     void applyActivation();
+    void takeLook();
 
     platform::Dialogs& dialogs_;
+    const platform::ReadingLook& look_;
     BookmarkList list_;
     Mode mode_ = Mode::Simpan;
     QString positionToSave_; // Label2
     QString versionToSave_;  // lblVersiKitab
-    std::function<QString()> fontSource_;
     QListWidget* notes_;     // List(0)
     QLineEdit* position_;    // Text1
     QPlainTextEdit* editor_; // Text2

@@ -1,5 +1,6 @@
 #include "platform/QtDialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -27,26 +28,36 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 } // namespace
 
+QWidget* QtDialogs::owner() const {
+    // The window the user works in owns the dialog, so that it stays above that window and
+    // does not bring another one forward.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return parent_;
+}
+
 DialogResult QtDialogs::message(const QString& text, MessageButtons buttons, MessageIcon icon,
                                 const QString& title) {
     const QMessageBox::StandardButtons shown = buttons == MessageButtons::OkCancel
                                                    ? QMessageBox::Ok | QMessageBox::Cancel
                                                    : QMessageBox::Ok;
-    QMessageBox box(ToQtIcon(icon), title, text, shown, parent_);
+    QMessageBox box(ToQtIcon(icon), title, text, shown, owner());
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? DialogResult::Ok : DialogResult::Cancel;
 }
 
 QString QtDialogs::chooseFolder(const QString& title) {
-    return QFileDialog::getExistingDirectory(parent_, title, QString(), QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(owner(), title, QString(), QFileDialog::ShowDirsOnly);
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, title, QString(), filter);
+    return QFileDialog::getOpenFileName(owner(), title, QString(), filter);
 }
 
 QString QtDialogs::saveFile(const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, title, QString(), filter);
+    return QFileDialog::getSaveFileName(owner(), title, QString(), filter);
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
@@ -55,7 +66,7 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
     preset.setBold(initial.bold);
     preset.setItalic(initial.italic);
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, preset, parent_);
+    const QFont font = QFontDialog::getFont(&ok, preset, owner());
     if (!ok)
         return std::nullopt;
     // A font given in pixels has no point size; keep the one offered then.
@@ -64,7 +75,7 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
 }
 
 std::optional<quint32> QtDialogs::chooseColor(quint32 initial) {
-    const QColor color = QColorDialog::getColor(QColor::fromRgb(initial), parent_);
+    const QColor color = QColorDialog::getColor(QColor::fromRgb(initial), owner());
     if (!color.isValid())
         return std::nullopt;
     return color.rgb() & 0xFFFFFFu;

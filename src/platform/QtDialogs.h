@@ -6,7 +6,8 @@ class QWidget;
 
 namespace platform {
 
-// The programs' Dialogs: Qt's message box and common dialogs, modal to the parent widget.
+// The programs' Dialogs: Qt's message box and common dialogs, modal to the window the user
+// works in (the parent widget when no window of the program is active).
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -22,6 +23,8 @@ public:
     std::optional<quint32> chooseColor(quint32 initial) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
 

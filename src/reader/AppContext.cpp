@@ -4,8 +4,11 @@
 
 namespace reader {
 
-AppContext::AppContext(platform::Dialogs& d, platform::SettingsStore& s, const QString& folder)
-    : dialogs(d), settingsStore(s), settings(s, folder), programFolder(folder) {}
+AppContext::AppContext(platform::Dialogs& d, platform::SettingsStore& s,
+                       const ReaderFolders& folders)
+    : dialogs(d), settingsStore(s), settings(s, folders.programFolder),
+      programFolder(folders.programFolder), tempFolder(folders.tempFolder),
+      userDataFolder(folders.userDataFolder) {}
 
 AppContext::~AppContext() = default;
 

@@ -16,18 +16,27 @@ class Store;
 
 namespace reader {
 
-// What main() prepares for the windows: no window reaches for globals.
+// Where a run of the reader keeps its files; tests and benchmarks give their own.
+struct ReaderFolders {
+    QString programFolder;
+    QString tempFolder;     // results files, and where bookmarks were kept before
+    QString userDataFolder; // the bookmark file
+};
+
+// What the composition prepares for the windows: no window reaches for globals.
 struct AppContext {
     platform::Dialogs& dialogs;
     platform::SettingsStore& settingsStore;
     ReaderSettings settings;
     QString programFolder;
+    QString tempFolder;
+    QString userDataFolder;
     QString dataPath;
     QString dataFolder;                  // the DataLocation caption
     std::unique_ptr<store::Store> store; // null when the store could not be opened
     std::function<void()> closeSplash;   // set while a splash window is up
 
-    AppContext(platform::Dialogs& d, platform::SettingsStore& s, const QString& folder);
+    AppContext(platform::Dialogs& d, platform::SettingsStore& s, const ReaderFolders& folders);
     ~AppContext();
 };
 

@@ -3,6 +3,7 @@
 #include "reader/BookPanel.h"
 #include "reader/MainMenus.h"
 #include "reader/Navigator.h"
+#include "reader/ReaderOptions.h"
 #include "reader/ReadingArea.h"
 #include "reader/ReadingState.h"
 #include "reader/SideWindows.h"
@@ -17,14 +18,18 @@ namespace reader {
 
 namespace {
 
-const QString kIntro = QStringLiteral("intro");
-const QString kInfo = QStringLiteral("info");
-const QString kCiriKhas = QStringLiteral("cirikhas");
-const QString kSurvai = QStringLiteral("survai");
-
 // The title above an introduction: the book's name after 22 blanks.
 QString IntroTitle(const QString& book) {
     return QString(22, u' ') + book;
+}
+
+// The note a notes mode shows; "info" shows Pengantar.
+BookText NoteOf(ViewMode mode) {
+    if (mode == ViewMode::Survai)
+        return BookText::Survai;
+    if (mode == ViewMode::CiriKhas)
+        return BookText::CiriKhas;
+    return BookText::Pengantar;
 }
 
 } // namespace
@@ -32,6 +37,8 @@ QString IntroTitle(const QString& book) {
 BookIntroductions::BookIntroductions(Parts parts, QObject* parent)
     : QObject(parent), parts_(parts) {
     connect(parts_.panel.list1(), &ChoiceList::chosen, this, &BookIntroductions::onBookChosen);
+    connect(&parts_.nav, &Navigator::bookChanged, this, &BookIntroductions::followBook);
+    connect(&parts_.nav, &Navigator::jumpStarted, this, &BookIntroductions::onJump);
     const std::pair<const char*, BookText> choices[] = {{"Option6", BookText::Pengantar},
                                                         {"Option5", BookText::CiriKhas},
                                                         {"Option4", BookText::Survai}};
@@ -45,10 +52,14 @@ BookIntroductions::BookIntroductions(Parts parts, QObject* parent)
 
 BookIntroductions::~BookIntroductions() = default;
 
+bool BookIntroductions::separate() const {
+    return parts_.options.isOn(Option::SeparateIntro);
+}
+
 IntroWindow& BookIntroductions::introWindow() {
     if (!form8_) {
-        form8_ = std::make_unique<IntroWindow>(*parts_.area.rtf1(),
-                                               [this] { return parts_.nav.bookRow(); });
+        form8_ =
+            std::make_unique<IntroWindow>(parts_.look, [this] { return parts_.nav.bookRow(); });
         parts_.sides.add(form8_.get());
         connect(form8_.get(), &IntroWindow::closed, this, [this] {
             parts_.sides.sideHidden();
@@ -59,9 +70,9 @@ IntroWindow& BookIntroductions::introWindow() {
 }
 
 void BookIntroductions::ShowBookIntroduction() {
-    parts_.state.isInfo = kIntro;
+    parts_.state.isInfo = ViewMode::Intro;
     parts_.area.picture4()->hide();
-    if (!parts_.state.separateIntro) {
+    if (!separate()) {
         setStudyLook(true);
         showIntroInView();
         return;
@@ -77,8 +88,8 @@ void BookIntroductions::ShowBookIntroduction() {
 }
 
 void BookIntroductions::ShowBookNotes() {
-    parts_.state.isInfo = kInfo;
-    if (!parts_.state.separateIntro) {
+    parts_.state.isInfo = ViewMode::Info;
+    if (!separate()) {
         setStudyLook(true);
         parts_.area.title()->clear();
         showNotesInView(BookText::Pengantar);
@@ -98,15 +109,15 @@ void BookIntroductions::ShowBookNotes() {
 void BookIntroductions::chooseNote(BookText text) {
     // Pengantar keeps the mode: it is what "info" shows.
     if (text == BookText::Survai)
-        parts_.state.isInfo = kSurvai;
+        parts_.state.isInfo = ViewMode::Survai;
     else if (text == BookText::CiriKhas)
-        parts_.state.isInfo = kCiriKhas;
+        parts_.state.isInfo = ViewMode::CiriKhas;
     showStudyText(text);
 }
 
 void BookIntroductions::showStudyText(BookText text) {
     const QString shown = BookStudyText(parts_.nav.bookRow(), text);
-    if (parts_.state.separateIntro)
+    if (separate())
         introWindow().setText(shown);
     else
         parts_.area.rtf1()->setPlainText(shown);
@@ -136,34 +147,43 @@ void BookIntroductions::onBookChosen(int row) {
         return;
     const WaitCursor wait;
     parts_.area.command5()->hide();
-    // Without the separate window the chapter view keeps the study text on screen.
-    parts_.nav.chooseBook(row);
-    const QString& mode = parts_.state.isInfo;
-    if (mode == kIntro) {
-        if (parts_.state.separateIntro)
-            introWindow().setText(BookStudyText(parts_.nav.bookRow(), BookText::Intro));
-        else
-            showIntroInView();
+    // Without the separate window the chapter is not shown, so it is not a place read.
+    parts_.nav.chooseBook(row, separate() ? Record::Yes : Record::No);
+}
+
+void BookIntroductions::followBook() {
+    if (parts_.state.scriptureMode())
+        return;
+    const ViewMode mode = parts_.state.isInfo;
+    if (separate()) {
+        if (form8_)
+            showStudyText(mode == ViewMode::Intro ? BookText::Intro : form8_->chosenText());
         return;
     }
-    if (parts_.state.separateIntro) {
-        showStudyText(introWindow().chosenText());
-        return;
-    }
-    showNotesInView(mode == kSurvai     ? BookText::Survai
-                    : mode == kCiriKhas ? BookText::CiriKhas
-                                        : BookText::Pengantar);
+    if (mode == ViewMode::Intro)
+        showIntroInView();
+    else
+        showNotesInView(NoteOf(mode));
+}
+
+void BookIntroductions::onJump() {
+    if (!parts_.state.scriptureMode() && !separate())
+        leaveStudyView();
 }
 
 void BookIntroductions::backToScripture() {
     const int noted = parts_.panel.list2()->currentRow();
+    leaveStudyView();
+    parts_.nav.chooseChapter(noted >= 0 ? noted + 1 : 1);
+}
+
+void BookIntroductions::leaveStudyView() {
     Set_IsInfo_to_kitab();
     parts_.area.picture4()->hide();
     parts_.area.command5()->hide();
     setStudyLook(false);
     // The parallel panel comes back as its menu item says.
     parts_.area.showParallel(parts_.menus.action(ReaderCommand::ToggleParallel)->isChecked());
-    parts_.nav.chooseChapter(noted >= 0 ? noted + 1 : 1);
 }
 
 void BookIntroductions::setStudyLook(bool studying) {
@@ -179,7 +199,7 @@ void BookIntroductions::setStudyLook(bool studying) {
 }
 
 void BookIntroductions::Set_IsInfo_to_kitab() {
-    parts_.state.isInfo = QStringLiteral("kitab");
+    parts_.state.isInfo = ViewMode::Kitab;
 }
 
 } // namespace reader

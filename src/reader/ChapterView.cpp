@@ -3,6 +3,7 @@
 #include "reader/BookPanel.h"
 #include "reader/MainMenus.h"
 #include "reader/Navigator.h"
+#include "reader/ReaderOptions.h"
 #include "reader/ReaderTexts.h"
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
@@ -22,18 +23,26 @@
 
 namespace reader {
 
-ChapterView::ChapterView(Navigator& navigator, ReadingState& state, BookPanel& panel,
-                         ReadingArea& area, MainMenus& menus, QObject* parent)
-    : QObject(parent), nav_(navigator), state_(state), panel_(panel), area_(area), menus_(menus) {
+ChapterView::ChapterView(Navigator& navigator, ReadingState& state, const ReaderOptions& options,
+                         BookPanel& panel, ReadingArea& area, MainMenus& menus, QObject* parent)
+    : QObject(parent), nav_(navigator), state_(state), options_(options), panel_(panel),
+      area_(area), menus_(menus) {
     wireInputs();
     observeNavigator();
 }
 
+bool ChapterView::studyInView() const {
+    return !state_.scriptureMode() && !options_.isOn(Option::SeparateIntro);
+}
+
+void ChapterView::onTestamentChosen(bool oldTestament) {
+    // Chapters never shown stay out of the history.
+    nav_.chooseTestament(oldTestament, studyInView() ? Record::No : Record::Yes);
+}
+
 void ChapterView::wireInputs() {
-    connect(panel_.option1(), &QRadioButton::clicked, &nav_,
-            [this] { nav_.chooseTestament(true); });
-    connect(panel_.option2(), &QRadioButton::clicked, &nav_,
-            [this] { nav_.chooseTestament(false); });
+    connect(panel_.option1(), &QRadioButton::clicked, this, [this] { onTestamentChosen(true); });
+    connect(panel_.option2(), &QRadioButton::clicked, this, [this] { onTestamentChosen(false); });
     connect(panel_.list1(), &ChoiceList::chosen, this, &ChapterView::onBookChosen);
     connect(panel_.list2(), &ChoiceList::chosen, this, &ChapterView::onChapterChosen);
     connect(panel_.combo1(), &QComboBox::activated, this, &ChapterView::onVerseChosen);
@@ -64,7 +73,7 @@ void ChapterView::onBookChosen(int row) {
 void ChapterView::onChapterChosen(int row) {
     panel_.combo1()->setCurrentIndex(-1);
     emit hideDropDown();
-    if (!state_.scriptureMode() && !state_.separateIntro) {
+    if (studyInView()) {
         FillVerseChooser();
         return;
     }
@@ -115,7 +124,7 @@ void ChapterView::showChapter() {
         panel_.list2()->setCurrentRow(nav_.chapter() - 1);
     }
     // A book's study text in the reading view stays there; only the verse chooser follows.
-    if (!state_.scriptureMode() && !state_.separateIntro) {
+    if (studyInView()) {
         FillVerseChooser();
         return;
     }

@@ -12,6 +12,7 @@ class BookPanel;
 class MainMenus;
 class Navigator;
 class ReadingArea;
+class ReaderOptions;
 struct ReadingState;
 
 // The book panel and the reading view as views of the navigator: choices in the lists go to
@@ -20,8 +21,8 @@ struct ReadingState;
 class ChapterView : public QObject {
     Q_OBJECT
 public:
-    ChapterView(Navigator& navigator, ReadingState& state, BookPanel& panel, ReadingArea& area,
-                MainMenus& menus, QObject* parent);
+    ChapterView(Navigator& navigator, ReadingState& state, const ReaderOptions& options,
+                BookPanel& panel, ReadingArea& area, MainMenus& menus, QObject* parent);
 
     void SelectParagraphVerse(QTextEdit* view, int position, bool select = false,
                               bool force = false);
@@ -44,6 +45,9 @@ signals:
     void hideDropDown();
 
 private:
+    // A book's study text fills the reading view instead of the chapter.
+    bool studyInView() const;
+    void onTestamentChosen(bool oldTestament);
     void wireInputs();
     void observeNavigator();
     void onBookChosen(int row);
@@ -59,6 +63,7 @@ private:
 
     Navigator& nav_;
     ReadingState& state_;
+    const ReaderOptions& options_;
     BookPanel& panel_;
     ReadingArea& area_;
     MainMenus& menus_;

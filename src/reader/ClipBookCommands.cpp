@@ -16,24 +16,14 @@ namespace reader {
 
 ClipBookCommands::ClipBookCommands(MainWindow& window, SearchCommands& search)
     : QObject(&window), window_(window), search_(search) {
-    connect(&window, &MainWindow::commandRequested, this, &ClipBookCommands::answer);
-}
-
-void ClipBookCommands::answer(ReaderCommand command) {
-    ReadingArea& area = window_.readingArea();
-    switch (command) {
-    case ReaderCommand::Copy:
-        copy();
-        break;
-    case ReaderCommand::CopyToClipBook:
-        CopyToClipBook(area.rtf1(), QString(), chosenBook() + u' ');
-        break;
-    case ReaderCommand::CopyParallelToClipBook:
-        CopyToClipBook(area.rtf2(), QString(), chosenBook() + u' ');
-        break;
-    default:
-        break;
-    }
+    CommandBindings& commands = window.commands();
+    commands.bind(ReaderCommand::Copy, [this] { copy(); });
+    commands.bind(ReaderCommand::CopyToClipBook, [this] {
+        CopyToClipBook(window_.readingArea().rtf1(), QString(), chosenBook() + u' ');
+    });
+    commands.bind(ReaderCommand::CopyParallelToClipBook, [this] {
+        CopyToClipBook(window_.readingArea().rtf2(), QString(), chosenBook() + u' ');
+    });
 }
 
 void ClipBookCommands::CopyToClipBook(const QTextEdit* view, const QString& prefix,

@@ -29,7 +29,6 @@ public:
     void copy();
 
 private:
-    void answer(ReaderCommand command);
     // The chosen book's name as the book list shows it.
     QString chosenBook() const;
 

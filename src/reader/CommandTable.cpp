@@ -13,14 +13,21 @@ using M = CommandMenu;
 
 CommandRow Item(M menu, const char* name, const QString& caption, C command,
                 const char* module = "", bool separatorBefore = false) {
-    return {menu,    QString::fromUtf8(name),   caption,        false, {},
-            command, QString::fromUtf8(module), separatorBefore};
+    return {menu,    QString::fromUtf8(name),   caption,         false,       {},
+            command, QString::fromUtf8(module), separatorBefore, std::nullopt};
 }
 
 CommandRow Check(M menu, const char* name, const char* caption, C command,
-                 bool separatorBefore = false) {
-    return {menu, QString::fromUtf8(name), QString::fromUtf8(caption), true, {}, command,
-            {},   separatorBefore};
+                 std::optional<Option> option, bool separatorBefore = false) {
+    return {menu,
+            QString::fromUtf8(name),
+            QString::fromUtf8(caption),
+            true,
+            {},
+            command,
+            {},
+            separatorBefore,
+            option};
 }
 
 CommandRow Item(M menu, const char* name, const char* caption, C command, const char* module = "",
@@ -33,6 +40,11 @@ CommandRow WithShortcut(CommandRow row, const char* key) {
     return row;
 }
 
+CommandRow Unbound(CommandRow row) {
+    row.bound = false;
+    return row;
+}
+
 std::vector<CommandRow> BuildRows() {
     return {
         Item(M::Deuterokanonika, "MenuDeutero1", "Deuterokanonika Terjemahan Baru", C::Deutero1),
@@ -42,37 +54,45 @@ std::vector<CommandRow> BuildRows() {
         Item(M::Artikel, "MenuPerikop", "Daftar Perikop Alkitab", C::Pericope, "Perikop"),
         Item(M::Artikel, "MenuKeterangan", "Keterangan Alkitab", C::BookNotes, "Keterangan", true),
         Item(M::Artikel, "MenuPengantar", "Pengantar Kitab", C::BookIntroduction, "Pengantar"),
-        Item(M::Artikel, "MenuCommentary", "Tafsiran Alkitab", C::Commentary, "Commentary"),
+        Unbound(
+            Item(M::Artikel, "MenuCommentary", "Tafsiran Alkitab", C::Commentary, "Commentary")),
         Item(M::Artikel, "MenuPerumpamaan", "Daftar Perumpamaan Yesus", C::Parables, "Perumpamaan",
              true),
         Item(M::Artikel, "MenuNubuat", "Daftar Nubuat dan Penggenapan", C::Prophecies, "Nubuat"),
         Item(M::Artikel, "MenuPeta", "Peta Alkitab", C::Maps, "Peta", true),
         Item(M::Artikel, "MenuKamus", "Kamus Alkitab", C::Dictionary, "Kamus"),
         Item(M::Artikel, "MenuTematik", "Ayat-ayat Tematik", C::Thematic, "Tematik"),
-        Check(M::Lihat, "menuPadanan", "Padanan Alkitab", C::ToggleParallel),
+        Check(M::Lihat, "menuPadanan", "Padanan Alkitab", C::ToggleParallel, std::nullopt),
         Item(M::Lihat, "MenuHasil", "Jendela Hasil Pencarian", C::ResultsSearch, "", true),
         Item(M::Lihat, "MenuDaftar", "Daftar Hasil Pencarian", C::ResultsList),
         Item(M::Lihat, "MenuClipBook", "ClipBook", C::ResultsClipBook),
         Item(M::Lihat, "MenuTips", "Tip Penggunaan Program", C::Tips, "", true),
         Item(M::Setting, "MenuSettingFont", "Ubah Ukuran dan Jenis Font...", C::ChooseFont),
-        Check(M::Setting, "MenuPencarianOptimal", "Pencarian Optimal", C::OptimalSearch, true),
+        Check(M::Setting, "MenuPencarianOptimal", "Pencarian Optimal", C::OptimalSearch,
+              Option::OptimalSearch, true),
         Check(M::Setting, "MenuPencarianHapus", "Hapus Hasil Pencarian saat keluar dari program",
-              C::DeleteResultsAtExit),
+              C::DeleteResultsAtExit, Option::DeleteResultsAtExit),
         Item(M::Setting, "menuSettingLokasiData", "Lokasi Data...", C::DataLocation, "", true),
         Check(M::Setting, "menuSettingSimpan", "Selalu simpan setting program",
-              C::AlwaysSaveSettings, true),
-        Check(M::Tampilan, "menuToolbarVR", "Toolbar Khas VR", C::ToggleSpecialToolBar),
+              C::AlwaysSaveSettings, Option::AlwaysSaveSettings, true),
+        Check(M::Tampilan, "menuToolbarVR", "Toolbar Khas VR", C::ToggleSpecialToolBar,
+              Option::SpecialToolBar),
         Check(M::Tampilan, "MenuSettingTerpisah", "Tampilkan Pengantar di Jendela Terpisah",
-              C::SeparateIntro),
-        Check(M::Tampilan, "MenuShowTip", "Tampilkan Tip di Awal Program", C::TipsAtStart),
+              C::SeparateIntro, Option::SeparateIntro),
+        Check(M::Tampilan, "MenuShowTip", "Tampilkan Tip di Awal Program", C::TipsAtStart,
+              Option::TipsAtStart),
         // F11 anywhere in the main window gives the normal view back.
         WithShortcut(
             Item(M::Tampilan, "menuSettingNormal", "Tampilan Normal", C::NormalView, "", true),
             "F11"),
-        Check(M::Tampilan, "menuSettingToolbar", "Tampilkan Toolbar", C::ToggleToolBar, true),
-        Check(M::Tampilan, "menuSettingPencarian", "Tampilkan Kotak Pencarian", C::ToggleSearchBar),
-        Check(M::Tampilan, "menuSettingKitab", "Tampilkan Daftar Kitab", C::ToggleBookPanel),
-        Check(M::Tampilan, "menuSettingStatus", "Tampilkan Status Bar", C::ToggleStatusLine),
+        Check(M::Tampilan, "menuSettingToolbar", "Tampilkan Toolbar", C::ToggleToolBar,
+              Option::ToolBar, true),
+        Check(M::Tampilan, "menuSettingPencarian", "Tampilkan Kotak Pencarian", C::ToggleSearchBar,
+              Option::SearchBar),
+        Check(M::Tampilan, "menuSettingKitab", "Tampilkan Daftar Kitab", C::ToggleBookPanel,
+              Option::BookPanel),
+        Check(M::Tampilan, "menuSettingStatus", "Tampilkan Status Bar", C::ToggleStatusLine,
+              Option::StatusLine),
         Item(M::Info, "MenuHelp", "Panduan Program", C::Help),
         Item(M::Info, "MenuAbout", QStringLiteral("Tentang ") + platform::kProductName, C::About,
              "", true),
@@ -137,6 +157,12 @@ const std::vector<KeyRow>& KeyRows() {
         {QStringLiteral("keyHistoryNewest"), QStringLiteral("F5"), C::HistoryNewest},
         {QStringLiteral("keyHistoryList"), QStringLiteral("Ctrl+F9"), C::ToggleHistory},
     };
+    return rows;
+}
+
+const std::vector<SearchButtonRow>& SearchButtonRows() {
+    static const std::vector<SearchButtonRow> rows{
+        {1, C::Find}, {2, C::FindPrevious}, {3, C::FindNext}, {4, C::SearchAll}};
     return rows;
 }
 

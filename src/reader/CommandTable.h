@@ -1,10 +1,12 @@
 #pragma once
 
 #include "reader/ReaderCommand.h"
+#include "reader/ReaderOptions.h"
 #include "store/ModuleSwitches.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 // The frame's commands in one table: menus, popup menus, tool buttons and their bindings are
@@ -40,12 +42,20 @@ struct CommandRow {
     ReaderCommand command;
     QString module; // module switch that hides the item, or empty
     bool separatorBefore = false;
+    std::optional<Option> option; // the option a check mark shows and flips
+    bool bound = true;            // false: the item is there, nothing answers it yet
 };
 
 // Keys of the main window that have no menu item; they work wherever the focus is.
 struct KeyRow {
     QString name; // objectName of the window's action
     QString shortcut;
+    ReaderCommand command;
+};
+
+// The search bar's buttons Command1..Command4.
+struct SearchButtonRow {
+    int button;
     ReaderCommand command;
 };
 
@@ -64,6 +74,7 @@ const std::vector<MenuRow>& MenuRows();
 const std::vector<CommandRow>& CommandRows();
 const std::vector<ToolButtonRow>& ToolButtonRows();
 const std::vector<KeyRow>& KeyRows();
+const std::vector<SearchButtonRow>& SearchButtonRows();
 // The row of a command that has a menu item; nullptr for one raised only by buttons.
 const CommandRow* FindCommandRow(ReaderCommand command);
 const ToolButtonRow* FindToolButtonRow(int button);

@@ -36,7 +36,10 @@ FindCommands::FindCommands(MainWindow& window, const store::Store& store,
                            platform::Dialogs& dialogs)
     : QObject(&window), window_(window), text1_(window.searchBar().text1()), dialogs_(dialogs),
       finder_(store) {
-    connect(&window, &MainWindow::commandRequested, this, &FindCommands::answer);
+    CommandBindings& commands = window.commands();
+    commands.bind(ReaderCommand::Find, [this] { Find(); });
+    commands.bind(ReaderCommand::FindPrevious, [this] { findPrevious(); });
+    commands.bind(ReaderCommand::FindNext, [this] { findNext(); });
     QLineEdit* text = window.searchBar().text1();
     connect(text, &QLineEdit::textChanged, this, &FindCommands::onTextChanged);
     // "Cari Semua" takes Enter unless the text is a command, which "Check" runs.
@@ -52,15 +55,6 @@ FindCommands::FindCommands(MainWindow& window, const store::Store& store,
         if (const auto row = nav.chapterRow())
             dataRow_ = *row;
     });
-}
-
-void FindCommands::answer(ReaderCommand command) {
-    if (command == ReaderCommand::Find)
-        Find();
-    else if (command == ReaderCommand::FindPrevious)
-        findPrevious();
-    else if (command == ReaderCommand::FindNext)
-        findNext();
 }
 
 void FindCommands::onTextChanged(const QString& text) {

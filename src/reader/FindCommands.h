@@ -35,7 +35,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void answer(ReaderCommand command);
     void onTextChanged(const QString& text);
     void findInChapter(const QString& word, bool exact);
     void findInScope(const QString& word, search::Scope scope);

@@ -1,10 +1,7 @@
 #include "reader/FrameViews.h"
 
-#include "reader/MainMenus.h"
-#include "reader/ReaderSettings.h"
 #include "reader/UiMetrics.h"
 
-#include <QAction>
 #include <QWidget>
 
 namespace reader {
@@ -16,16 +13,44 @@ constexpr int kStatusHeight = 300;
 constexpr int kBookPanelWidth = 2295;
 constexpr int kCollapsed = 10;
 constexpr int kRestoreBarHeight = 300;
+
+// The regions that the text-only view hides and the normal view shows.
+constexpr Option kShownRegions[] = {Option::ToolBar, Option::SearchBar, Option::BookPanel,
+                                    Option::StatusLine};
 } // namespace
 
-FrameViews::FrameViews(const FrameRegions& regions, MainMenus& menus, QObject* parent)
-    : QObject(parent), regions_(regions), menus_(menus) {
-    setBookPanelWidth(kBookPanelWidth);
-    setHeight(regions_.toolBar, kToolBarHeight, true);
-    setHeight(regions_.specialToolBar, kToolBarHeight, true);
-    setHeight(regions_.searchBar, kSearchBarHeight, true);
-    setHeight(regions_.statusLine, kStatusHeight, true);
+FrameViews::FrameViews(const FrameRegions& regions, ReaderOptions& options, QObject* parent)
+    : QObject(parent), regions_(regions), options_(options) {
     setHeight(regions_.restoreBar, kRestoreBarHeight, false);
+    for (Option option : kShownRegions)
+        applyOption(option);
+    applyOption(Option::SpecialToolBar);
+    connect(&options_, &ReaderOptions::changed, this, &FrameViews::applyOption);
+}
+
+void FrameViews::applyOption(Option option) {
+    const bool on = options_.isOn(option);
+    switch (option) {
+    case Option::ToolBar:
+        setHeight(regions_.toolBar, on ? kToolBarHeight : kCollapsed, on);
+        break;
+    case Option::SearchBar:
+        setHeight(regions_.searchBar, on ? kSearchBarHeight : kCollapsed, on);
+        break;
+    case Option::StatusLine:
+        setHeight(regions_.statusLine, on ? kStatusHeight : kCollapsed, on);
+        break;
+    case Option::SpecialToolBar:
+        setHeight(regions_.specialToolBar, kToolBarHeight, on);
+        break;
+    case Option::BookPanel:
+        setBookPanelWidth(on ? kBookPanelWidth : kCollapsed);
+        // Without the book panel the bar that brings the normal view back stands in its place.
+        regions_.restoreBar->setVisible(!on);
+        break;
+    default:
+        break;
+    }
 }
 
 void FrameViews::setHeight(QWidget* region, int twips, bool visible) {
@@ -42,38 +67,15 @@ bool FrameViews::textOnly() const {
     return bookPanelTwips_ < 20;
 }
 
-void FrameViews::checkShowItems(bool checked) {
-    for (ReaderCommand item : {ReaderCommand::ToggleToolBar, ReaderCommand::ToggleSearchBar,
-                               ReaderCommand::ToggleBookPanel, ReaderCommand::ToggleStatusLine})
-        menus_.action(item)->setChecked(checked);
+void FrameViews::showRegions(bool shown) {
+    for (Option option : kShownRegions)
+        options_.set(option, shown);
 }
 
 void FrameViews::applyNormalView() {
-    setHeight(regions_.searchBar, kSearchBarHeight, true);
-    setBookPanelWidth(kBookPanelWidth);
-    setHeight(regions_.toolBar, kToolBarHeight, true);
-    setHeight(regions_.statusLine, kStatusHeight, true);
-    const bool special = menus_.action(ReaderCommand::ToggleSpecialToolBar)->isChecked();
-    setHeight(regions_.specialToolBar, kToolBarHeight, special);
-    checkShowItems(true);
+    showRegions(true);
+    applyOption(Option::SpecialToolBar);
     regions_.restoreBar->hide();
-}
-
-void FrameViews::applySettings(const OptionSettings& o) {
-    setHeight(regions_.statusLine, o.statusLine ? kStatusHeight : kCollapsed, o.statusLine);
-    setHeight(regions_.toolBar, o.toolBar ? kToolBarHeight : kCollapsed, o.toolBar);
-    setHeight(regions_.specialToolBar, kToolBarHeight, o.specialToolBar);
-    setBookPanelWidth(o.bookPanel ? kBookPanelWidth : kCollapsed);
-    regions_.restoreBar->setVisible(!o.bookPanel);
-    setHeight(regions_.searchBar, o.searchBar ? kSearchBarHeight : kCollapsed, o.searchBar);
-    const std::pair<ReaderCommand, bool> checks[] = {
-        {ReaderCommand::ToggleStatusLine, o.statusLine},
-        {ReaderCommand::ToggleToolBar, o.toolBar},
-        {ReaderCommand::ToggleSpecialToolBar, o.specialToolBar},
-        {ReaderCommand::ToggleBookPanel, o.bookPanel},
-        {ReaderCommand::ToggleSearchBar, o.searchBar}};
-    for (const auto& [item, checked] : checks)
-        menus_.action(item)->setChecked(checked);
 }
 
 void FrameViews::toggleTextOnly() {
@@ -81,45 +83,10 @@ void FrameViews::toggleTextOnly() {
         applyNormalView();
         return;
     }
+    showRegions(false);
     setHeight(regions_.restoreBar, kRestoreBarHeight, true);
-    setBookPanelWidth(kCollapsed);
-    setHeight(regions_.searchBar, kCollapsed, false);
-    setHeight(regions_.toolBar, kCollapsed, false);
     setHeight(regions_.specialToolBar, kCollapsed, false);
-    setHeight(regions_.statusLine, kCollapsed, false);
-    checkShowItems(false);
     regions_.dropDown->hide();
-}
-
-void FrameViews::toggleBookPanel() {
-    const bool collapsed = textOnly();
-    setBookPanelWidth(collapsed ? kBookPanelWidth : kCollapsed);
-    menus_.action(ReaderCommand::ToggleBookPanel)->setChecked(collapsed);
-    regions_.restoreBar->setVisible(!collapsed);
-}
-
-void FrameViews::toggleToolBar() {
-    const bool show = regions_.toolBar->isHidden();
-    setHeight(regions_.toolBar, show ? kToolBarHeight : kCollapsed, show);
-    menus_.action(ReaderCommand::ToggleToolBar)->setChecked(show);
-}
-
-void FrameViews::toggleSearchBar() {
-    const bool show = regions_.searchBar->isHidden();
-    setHeight(regions_.searchBar, show ? kSearchBarHeight : kCollapsed, show);
-    menus_.action(ReaderCommand::ToggleSearchBar)->setChecked(show);
-}
-
-void FrameViews::toggleStatusLine() {
-    const bool show = regions_.statusLine->isHidden();
-    setHeight(regions_.statusLine, show ? kStatusHeight : kCollapsed, show);
-    menus_.action(ReaderCommand::ToggleStatusLine)->setChecked(show);
-}
-
-void FrameViews::toggleSpecialToolBar() {
-    const bool show = regions_.specialToolBar->isHidden();
-    setHeight(regions_.specialToolBar, kToolBarHeight, show);
-    menus_.action(ReaderCommand::ToggleSpecialToolBar)->setChecked(show);
 }
 
 } // namespace reader

@@ -14,8 +14,6 @@ bool SameChapter(const QString& entry, const scripture::HistoryEntry& place) {
 } // namespace
 
 void History::RecordLocation(const scripture::HistoryEntry& place, bool verseChosen) {
-    if (!recording_)
-        return;
     // Only the entry of this very chapter is replaced: after a step back the last entry
     // names another place, which must stay.
     if (verseChosen && !entries_.isEmpty() && SameChapter(entries_.last(), place))

@@ -23,13 +23,11 @@ public:
     int index() const { return index_; }
 
     // Appends the place; a chosen verse (verse > 0) replaces the entry its chapter left, so
-    // choosing a chapter and then a verse leaves one entry. Ignored while a step is taken.
+    // choosing a chapter and then a verse leaves one entry.
     void RecordLocation(const scripture::HistoryEntry& place, bool verseChosen);
     // The location key ("Matius# 5:44") of the entry a step reaches, which becomes the
     // marked one; nullopt outside the list, leaving everything as it was.
     std::optional<QString> step(Step mode);
-    // While a step is shown, the moves it causes are not recorded again.
-    void setRecording(bool on) { recording_ = on; }
     // Forgets every entry, as after restoring the last place at start.
     void clear();
 
@@ -39,7 +37,6 @@ signals:
 private:
     QStringList entries_;
     int index_ = -1;
-    bool recording_ = true;
 };
 
 } // namespace reader

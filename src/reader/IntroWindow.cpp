@@ -1,6 +1,8 @@
 #include "reader/IntroWindow.h"
 
+#include "platform/LookFonts.h"
 #include "platform/ProductName.h"
+#include "platform/ReadingLook.h"
 #include "store/Records.h"
 
 #include <QCloseEvent>
@@ -32,10 +34,10 @@ constexpr BookText kChoiceTexts[] = {BookText::Pengantar, BookText::CiriKhas, Bo
 
 } // namespace
 
-IntroWindow::IntroWindow(const QWidget& readingView, std::function<const store::BookRow*()> row)
-    : QWidget(nullptr, Qt::Window), readingView_(readingView), row_(std::move(row)),
-      title_(new QLabel(this)), picture1_(new QWidget(this)), rtf1_(new QTextEdit(this)),
-      status_(new QLabel(this)) {
+IntroWindow::IntroWindow(const platform::ReadingLook& look,
+                         std::function<const store::BookRow*()> row)
+    : QWidget(nullptr, Qt::Window), look_(look), row_(std::move(row)), title_(new QLabel(this)),
+      picture1_(new QWidget(this)), rtf1_(new QTextEdit(this)), status_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form8"));
     title_->setObjectName(QStringLiteral("Label1"));
     QFont bold = title_->font();
@@ -63,6 +65,12 @@ IntroWindow::IntroWindow(const QWidget& readingView, std::function<const store::
     layout->addWidget(picture1_);
     layout->addWidget(rtf1_, 1);
     layout->addWidget(status_);
+    takeLook();
+    connect(&look_, &platform::ReadingLook::changed, this, &IntroWindow::takeLook);
+}
+
+void IntroWindow::takeLook() {
+    rtf1_->setFont(platform::VerseFont(look_));
 }
 
 void IntroWindow::showCaption(const QString& caption, bool withChoices) {
@@ -86,12 +94,6 @@ BookText IntroWindow::chosenText() const {
             return kChoiceTexts[i];
     }
     return BookText::Pengantar;
-}
-
-void IntroWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        rtf1_->setFont(readingView_.font());
 }
 
 void IntroWindow::keyPressEvent(QKeyEvent* event) {

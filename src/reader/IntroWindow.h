@@ -7,6 +7,9 @@ class QLabel;
 class QRadioButton;
 class QTextEdit;
 
+namespace platform {
+class ReadingLook;
+}
 namespace store {
 struct BookRow;
 }
@@ -22,8 +25,8 @@ QString BookStudyText(const store::BookRow* row, BookText text);
 class IntroWindow : public QWidget {
     Q_OBJECT
 public:
-    // readingView lends its font on every activation; row gives the book shown.
-    IntroWindow(const QWidget& readingView, std::function<const store::BookRow*()> row);
+    // The view follows the reading look; row gives the book shown.
+    IntroWindow(const platform::ReadingLook& look, std::function<const store::BookRow*()> row);
 
     // "Pengantar Alkitab" without the choices, or "Keterangan Alkitab" with them.
     void showCaption(const QString& caption, bool withChoices);
@@ -39,13 +42,14 @@ signals:
     void closed();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Escape closes the window, as its close button does.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    const QWidget& readingView_;
+    void takeLook();
+
+    const platform::ReadingLook& look_;
     std::function<const store::BookRow*()> row_;
     QLabel* title_;
     QWidget* picture1_;

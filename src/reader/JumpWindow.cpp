@@ -1,9 +1,10 @@
 #include "reader/JumpWindow.h"
 
+#include "platform/LookFonts.h"
+#include "platform/ReadingLook.h"
 #include "reader/Jumps.h"
 #include "scripture/ReferenceRoutines.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -12,8 +13,8 @@
 
 namespace reader {
 
-JumpWindow::JumpWindow(QWidget* parent)
-    : QDialog(parent), list1_(new QListWidget(this)),
+JumpWindow::JumpWindow(const platform::ReadingLook& look, QWidget* parent)
+    : QDialog(parent), look_(look), list1_(new QListWidget(this)),
       ok_(new QPushButton(QStringLiteral("OK"), this)),
       cancel_(new QPushButton(QStringLiteral("Batal"), this)) {
     setObjectName(QStringLiteral("Form13"));
@@ -50,6 +51,12 @@ JumpWindow::JumpWindow(QWidget* parent)
     });
     connect(ok_, &QPushButton::clicked, this, &JumpWindow::confirm);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    takeLook();
+    connect(&look_, &platform::ReadingLook::changed, this, &JumpWindow::takeLook);
+}
+
+void JumpWindow::takeLook() {
+    platform::TakeFont(list1_, platform::VerseFont(look_), false);
 }
 
 void JumpWindow::FillJumpList(const QStringList& items) {
@@ -64,18 +71,10 @@ void JumpWindow::confirm() {
     if (!item || !ok_->isEnabled())
         return;
     QString reference = item->text();
-    const QString key = scripture::ToLocationKey(reference);
+    const auto key = scripture::ParseLocationKey(scripture::ToLocationKey(reference));
     accept();
-    emit locationChosen(key);
-}
-
-bool JumpWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && fontSource_) {
-        QFont font = list1_->font();
-        font.setFamily(fontSource_());
-        list1_->setFont(font);
-    }
-    return QDialog::event(event);
+    if (key)
+        emit locationChosen(*key);
 }
 
 } // namespace reader

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "scripture/Notations.h"
+
 #include <QDialog>
-#include <functional>
 
 class QListWidget;
 class QPushButton;
+
+namespace platform {
+class ReadingLook;
+}
 
 namespace reader {
 
@@ -13,26 +18,23 @@ namespace reader {
 class JumpWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit JumpWindow(QWidget* parent);
+    // The list takes the reading font's family.
+    JumpWindow(const platform::ReadingLook& look, QWidget* parent);
 
     // FillJumpList's items; the first is selected.
     void FillJumpList(const QStringList& items);
-    // The reading view's font name, asked for at every activation.
-    void setFontSource(std::function<QString()> source) { fontSource_ = std::move(source); }
 
     QListWidget* list1() const { return list1_; }
     QPushButton* ok() const { return ok_; }
 
 signals:
-    void locationChosen(const QString& key);
-
-protected:
-    bool event(QEvent* event) override;
+    void locationChosen(const scripture::LocationKey& key);
 
 private:
     void confirm();
+    void takeLook();
 
-    std::function<QString()> fontSource_;
+    const platform::ReadingLook& look_;
     QListWidget* list1_;
     QPushButton* ok_;     // Command2
     QPushButton* cancel_; // Command1

@@ -16,46 +16,29 @@ const QString kNoOldTestament =
 
 } // namespace
 
-Jumps::Jumps(Navigator& navigator, History& history, platform::Dialogs& dialogs, QObject* parent)
-    : QObject(parent), nav_(navigator), history_(history), dialogs_(dialogs) {
-    connect(&nav_, &Navigator::chapterChanged, this, [this] { record(0); });
-    connect(&nav_, &Navigator::verseChosen, this, &Jumps::record);
-}
+Jumps::Jumps(Navigator& navigator, platform::Dialogs& dialogs, QObject* parent)
+    : QObject(parent), nav_(navigator), dialogs_(dialogs) {}
 
-void Jumps::record(int verse) {
-    if (nav_.bookIndex() < 0)
-        return;
-    history_.RecordLocation(
-        {nav_.activeColumn(), nav_.bookName(), nav_.chapter(), verse > 0 ? verse : 1}, verse > 0);
-}
-
-std::optional<int> Jumps::JumpLocation(QString& key) {
+bool Jumps::JumpLocation(scripture::LocationKey key, Record record) {
     scripture::NormalizeBookAlias(key);
-    const auto place = scripture::ParseLocationKey(key);
-    if (!place)
-        return std::nullopt;
-    const bool oldTestament = scripture::GetBookIndexOT(place->book) != -1;
+    const bool oldTestament = scripture::GetBookIndexOT(key.book) != -1;
     if (oldTestament && nav_.OTAvailable() != 1) {
         if (bookmarkShown_ && bookmarkShown_())
             dialogs_.message(kNoOldTestament, platform::MessageButtons::Ok,
                              platform::MessageIcon::None, platform::kProductName);
-        return std::nullopt;
+        return false;
     }
-    if (!oldTestament && scripture::GetBookIndexNT(place->book) == -1)
-        return std::nullopt;
-    if (!nav_.goTo(place->book, place->chapter))
-        return std::nullopt;
-    return place->firstVerse;
+    if (!oldTestament && scripture::GetBookIndexNT(key.book) == -1)
+        return false;
+    return nav_.jumpTo(key, record);
 }
 
-std::optional<int> Jumps::NavigateHistory(History::Step mode) {
-    std::optional<QString> key = history_.step(mode);
-    if (!key)
-        return std::nullopt;
-    history_.setRecording(false);
-    const std::optional<int> verse = JumpLocation(*key);
-    history_.setRecording(true);
-    return verse;
+bool Jumps::NavigateHistory(History::Step mode) {
+    const std::optional<QString> entry = nav_.history().step(mode);
+    if (!entry)
+        return false;
+    const auto key = scripture::ParseLocationKey(*entry);
+    return key && JumpLocation(*key, Record::No);
 }
 
 bool Jumps::SetDataLocation(int chapterRow) {

@@ -89,6 +89,19 @@ QAction* MainMenus::action(ReaderCommand command) const {
     return actions_.value(command);
 }
 
+void MainMenus::showOptions(const ReaderOptions& options) {
+    for (const CommandRow& row : CommandRows()) {
+        if (row.option)
+            action(row.command)->setChecked(options.isOn(*row.option));
+    }
+    connect(&options, &ReaderOptions::changed, this, [this, &options](Option option) {
+        for (const CommandRow& row : CommandRows()) {
+            if (row.option == option)
+                action(row.command)->setChecked(options.isOn(option));
+        }
+    });
+}
+
 void MainMenus::applyModuleSwitches(const std::array<bool, store::kModuleCount>& switches) {
     for (const CommandRow& row : CommandRows()) {
         if (!ModuleOn(switches, row.module))

@@ -35,6 +35,8 @@ public:
     // Only the given entry carries the check mark (0: none).
     void checkVersion(int entry);
     void checkParallel(int entry);
+    // The check marks of the option items show the options, now and after every change.
+    void showOptions(const ReaderOptions& options);
     // CheckAvailableMenu: items and menus of switched-off modules are hidden.
     void applyModuleSwitches(const std::array<bool, store::kModuleCount>& switches);
 

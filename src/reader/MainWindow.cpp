@@ -52,32 +52,40 @@ namespace reader {
 
 namespace {
 
-ReaderCommand ResultsCommand(const QString& page) {
-    if (page == QStringLiteral("clipbook"))
+ReaderCommand ResultsCommand(results::ResultsPage page) {
+    switch (page) {
+    case results::ResultsPage::ClipBook:
         return ReaderCommand::ResultsClipBook;
-    if (page == QStringLiteral("daftar"))
+    case results::ResultsPage::Daftar:
         return ReaderCommand::ResultsList;
+    case results::ResultsPage::Cari:
+        break;
+    }
     return ReaderCommand::ResultsSearch;
 }
 
 } // namespace
 
-MainWindow::MainWindow(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context), nav_(new Navigator(context.store.get(), this)),
-      history_(new History(this)), jumps_(new Jumps(*nav_, *history_, context.dialogs, this)),
-      menus_(new MainMenus(this)), sides_(std::make_unique<SideWindows>(*this)) {
+MainWindow::MainWindow(AppContext& context, ReaderModels& models, QWidget* parent)
+    : QMainWindow(parent), context_(context), models_(models), nav_(models.navigator),
+      jumps_(new Jumps(nav_, context.dialogs, this)), menus_(new MainMenus(this)),
+      sides_(std::make_unique<SideWindows>(*this)) {
     modules_.fill(true);
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(buildFrame());
-    font_ = new ReadingFont(area_->rtf1(), area_->rtf2(), bookPanel_->list1(), bookPanel_->list2(),
-                            bookPanel_->hoverLabel()->label(), context_.dialogs, this);
-    chapterView_ = new ChapterView(*nav_, state_, *bookPanel_, *area_, *menus_, this);
+    font_ = new ReadingFont(models_.look,
+                            {area_->rtf1(), area_->rtf2(), bookPanel_->list1(), bookPanel_->list2(),
+                             bookPanel_->hoverLabel()->label()},
+                            context_.dialogs, this);
+    chapterView_ =
+        new ChapterView(nav_, state_, models_.options, *bookPanel_, *area_, *menus_, this);
     views_ = new FrameViews(
         {restoreBar_, toolBar_, blueBar_, searchBar_, bookPanel_, status_, toolBar_->dropDown()},
-        *menus_, this);
+        models_.options, this);
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
-    historyList_ = new HistoryList(*history_, area_->rtf1(), area_);
-    intro_ = new BookIntroductions({*nav_, state_, *bookPanel_, *area_, *menus_, *sides_}, this);
+    historyList_ = new HistoryList(history(), area_->rtf1(), area_);
+    intro_ = new BookIntroductions(
+        {nav_, state_, models_.options, *bookPanel_, *area_, *menus_, *sides_, models_.look}, this);
     shell_ = new ShellCommands(*this, context_);
     wireMenus();
     wireButtons();
@@ -87,7 +95,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
 MainWindow::~MainWindow() {
     // The lists may still signal while the frame is torn down; nothing may reach the
-    // navigator, which goes first, through the chapter view.
+    // navigator through the chapter view or the introductions.
     delete chapterView_;
     delete intro_;
 }
@@ -129,12 +137,14 @@ QWidget* MainWindow::buildFrame() {
 
 void MainWindow::wireMenus() {
     bindOwnCommands();
+    bindOptions();
+    menus_->showOptions(models_.options);
     connect(menus_, &MainMenus::commandTriggered, this, &MainWindow::execute);
     connect(menus_, &MainMenus::versionChosen, this, &MainWindow::ChangeVersion);
     connect(menus_, &MainMenus::parallelChosen, this, &MainWindow::chooseParallelVersion);
     connect(area_->rtf2(), &QTextEdit::customContextMenuRequested, this,
             &MainWindow::onParallelContextMenu);
-    crossReferences_ = new CrossReferenceMenu(menus_->menuRef(), *nav_, this);
+    crossReferences_ = new CrossReferenceMenu(menus_->menuRef(), nav_, this);
     // Rebuilt before every showing, so the items belong to the chapter on screen.
     connect(menus_->menuEdit(), &QMenu::aboutToShow, crossReferences_,
             &CrossReferenceMenu::BuildCrossReferenceMenu);
@@ -144,18 +154,11 @@ void MainWindow::wireMenus() {
 
 void MainWindow::bindOwnCommands() {
     using C = ReaderCommand;
-    ownCommands_ = {
+    const std::pair<ReaderCommand, CommandBindings::Handler> own[] = {
         {C::ToggleParallel, [this] { toggleParallel(); }},
         {C::ChooseFont, [this] { font_->chooseFont(); }},
         {C::DataLocation, [this] { openDataLocation(); }},
-        {C::ToggleSpecialToolBar, [this] { views_->toggleSpecialToolBar(); }},
-        {C::SeparateIntro,
-         [this] { state_.separateIntro = menus_->action(C::SeparateIntro)->isChecked(); }},
         {C::NormalView, [this] { views_->applyNormalView(); }},
-        {C::ToggleToolBar, [this] { views_->toggleToolBar(); }},
-        {C::ToggleSearchBar, [this] { views_->toggleSearchBar(); }},
-        {C::ToggleBookPanel, [this] { views_->toggleBookPanel(); }},
-        {C::ToggleStatusLine, [this] { views_->toggleStatusLine(); }},
         {C::SelectAll, [this] { area_->rtf1()->selectAll(); }},
         {C::SelectVerse, [this] { chapterView_->selectVerseAtCaret(); }},
         {C::ParallelSelectAll, [this] { area_->rtf2()->selectAll(); }},
@@ -168,21 +171,33 @@ void MainWindow::bindOwnCommands() {
         {C::BookNotes, [this] { intro_->ShowBookNotes(); }},
         {C::BackToScripture, [this] { intro_->backToScripture(); }},
     };
+    for (const auto& [command, handler] : own)
+        bindings_.bind(command, handler);
+}
+
+void MainWindow::bindOptions() {
+    for (const CommandRow& row : CommandRows()) {
+        if (!row.option)
+            continue;
+        const Option option = *row.option;
+        bindings_.bind(row.command, [this, option] {
+            models_.options.set(option, !models_.options.isOn(option));
+        });
+    }
 }
 
 void MainWindow::execute(ReaderCommand command) {
-    // The other commands are answered by the windows that own them.
-    if (const auto own = ownCommands_.find(command); own != ownCommands_.end())
-        own->second();
+    bindings_.run(command);
     emit commandRequested(command);
 }
 
 void MainWindow::observeNavigator() {
-    connect(nav_, &Navigator::versionChanged, this, [this] {
-        menus_->checkVersion(nav_->activeEntry());
+    connect(&nav_, &Navigator::versionChanged, this, [this] {
+        menus_->checkVersion(nav_.activeEntry());
         showWindowTitle();
     });
-    connect(nav_, &Navigator::parallelChanged, this, &MainWindow::showParallelVersion);
+    connect(&nav_, &Navigator::parallelChanged, this, &MainWindow::showParallelVersion);
+    connect(&nav_, &Navigator::lineChosen, chapterView_, &ChapterView::selectJumpLine);
 }
 
 void MainWindow::wireButtons() {
@@ -207,18 +222,13 @@ void MainWindow::wireButtons() {
     connect(toolBar_->textOnly(), &QToolButton::clicked, views_, &FrameViews::toggleTextOnly);
     connect(restoreBar_->findChild<QPushButton*>(QStringLiteral("rbCommand")),
             &QPushButton::clicked, this, [this] { execute(ReaderCommand::NormalView); });
-    const ReaderCommand searchCommands[] = {ReaderCommand::Find, ReaderCommand::FindPrevious,
-                                            ReaderCommand::FindNext, ReaderCommand::SearchAll};
-    for (int k = 1; k <= 4; ++k) {
-        const ReaderCommand command = searchCommands[k - 1];
-        connect(searchBar_->command(k), &QPushButton::clicked, this,
-                [this, command] { emit commandRequested(command); });
+    for (const SearchButtonRow& row : SearchButtonRows()) {
+        const ReaderCommand command = row.command;
+        connect(searchBar_->command(row.button), &QPushButton::clicked, this,
+                [this, command] { execute(command); });
     }
     connect(area_->command5(), &QPushButton::clicked, this,
             [this] { execute(ReaderCommand::BackToScripture); });
-    for (QRadioButton* choice : area_->picture4()->findChildren<QRadioButton*>())
-        connect(choice, &QRadioButton::clicked, this,
-                [this] { emit commandRequested(ReaderCommand::StudyChoice); });
 }
 
 void MainWindow::load() {
@@ -237,43 +247,22 @@ void MainWindow::load() {
     bookPanel_->combo1()->clear();
     menus_->action(ReaderCommand::Tips)
         ->setEnabled(!FindTipsFile(context_.programFolder, context_.dataFolder).isEmpty());
-    font_->DetermineFontSetting();
     searchBar_->determineComboWidth();
 }
 
 void MainWindow::LoadSettings(const OptionSettings& options) {
-    const std::pair<ReaderCommand, bool> checks[] = {
-        {ReaderCommand::AlwaysSaveSettings, options.saveSettings},
-        {ReaderCommand::TipsAtStart, options.tipsAtStart},
-        {ReaderCommand::DeleteResultsAtExit, options.deleteResults},
-        {ReaderCommand::OptimalSearch, options.optimal},
-        {ReaderCommand::SeparateIntro, options.separateIntro}};
-    for (const auto& [item, checked] : checks)
-        menus_->action(item)->setChecked(checked);
-    state_.separateIntro = options.separateIntro;
-    views_->applySettings(options);
-    font_->setFont(options.fontName, options.fontSize, false);
+    models_.options.load(options);
+    models_.look.setFont(options.fontName, options.fontSize, false);
 }
 
 SavedSettings MainWindow::currentSettings() const {
-    const auto checked = [this](ReaderCommand item) { return menus_->action(item)->isChecked(); };
     SavedSettings saved;
-    OptionSettings& o = saved.options;
-    o.saveSettings = checked(ReaderCommand::AlwaysSaveSettings);
-    o.tipsAtStart = checked(ReaderCommand::TipsAtStart);
-    o.deleteResults = checked(ReaderCommand::DeleteResultsAtExit);
-    o.statusLine = checked(ReaderCommand::ToggleStatusLine);
-    o.toolBar = checked(ReaderCommand::ToggleToolBar);
-    o.specialToolBar = checked(ReaderCommand::ToggleSpecialToolBar);
-    o.bookPanel = checked(ReaderCommand::ToggleBookPanel);
-    o.searchBar = checked(ReaderCommand::ToggleSearchBar);
-    o.optimal = checked(ReaderCommand::OptimalSearch);
-    o.separateIntro = checked(ReaderCommand::SeparateIntro);
-    o.fontName = font_->name();
-    o.fontSize = font_->size();
-    saved.activeNr = nav_->versions().nrOfEntry(nav_->activeEntry());
-    saved.parallelNr = nav_->versions().nrOfEntry(nav_->parallelEntry());
-    saved.last = {nav_->oldTestament(), qMax(0, nav_->bookIndex()), qMax(0, nav_->chapter() - 1)};
+    models_.options.store(saved.options);
+    saved.options.fontName = models_.look.fontName();
+    saved.options.fontSize = models_.look.fontSize();
+    saved.activeNr = nav_.versions().nrOfEntry(nav_.activeEntry());
+    saved.parallelNr = nav_.versions().nrOfEntry(nav_.parallelEntry());
+    saved.last = {nav_.oldTestament(), qMax(0, nav_.bookIndex()), qMax(0, nav_.chapter() - 1)};
     saved.parallelHidden = state_.showNext;
     return saved;
 }
@@ -287,9 +276,10 @@ void MainWindow::SaveSettings() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     SaveSettings();
-    if (menus_->action(ReaderCommand::DeleteResultsAtExit)->isChecked())
-        search::DeleteResultFiles(platform::GetTempFolder());
+    if (models_.options.isOn(Option::DeleteResultsAtExit))
+        search::DeleteResultFiles(context_.tempFolder);
     QMainWindow::closeEvent(event);
+    emit closed();
 }
 
 bool MainWindow::runCommand(const QString& findText) {
@@ -297,24 +287,24 @@ bool MainWindow::runCommand(const QString& findText) {
 }
 
 void MainWindow::loadVersions() {
-    nav_->loadVersions(context_.settings.activeNr(), context_.settings.parallelNr());
-    menus_->buildVersionItems(nav_->versions());
-    menus_->checkVersion(nav_->activeEntry());
+    nav_.loadVersions(context_.settings.activeNr(), context_.settings.parallelNr());
+    menus_->buildVersionItems(nav_.versions());
+    menus_->checkVersion(nav_.activeEntry());
     CheckAvailableMenu();
     CheckDeutero();
 }
 
 void MainWindow::showWindowTitle() {
-    const VersionTable& versions = nav_->versions();
-    const int active = nav_->activeEntry();
+    const VersionTable& versions = nav_.versions();
+    const int active = nav_.activeEntry();
     setWindowTitle(versions.contains(active)
                        ? platform::MainWindowCaption(versions.at(active).notice)
                        : platform::kProductName + platform::VersionText());
 }
 
 void MainWindow::showParallelVersion() {
-    menus_->checkParallel(nav_->parallelEntry());
-    area_->rtf2()->setToolTip(ParallelToolTip(nav_->parallelName()));
+    menus_->checkParallel(nav_.parallelEntry());
+    area_->rtf2()->setToolTip(ParallelToolTip(nav_.parallelName()));
     SelectParagraphVerse(area_->rtf1(), area_->rtf1()->textCursor().selectionStart());
 }
 
@@ -349,17 +339,15 @@ void MainWindow::firstActivation() {
     if (!firstActivation_)
         return;
     setUpdatesEnabled(false);
-    nav_->restore(context_.settings.lastPosition());
-    // The history starts with what the user reads, not with the place restored.
-    history_->clear();
+    nav_.restore(context_.settings.lastPosition());
     setUpdatesEnabled(true);
     // The splash never stays over the window once the chapter is on screen.
     if (context_.closeSplash)
         context_.closeSplash();
     if (context_.settings.etikaAtStart())
-        emit commandRequested(ReaderCommand::Etika);
+        execute(ReaderCommand::Etika);
     if (context_.settings.tipsAtStart())
-        emit commandRequested(ReaderCommand::Tips);
+        execute(ReaderCommand::Tips);
     toggleParallel();
     bookPanel_->list1()->setFocus();
     firstActivation_ = false;
@@ -398,11 +386,11 @@ void MainWindow::clickToolButton(int k) {
 void MainWindow::ChangeVersion(int entry) {
     setUpdatesEnabled(false);
     const WaitCursor wait;
-    if (nav_->ChangeVersion(entry) == Navigator::VersionStep::NeedsNewTestament &&
+    if (nav_.ChangeVersion(entry) == Navigator::VersionStep::NeedsNewTestament &&
         confirmNewTestament())
-        nav_->ChangeVersionToNewTestament(entry);
+        nav_.ChangeVersionToNewTestament(entry);
     // A refused change leaves the check mark where it was before the click.
-    menus_->checkVersion(nav_->activeEntry());
+    menus_->checkVersion(nav_.activeEntry());
     setUpdatesEnabled(true);
 }
 
@@ -415,7 +403,7 @@ bool MainWindow::confirmNewTestament() {
 }
 
 void MainWindow::chooseParallelVersion(int entry) {
-    nav_->chooseParallel(entry);
+    nav_.chooseParallel(entry);
 }
 
 void MainWindow::onParallelContextMenu(const QPoint& pos) {
@@ -444,33 +432,35 @@ void MainWindow::openDataLocation() {
     dialog.exec();
 }
 
-void MainWindow::JumpLocation(const QString& key) {
-    QString location = key;
-    if (const auto verse = jumps_->JumpLocation(location); verse && *verse > 0)
-        chapterView_->selectJumpLine(*verse);
+void MainWindow::JumpLocation(const scripture::LocationKey& key) {
+    jumps_->JumpLocation(key);
 }
 
 void MainWindow::NavigateHistory(History::Step mode) {
-    if (const auto verse = jumps_->NavigateHistory(mode); verse && *verse > 0)
-        chapterView_->selectJumpLine(*verse);
+    jumps_->NavigateHistory(mode);
+}
+
+void MainWindow::bringForward() {
+    raise();
+    activateWindow();
+    area_->rtf1()->setFocus();
 }
 
 JumpWindow& MainWindow::jumpWindow() {
     if (jumpWindow_)
         return *jumpWindow_;
-    jumpWindow_ = new JumpWindow(this);
-    jumpWindow_->setFontSource([this] { return area_->rtf1()->font().family(); });
-    connect(jumpWindow_, &JumpWindow::locationChosen, this, [this](const QString& key) {
-        JumpLocation(key);
-        activateWindow();
-        area_->rtf1()->setFocus();
-    });
+    jumpWindow_ = new JumpWindow(models_.look, this);
+    connect(jumpWindow_, &JumpWindow::locationChosen, this,
+            [this](const scripture::LocationKey& key) {
+                JumpLocation(key);
+                bringForward();
+            });
     return *jumpWindow_;
 }
 
 void MainWindow::showCrossReferenceJump(const QString& crossReferenceCaption) {
     JumpWindow& window = jumpWindow();
-    window.FillJumpList(JumpItems(crossReferenceCaption, nav_->OTAvailable() == 1));
+    window.FillJumpList(JumpItems(crossReferenceCaption, nav_.OTAvailable() == 1));
     emit jumpWindowOpening();
     window.exec();
 }

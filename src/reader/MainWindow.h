@@ -1,14 +1,14 @@
 #pragma once
 
+#include "reader/CommandBindings.h"
 #include "reader/History.h"
 #include "reader/ReaderCommand.h"
+#include "reader/ReaderModels.h"
 #include "reader/ReadingState.h"
 #include "store/ModuleSwitches.h"
 
 #include <QMainWindow>
 #include <array>
-#include <functional>
-#include <map>
 #include <memory>
 
 class QLabel;
@@ -39,15 +39,19 @@ class StatusLine;
 class ToolBarPanel;
 
 // Form1, the reader's main window: the frame, the chapter view and the versions. Works
-// without a store too (the window then stays empty).
+// without a store too (the window then stays empty). The shared state lives in the models;
+// the command objects of the other windows bind their commands into commands().
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    MainWindow(AppContext& context, ReaderModels& models, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ReadingState& state() { return state_; }
-    Navigator& navigator() { return *nav_; }
+    ReaderModels& models() { return models_; }
+    Navigator& navigator() { return models_.navigator; }
+    ReaderOptions& options() { return models_.options; }
+    CommandBindings& commands() { return bindings_; }
     MainMenus& menus() { return *menus_; }
     ChapterView& chapterView() { return *chapterView_; }
     CrossReferenceMenu& crossReferences() { return *crossReferences_; }
@@ -55,7 +59,7 @@ public:
     ReadingFont& readingFont() { return *font_; }
     FrameViews& frameViews() { return *views_; }
     SearchBar& searchBar() { return *searchBar_; }
-    History& history() { return *history_; }
+    History& history() { return models_.navigator.history(); }
     Jumps& jumps() { return *jumps_; }
     // Form13, made on first use.
     JumpWindow& jumpWindow();
@@ -63,7 +67,7 @@ public:
     SideWindows& sideWindows() { return *sides_; }
     ShellCommands& shell() { return *shell_; }
 
-    // Runs a command of the frame and announces it.
+    // Runs the command's handler and announces the command.
     void execute(ReaderCommand command);
     void ChangeVersion(int entry);
     void chooseParallelVersion(int entry);
@@ -75,8 +79,11 @@ public:
     void clickToolButton(int k);
     void openDataLocation();
     // JumpLocation for every window: the key's chapter shown, its verse line selected.
-    void JumpLocation(const QString& key);
+    void JumpLocation(const scripture::LocationKey& key);
     void NavigateHistory(History::Step mode);
+    // After a place chosen in another window: the main window comes to the front with the
+    // reading view focused.
+    void bringForward();
 
     // The find box's command words: true when the text was a command ("\\\\" + word).
     bool runCommand(const QString& findText);
@@ -91,7 +98,11 @@ public slots:
     void showCrossReferenceJump(const QString& crossReferenceCaption);
 
 signals:
+    // A command was run (from a menu, a key, a button or the code).
     void commandRequested(reader::ReaderCommand command);
+    // The window closed: the settings were saved and the results files handled; the rest of
+    // the program ends with it.
+    void closed();
     // A cross reference of the context menu was chosen: the jump window takes its caption.
     void crossReferenceChosen(const QString& caption);
     // The first activation has shown the last position.
@@ -107,12 +118,14 @@ protected:
 private:
     QWidget* buildFrame();
     void wireMenus();
-    // The commands the frame runs itself.
+    // The commands the frame runs itself, and the check marks that flip an option.
     void bindOwnCommands();
+    void bindOptions();
     void wireButtons();
     void observeNavigator();
     void load();
     void LoadSettings(const OptionSettings& options);
+    void observeOptions();
     void loadVersions();
     void CheckAvailableMenu();
     void CheckDeutero();
@@ -125,14 +138,14 @@ private:
     void onParallelContextMenu(const QPoint& pos);
 
     AppContext& context_;
+    ReaderModels& models_;
+    Navigator& nav_;
     ReadingState state_;
-    Navigator* nav_;
-    History* history_;
+    CommandBindings bindings_;
     Jumps* jumps_;
     HistoryList* historyList_ = nullptr;
     JumpWindow* jumpWindow_ = nullptr;
     std::array<bool, store::kModuleCount> modules_; // the store's module switches
-    std::map<ReaderCommand, std::function<void()>> ownCommands_;
     bool firstActivation_ = true;
     MainMenus* menus_;
     ToolBarPanel* toolBar_ = nullptr;

@@ -93,37 +93,44 @@ void Navigator::showTestament(bool oldTestament) {
     emit bookListChanged();
 }
 
-void Navigator::show(int book, int chapter, bool bookMoved) {
+void Navigator::show(int book, int chapter, bool bookMoved, Record record) {
     book_ = book;
     chapter_ = chapter;
     verse_ = 0;
     chapterRow_ = store_ ? store_->findChapter(bookName(), chapter) : std::nullopt;
+    if (record == Record::Yes)
+        recordPlace(0);
     if (bookMoved)
         emit bookChanged();
     emit chapterChanged();
 }
 
-bool Navigator::chooseTestament(bool oldTestament) {
+void Navigator::recordPlace(int verse) {
+    history_.RecordLocation({activeColumn(), bookName(), chapter_, verse > 0 ? verse : 1},
+                            verse > 0);
+}
+
+bool Navigator::chooseTestament(bool oldTestament, Record record) {
     if (oldTestament && otAvailable_ == 0)
         return false;
     showTestament(oldTestament);
     if (!validBook(0))
         return false;
-    show(0, 1, true);
+    show(0, 1, true, record);
     return true;
 }
 
-bool Navigator::chooseBook(int index) {
+bool Navigator::chooseBook(int index, Record record) {
     if (!validBook(index))
         return false;
-    show(index, 1, true);
+    show(index, 1, true, record);
     return true;
 }
 
 bool Navigator::chooseChapter(int chapter) {
     if (!validBook(book_) || chapter < 1 || chapter > chapterCount())
         return false;
-    show(book_, chapter, false);
+    show(book_, chapter, false, Record::Yes);
     return true;
 }
 
@@ -132,11 +139,12 @@ bool Navigator::chooseVerse(int verse) {
     if (verse < 1 || !chapterRow_)
         return false;
     verse_ = verse;
+    recordPlace(verse);
     emit verseChosen(verse);
     return true;
 }
 
-bool Navigator::goTo(const QString& book, int chapter, int verse) {
+bool Navigator::showBookChapter(const QString& book, int chapter, Record record) {
     const store::BookRow* row = store_ && activeEntry_ != 0 ? store_->findBook(book) : nullptr;
     if (!row || chapter < 1 || chapter > row->jumlahBuku)
         return false;
@@ -147,19 +155,33 @@ bool Navigator::goTo(const QString& book, int chapter, int verse) {
     const auto found = std::find(books.begin(), books.end(), row);
     if (found == books.end())
         return false;
+    emit jumpStarted();
     const bool testamentMoved = old != oldTestament_ || books_.empty();
     if (testamentMoved)
         showTestament(old);
     const int index = int(found - books.begin());
-    show(index, chapter, testamentMoved || index != book_);
+    show(index, chapter, testamentMoved || index != book_, record);
+    return true;
+}
+
+bool Navigator::goTo(const QString& book, int chapter, int verse) {
+    if (!showBookChapter(book, chapter, Record::Yes))
+        return false;
     if (verse > 0)
         chooseVerse(verse);
     return true;
 }
 
-bool Navigator::goToKey(const QString& key) {
-    const auto parsed = scripture::ParseLocationKey(key);
-    return parsed && goTo(parsed->book, parsed->chapter, parsed->firstVerse);
+bool Navigator::goToKey(const scripture::LocationKey& key) {
+    return goTo(key.book, key.chapter, key.firstVerse);
+}
+
+bool Navigator::jumpTo(const scripture::LocationKey& key, Record record) {
+    if (!showBookChapter(key.book, key.chapter, record))
+        return false;
+    if (key.firstVerse > 0)
+        emit lineChosen(key.firstVerse);
+    return true;
 }
 
 void Navigator::restore(const LastPosition& last) {
@@ -170,9 +192,11 @@ void Navigator::restore(const LastPosition& last) {
     // A saved Old Testament place on a version without it says nothing about the New one.
     const bool keep = old == last.oldTestament && validBook(last.book);
     const int book = keep ? last.book : 0;
-    show(book, 1, true);
-    if (keep && last.chapter > 0)
-        chooseChapter(last.chapter + 1);
+    show(book, 1, true, Record::No);
+    if (keep && last.chapter > 0 && last.chapter < chapterCount())
+        show(book, last.chapter + 1, false, Record::No);
+    // The history starts with what the user reads, not with the place restored.
+    history_.clear();
 }
 
 void Navigator::setActive(int entry) {
@@ -192,7 +216,7 @@ Navigator::VersionStep Navigator::ChangeVersion(int entry) {
     books_ = booksOf(oldTestament_);
     emit bookListChanged();
     if (validBook(book))
-        show(book, chapter, true);
+        show(book, chapter, true, Record::Yes);
     return VersionStep::Done;
 }
 
@@ -202,7 +226,7 @@ void Navigator::ChangeVersionToNewTestament(int entry) {
     setActive(entry);
     showTestament(false);
     if (validBook(0))
-        show(0, 1, true);
+        show(0, 1, true, Record::Yes);
 }
 
 bool Navigator::chooseParallel(int entry) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reader/History.h"
 #include "reader/ReaderSettings.h"
 #include "reader/VersionTable.h"
 
@@ -15,8 +16,13 @@ struct BookRow;
 
 namespace reader {
 
+// Whether a move enters the history: a history step, a book browsed while its study text
+// fills the reading view and the restored place at start do not.
+enum class Record { Yes, No };
+
 // The one owner of the reading position: testament, book, chapter, verse and the active and
-// parallel versions. Windows ask it to move and observe its signals; it never touches a widget.
+// parallel versions, with the history of the places shown. Windows ask it to move and observe
+// its signals; it never touches a widget.
 // Books are the store's rows of a testament in Urutan order, so a book index is a list position.
 class Navigator : public QObject {
     Q_OBJECT
@@ -27,6 +33,8 @@ public:
 
     explicit Navigator(const store::Store* store, QObject* parent = nullptr);
     const store::Store* store() const { return store_; }
+    History& history() { return history_; }
+    const History& history() const { return history_; }
 
     // The version table and the versions chosen at start from the saved catalogue numbers;
     // the testament follows the active version. No move is announced: restore() shows.
@@ -63,18 +71,21 @@ public:
 
     // Option1/Option2: the testament's first book, chapter 1. The Old Testament is refused
     // while the active version lacks it.
-    bool chooseTestament(bool oldTestament);
+    bool chooseTestament(bool oldTestament, Record record = Record::Yes);
     // The book at that list position, chapter 1.
-    bool chooseBook(int index);
+    bool chooseBook(int index, Record record = Record::Yes);
     bool chooseChapter(int chapter);
-    // A verse of the shown chapter; the views select it.
+    // A verse of the shown chapter; the views select it and the history notes the verse.
     bool chooseVerse(int verse);
     // The caret stands in another verse: noted without moving the views.
     void noteVerse(int verse) { verse_ = verse; }
     // By canonical book name (any letter case); verse 0 leaves the caret at the start.
     bool goTo(const QString& book, int chapter, int verse = 0);
     // By location key, "Matius#5:44"; a range goes to its first verse.
-    bool goToKey(const QString& key);
+    bool goToKey(const scripture::LocationKey& key);
+    // JumpLocation's move: the key's chapter shown, then the line of its first verse selected
+    // (the verse itself is not entered in the history).
+    bool jumpTo(const scripture::LocationKey& key, Record record);
     // The last position of the settings. A saved place the version cannot show falls back to
     // the first book of a testament it has, chapter 1.
     void restore(const LastPosition& last);
@@ -87,6 +98,9 @@ public:
     bool chooseParallel(int entry);
 
 signals:
+    // A place is about to be shown from elsewhere than the book panel (a jump, a history
+    // step, a search hit, a pericope, a find).
+    void jumpStarted();
     // The testament or the active version changed: book list, Option1/Option2, title.
     void bookListChanged();
     void versionChanged();
@@ -96,16 +110,22 @@ signals:
     // The text on screen is another chapter or version: reading view, title, verse chooser.
     void chapterChanged();
     void verseChosen(int verse);
+    // A jump's verse: its line is selected, up to its end.
+    void lineChosen(int verse);
 
 private:
     std::vector<const store::BookRow*> booksOf(bool oldTestament) const;
     void setActive(int entry);
     void showTestament(bool oldTestament);
     // Book index and chapter without checks beyond the list; announces the move.
-    void show(int book, int chapter, bool bookMoved);
+    void show(int book, int chapter, bool bookMoved, Record record);
+    // The testament and book of a canonical name, shown at that chapter.
+    bool showBookChapter(const QString& book, int chapter, Record record);
+    void recordPlace(int verse);
     bool validBook(int index) const { return index >= 0 && index < int(books_.size()); }
 
     const store::Store* store_;
+    History history_;
     VersionTable versions_;
     int activeEntry_ = 0;
     int parallelEntry_ = 0;

@@ -34,7 +34,6 @@ enum class ReaderCommand {
     FindPrevious,
     FindNext,
     SearchAll,
-    StudyChoice,
     BackToScripture,
     ToggleParallel,
     ChooseFont,

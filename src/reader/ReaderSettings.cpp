@@ -85,22 +85,24 @@ bool ReaderSettings::etikaAtStart() const {
 }
 
 void ReaderSettings::setTipsAtStart(bool show) {
+    tipsChosen_ = true;
     writeFlag(QStringLiteral("Tip"), show);
 }
 
 void ReaderSettings::setEtikaAtStart(bool show) {
+    etikaChosen_ = show;
     writeFlag(QStringLiteral("Etika"), show);
 }
 
 QString ReaderSettings::fontName() const {
     const QString name = value(kFont, QStringLiteral("name"), {}).trimmed();
-    return name.isEmpty() ? kDefaultFontName : name;
+    return name.isEmpty() ? platform::kDefaultFontName : name;
 }
 
 double ReaderSettings::fontSize() const {
     bool ok = false;
     const double size = value(kFont, QStringLiteral("size"), {}).trimmed().toDouble(&ok);
-    return ok && size >= 1 && size <= kLargestFontSize ? size : kDefaultFontSize;
+    return ok && size >= 1 && size <= kLargestFontSize ? size : platform::kDefaultFontSize;
 }
 
 OptionSettings ReaderSettings::LoadSettings() const {
@@ -124,6 +126,10 @@ void ReaderSettings::SaveSettings(const SavedSettings& saved) {
     const OptionSettings& o = saved.options;
     if (!o.saveSettings) {
         DeleteSettings();
+        if (tipsChosen_)
+            writeFlag(QStringLiteral("Tip"), o.tipsAtStart);
+        if (etikaChosen_)
+            writeFlag(QStringLiteral("Etika"), *etikaChosen_);
         return;
     }
     writeFlag(QStringLiteral("pbar"), o.searchBar);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "reader/FontRules.h"
+#include "platform/FontRules.h"
 
 #include <QString>
+#include <optional>
 
 namespace platform {
 class SettingsStore;
@@ -19,18 +20,18 @@ struct LastPosition {
 
 // The user's switches of section "Opsi" and the reading font, with their defaults.
 struct OptionSettings {
-    bool saveSettings = false;           // "saveset": "Selalu simpan setting program"
-    bool tipsAtStart = false;            // "Tip"
-    bool deleteResults = false;          // "flush": results files deleted at exit
-    bool statusLine = true;              // "sbar"
-    bool toolBar = true;                 // "tbar"
-    bool specialToolBar = true;          // "bbar": "Toolbar Khas VR"
-    bool bookPanel = true;               // "klist"
-    bool searchBar = true;               // "pbar"
-    bool optimal = true;                 // "Optimal": "Pencarian Optimal"
-    bool separateIntro = true;           // "splitIntro"
-    QString fontName = kDefaultFontName; // "font"/"name"
-    double fontSize = kDefaultFontSize;  // "font"/"size"
+    bool saveSettings = false;                     // "saveset": "Selalu simpan setting program"
+    bool tipsAtStart = false;                      // "Tip"
+    bool deleteResults = false;                    // "flush": results files deleted at exit
+    bool statusLine = true;                        // "sbar"
+    bool toolBar = true;                           // "tbar"
+    bool specialToolBar = true;                    // "bbar": "Toolbar Khas VR"
+    bool bookPanel = true;                         // "klist"
+    bool searchBar = true;                         // "pbar"
+    bool optimal = true;                           // "Optimal": "Pencarian Optimal"
+    bool separateIntro = true;                     // "splitIntro"
+    QString fontName = platform::kDefaultFontName; // "font"/"name"
+    double fontSize = platform::kDefaultFontSize;  // "font"/"size"
 };
 
 // Everything SaveSettings writes at the end of a run.
@@ -64,7 +65,8 @@ public:
     // "padanan": true while the parallel panel is hidden, so the next step shows it.
     bool parallelHidden() const;
     LastPosition lastPosition() const;
-    // "Opsi"/"Tip" and "Opsi"/"Etika": windows the first activation opens.
+    // "Opsi"/"Tip" and "Opsi"/"Etika": windows the first activation opens. Set by their
+    // windows' own check boxes, they outlive a run that deletes its settings at the end.
     bool tipsAtStart() const;
     bool etikaAtStart() const;
     void setTipsAtStart(bool show);
@@ -73,7 +75,9 @@ public:
     double fontSize() const;
 
     OptionSettings LoadSettings() const;
-    // Writes every key, or only deletes them when "Selalu simpan setting program" is off.
+    // Writes every key, or deletes them when "Selalu simpan setting program" is off; then only
+    // a start-up window chosen with its check box in this run keeps its key ("Tip" as the
+    // saved options hold it at the end).
     void SaveSettings(const SavedSettings& saved);
     // Every key of the reader except "Location".
     void DeleteSettings();
@@ -93,6 +97,8 @@ private:
 
     platform::SettingsStore& store_;
     QString key_;
+    bool tipsChosen_ = false;
+    std::optional<bool> etikaChosen_;
 };
 
 } // namespace reader

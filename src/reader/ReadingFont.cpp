@@ -1,7 +1,8 @@
 #include "reader/ReadingFont.h"
 
 #include "platform/Dialogs.h"
-#include "reader/FontRules.h"
+#include "platform/LookFonts.h"
+#include "platform/ReadingLook.h"
 #include "reader/UiMetrics.h"
 
 #include <QFontInfo>
@@ -17,86 +18,52 @@ namespace {
 
 constexpr int kWrapMarginTwips = 400;
 
-void SetPointSize(QWidget* widget, double size) {
-    QFont font = widget->font();
-    font.setPointSizeF(size);
-    widget->setFont(font);
-}
-
-void SetFamily(QWidget* widget, const QString& name) {
-    QFont font = widget->font();
-    font.setFamily(name);
-    widget->setFont(font);
-}
-
 } // namespace
 
-ReadingFont::ReadingFont(QTextEdit* rtf1, QTextEdit* rtf2, QListWidget* list1, QListWidget* list2,
-                         QLabel* label3, platform::Dialogs& dialogs, QObject* parent)
-    : QObject(parent), rtf1_(rtf1), rtf2_(rtf2), list1_(list1), list2_(list2), label3_(label3),
-      dialogs_(dialogs) {}
-
-double ReadingFont::size() const {
-    return rtf1_->font().pointSizeF();
-}
-
-QString ReadingFont::name() const {
-    return rtf1_->font().family();
-}
-
-void ReadingFont::setFont(const QString& name, double size, bool bold) {
-    QFont font = rtf1_->font();
-    font.setFamily(name);
-    font.setPointSizeF(size);
-    font.setBold(bold);
-    rtf1_->setFont(font);
+ReadingFont::ReadingFont(platform::ReadingLook& look, const ReadingViews& views,
+                         platform::Dialogs& dialogs, QObject* parent)
+    : QObject(parent), look_(look), views_(views), dialogs_(dialogs) {
+    DetermineFontSetting();
+    connect(&look_, &platform::ReadingLook::changed, this, &ReadingFont::DetermineFontSetting);
 }
 
 void ReadingFont::fontUp() {
-    resize(size() + 1);
+    look_.setFontSize(look_.fontSize() + 1);
 }
 
 void ReadingFont::fontDown() {
-    if (const auto smaller = SmallerFontSize(size()))
-        resize(*smaller);
-}
-
-void ReadingFont::resize(double size) {
-    SetPointSize(rtf1_, size);
-    DetermineFontSetting();
+    if (const auto smaller = platform::SmallerFontSize(look_.fontSize()))
+        look_.setFontSize(*smaller);
 }
 
 void ReadingFont::fontReset() {
-    rtf1_->setPlainText(rtf1_->toPlainText());
-    setFont(kDefaultFontName, kDefaultFontSize, false);
-    DetermineFontSetting();
+    // Marks made by a find go with the font.
+    views_.rtf1->setPlainText(views_.rtf1->toPlainText());
+    look_.setFont(platform::kDefaultFontName, platform::kDefaultFontSize, false);
 }
 
 void ReadingFont::chooseFont() {
     // The dialog starts on the family really drawn, which differs from the one asked for
     // when that is not installed.
-    const QFont current = rtf1_->font();
+    const QFont current = views_.rtf1->font();
     const platform::FontChoice shown{QFontInfo(current).family(), current.pointSizeF(),
                                      current.bold(), false};
     const auto chosen = dialogs_.chooseFont(shown);
     if (!chosen ||
         (chosen->name == shown.name && chosen->size == shown.size && chosen->bold == shown.bold))
         return;
-    setFont(chosen->name, chosen->size, chosen->bold);
-    DetermineFontSetting();
+    look_.setFont(chosen->name, chosen->size, chosen->bold);
 }
 
 void ReadingFont::DetermineFontSetting() {
-    const double readingSize = size();
-    const QString family = name();
-    SetPointSize(rtf2_, readingSize);
-    SetPointSize(list1_, ListFontSize(readingSize));
-    SetPointSize(list2_, ListFontSize(readingSize));
-    for (QWidget* widget : {static_cast<QWidget*>(rtf2_), static_cast<QWidget*>(list1_),
-                            static_cast<QWidget*>(list2_), static_cast<QWidget*>(label3_)})
-        SetFamily(widget, family);
-    ApplyWrapMargin(rtf1_);
-    ApplyWrapMargin(rtf2_);
+    views_.rtf1->setFont(platform::VerseFont(look_));
+    platform::TakeFont(views_.rtf2, views_.rtf1->font(), true);
+    const QFont list = platform::ListFont(look_);
+    platform::TakeFont(views_.list1, list, true);
+    platform::TakeFont(views_.list2, list, true);
+    platform::TakeFont(views_.label3, list, false);
+    ApplyWrapMargin(views_.rtf1);
+    ApplyWrapMargin(views_.rtf2);
 }
 
 void ReadingFont::ApplyWrapMargin(QTextEdit* view) {

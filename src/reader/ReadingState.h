@@ -1,18 +1,18 @@
 #pragma once
 
-#include <QString>
-
 namespace reader {
+
+// The book panel's view mode (IsInfo): the scripture, or one of a book's study texts.
+enum class ViewMode { Kitab, Intro, Info, CiriKhas, Survai };
 
 // The window state beside the reading position (which the Navigator owns).
 struct ReadingState {
-    QString isInfo = QStringLiteral("kitab"); // view mode of the book panel
-    bool showNext = false;                    // the next show-or-hide step shows the parallel panel
-    bool separateIntro = true;
+    ViewMode isInfo = ViewMode::Kitab;
+    bool showNext = false; // the next show-or-hide step shows the parallel panel
     int caretPos = 0;
 
-    // "kitab": the book panel chooses scripture, not an introduction.
-    bool scriptureMode() const { return isInfo == QStringLiteral("kitab"); }
+    // The book panel chooses scripture, not a study text.
+    bool scriptureMode() const { return isInfo == ViewMode::Kitab; }
 };
 
 } // namespace reader

@@ -1,8 +1,7 @@
 #include "reader/SearchCommands.h"
 
-#include "platform/Folders.h"
+#include "reader/AppContext.h"
 #include "reader/CommandBox.h"
-#include "reader/MainMenus.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
 #include "reader/SearchBar.h"
@@ -19,11 +18,15 @@
 
 namespace reader {
 
-SearchCommands::SearchCommands(MainWindow& window, const store::Store& store,
-                               platform::Dialogs& dialogs)
-    : QObject(&window), window_(window), store_(store), dialogs_(dialogs),
-      engine_(std::make_unique<search::SearchEngine>(store, platform::GetTempFolder())) {
-    connect(&window, &MainWindow::commandRequested, this, &SearchCommands::answer);
+SearchCommands::SearchCommands(MainWindow& window, AppContext& context)
+    : QObject(&window), window_(window), store_(*context.store), dialogs_(context.dialogs),
+      engine_(std::make_unique<search::SearchEngine>(store_, context.tempFolder)) {
+    using results::ResultsPage;
+    CommandBindings& commands = window.commands();
+    commands.bind(ReaderCommand::SearchAll, [this] { CariSemua(); });
+    commands.bind(ReaderCommand::ResultsSearch, [this] { showPage(ResultsPage::Cari); });
+    commands.bind(ReaderCommand::ResultsClipBook, [this] { showPage(ResultsPage::ClipBook); });
+    commands.bind(ReaderCommand::ResultsList, [this] { showPage(ResultsPage::Daftar); });
     QLineEdit* text = window.searchBar().text1();
     // Command text is the command box's, which "Check" runs.
     connect(text, &QLineEdit::returnPressed, this, [this, text] {
@@ -42,14 +45,17 @@ results::Form2& SearchCommands::resultsWindow() {
 results::SearchRunner& SearchCommands::runner() {
     if (runner_)
         return *runner_;
-    results_ = std::make_unique<results::Form2>(dialogs_);
+    results_ = std::make_unique<results::Form2>(dialogs_, window_.models().look);
     runner_ = std::make_unique<results::SearchRunner>(*engine_, *results_, dialogs_);
     connect(runner_.get(), &results::SearchRunner::searchStarted, this,
             [this] { enableSearchBar(false); });
     connect(runner_.get(), &results::SearchRunner::searchFinished, this,
             [this] { enableSearchBar(true); });
-    connect(results_.get(), &results::Form2::referenceChosen, &window_.navigator(),
-            &Navigator::goToKey);
+    connect(results_.get(), &results::Form2::referenceChosen, this,
+            [this](const scripture::LocationKey& key) {
+                if (window_.navigator().goToKey(key))
+                    window_.bringForward();
+            });
     return *runner_;
 }
 
@@ -77,7 +83,7 @@ search::SearchRequest SearchCommands::request() const {
 }
 
 bool SearchCommands::optimal() const {
-    return window_.menus().action(ReaderCommand::OptimalSearch)->isChecked();
+    return window_.options().isOn(Option::OptimalSearch);
 }
 
 void SearchCommands::CariSemua() {
@@ -93,23 +99,8 @@ void SearchCommands::CariDeutro(search::DeuteroRequest request) {
         search.CariDeutro(request);
 }
 
-void SearchCommands::answer(ReaderCommand command) {
-    switch (command) {
-    case ReaderCommand::SearchAll:
-        CariSemua();
-        break;
-    case ReaderCommand::ResultsSearch:
-        resultsWindow().showMode(QStringLiteral("cari"));
-        break;
-    case ReaderCommand::ResultsClipBook:
-        resultsWindow().showMode(QStringLiteral("clipbook"));
-        break;
-    case ReaderCommand::ResultsList:
-        resultsWindow().showMode(QStringLiteral("daftar"));
-        break;
-    default:
-        break;
-    }
+void SearchCommands::showPage(results::ResultsPage page) {
+    resultsWindow().showMode(page);
 }
 
 void SearchCommands::enableSearchBar(bool enabled) {

@@ -10,6 +10,7 @@ namespace platform {
 class Dialogs;
 }
 namespace results {
+enum class ResultsPage;
 class Form2;
 class SearchRunner;
 } // namespace results
@@ -22,6 +23,7 @@ class Store;
 
 namespace reader {
 
+struct AppContext;
 class MainWindow;
 
 // "Cari Semua" of the main window and the results window's pages: the engine and the windows
@@ -30,7 +32,7 @@ class MainWindow;
 class SearchCommands : public QObject {
     Q_OBJECT
 public:
-    SearchCommands(MainWindow& window, const store::Store& store, platform::Dialogs& dialogs);
+    SearchCommands(MainWindow& window, AppContext& context);
     ~SearchCommands() override;
 
     // The results window, made on first use so that start-up does not pay for it.
@@ -44,7 +46,7 @@ public:
 private:
     results::SearchRunner& runner();
     bool optimal() const;
-    void answer(ReaderCommand command);
+    void showPage(results::ResultsPage page);
     void enableSearchBar(bool enabled);
 
     MainWindow& window_;

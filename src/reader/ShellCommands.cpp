@@ -7,13 +7,10 @@
 #include "reader/ChapterView.h"
 #include "reader/HelpFile.h"
 #include "reader/InfoWindow.h"
-#include "reader/MainMenus.h"
 #include "reader/MainWindow.h"
-#include "reader/ReadingFont.h"
 #include "reader/TipList.h"
 #include "reader/TipsWindow.h"
 
-#include <QAction>
 #include <QDesktopServices>
 #include <QRandomGenerator>
 #include <cstdlib>
@@ -25,32 +22,15 @@ ShellCommands::ShellCommands(MainWindow& window, AppContext& context)
       openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       quit_([] { std::_Exit(0); }),
       random_([] { return QRandomGenerator::global()->generateDouble(); }) {
-    connect(&window, &MainWindow::commandRequested, this, &ShellCommands::answer);
+    CommandBindings& commands = window.commands();
+    commands.bind(ReaderCommand::Tips, [this] { showTips(); });
+    commands.bind(ReaderCommand::Help, [this] { showHelp(); });
+    commands.bind(ReaderCommand::About, [this] { showAbout(); });
+    commands.bind(ReaderCommand::Etika, [this] { showInfo(QStringLiteral("Etika")); });
+    commands.bind(ReaderCommand::HakCipta, [this] { showInfo(QStringLiteral("HakCipta")); });
 }
 
 ShellCommands::~ShellCommands() = default;
-
-void ShellCommands::answer(ReaderCommand command) {
-    switch (command) {
-    case ReaderCommand::Tips:
-        showTips();
-        break;
-    case ReaderCommand::Help:
-        showHelp();
-        break;
-    case ReaderCommand::About:
-        showAbout();
-        break;
-    case ReaderCommand::Etika:
-        showInfo(QStringLiteral("Etika"));
-        break;
-    case ReaderCommand::HakCipta:
-        showInfo(QStringLiteral("HakCipta"));
-        break;
-    default:
-        break;
-    }
-}
 
 bool ShellCommands::runCommand(const QString& findText) {
     const auto word = CommandWord(findText);
@@ -79,11 +59,10 @@ void ShellCommands::showTips() {
         const QString file = FindTipsFile(context_.programFolder, context_.dataFolder);
         tips_ = std::make_unique<TipsWindow>(context_.settings, TipList::LoadTips(file), random_(),
                                              &window_);
-        connect(tips_.get(), &TipsWindow::tipsAtStartChanged, this, [this](bool show) {
-            window_.menus().action(ReaderCommand::TipsAtStart)->setChecked(show);
-        });
+        connect(tips_.get(), &TipsWindow::tipsAtStartChanged, this,
+                [this](bool show) { window_.options().set(Option::TipsAtStart, show); });
     }
-    tips_->prepare(window_.readingFont().name());
+    tips_->prepare(window_.models().look.fontName());
     tips_->show();
     tips_->raise();
 }

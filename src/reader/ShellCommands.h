@@ -44,7 +44,6 @@ public:
     AboutWindow* aboutWindow() const { return about_.get(); }
 
 private:
-    void answer(ReaderCommand command);
     CommandActions commandActions();
     void inform(const QString& text);
 

@@ -24,7 +24,9 @@ const char* const kToolTips[kToolButtonCount] = {" Padanan Alkitab ",
                                                  " Daftar Hasil Pencarian ",
                                                  " Hasil Pencarian "};
 
-const char* const kPages[] = {"clipbook", "daftar", "cari"};
+// The pages of buttons 11, 12 and 13.
+constexpr results::ResultsPage kPages[] = {
+    results::ResultsPage::ClipBook, results::ResultsPage::Daftar, results::ResultsPage::Cari};
 
 QFrame* Separator(QWidget* parent) {
     auto* line = new QFrame(parent);
@@ -108,7 +110,7 @@ void ToolBarPanel::chooseResultsPage(int k) {
     QToolButton* chosen = toolButton(k);
     toolButton(10)->setIcon(chosen->icon());
     toolButton(10)->setToolTip(chosen->toolTip());
-    resultsPage_ = QString::fromUtf8(kPages[k - 11]);
+    resultsPage_ = kPages[k - 11];
 }
 
 void ToolBarPanel::toggleDropDown() {

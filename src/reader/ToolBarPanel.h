@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/ResultsPage.h"
+
 #include <QFrame>
 #include <array>
 
@@ -26,7 +28,7 @@ public:
     QToolButton* textOnly() const { return textOnly_; }
 
     // Button 10 reopens the results page last chosen with button 11, 12 or 13.
-    QString resultsPage() const { return resultsPage_; }
+    results::ResultsPage resultsPage() const { return resultsPage_; }
     void chooseResultsPage(int k);
 
     void toggleDropDown();
@@ -46,7 +48,7 @@ private:
     QToolButton* fontDown_ = nullptr;
     QToolButton* fontReset_ = nullptr;
     QToolButton* textOnly_ = nullptr;
-    QString resultsPage_ = QStringLiteral("cari");
+    results::ResultsPage resultsPage_ = results::ResultsPage::Cari;
 };
 
 } // namespace reader

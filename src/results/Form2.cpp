@@ -1,7 +1,9 @@
 #include "results/Form2.h"
 
 #include "platform/Dialogs.h"
+#include "platform/LookFonts.h"
 #include "platform/ProductName.h"
+#include "platform/ReadingLook.h"
 #include "results/HighlightWord.h"
 #include "results/PrintRichText.h"
 #include "results/RichText.h"
@@ -37,14 +39,14 @@ static void LoadResultsIcons() {
 namespace results {
 namespace {
 
-const QString kCari = QStringLiteral("cari");
-const QString kClipBook = QStringLiteral("clipbook");
-const QString kDaftar = QStringLiteral("daftar");
+constexpr ResultsPage kCari = ResultsPage::Cari;
+constexpr ResultsPage kClipBook = ResultsPage::ClipBook;
+constexpr ResultsPage kDaftar = ResultsPage::Daftar;
 const QString kFileFilter = QStringLiteral("Text (*.txt);;Rich Text File (*.rtf)");
 constexpr int kPrintMargin = 1000; // twips
 
 struct ModeLayout {
-    QString mode;
+    ResultsPage mode;
     int tab;
     QString caption;
     QString icon; // empty: no page icon
@@ -89,8 +91,9 @@ void PaintSwatch(QToolButton* swatch, const QColor& color) {
 
 } // namespace
 
-Form2::Form2(platform::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), printerSetup_([this](QPrinter& printer) {
+Form2::Form2(platform::Dialogs& dialogs, const platform::ReadingLook& look, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), look_(look),
+      printerSetup_([this](QPrinter& printer) {
           QPrintDialog dialog(&printer, this);
           return dialog.exec() == QDialog::Accepted;
       }),
@@ -115,6 +118,15 @@ Form2::Form2(platform::Dialogs& dialogs, QWidget* parent)
     connect(tabs_, &QTabBar::tabBarClicked, this, &Form2::tabChosen);
     resize(720, 560);
     SwitchWindow();
+    takeLook();
+    connect(&look_, &platform::ReadingLook::changed, this, &Form2::takeLook);
+}
+
+void Form2::takeLook() {
+    const QFont verses = platform::VerseFont(look_);
+    for (QWidget* widget : {static_cast<QWidget*>(rt1_), static_cast<QWidget*>(rt2_),
+                            static_cast<QWidget*>(list1_), static_cast<QWidget*>(keterangan_)})
+        platform::TakeFont(widget, verses, false);
 }
 
 QWidget* Form2::buildTextTools() {
@@ -207,7 +219,7 @@ void Form2::SwitchWindow() {
     }
 }
 
-void Form2::showMode(const QString& mode) {
+void Form2::showMode(ResultsPage mode) {
     setVarLabel(mode);
     SwitchWindow();
     show();
@@ -341,19 +353,8 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 void Form2::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        if (fontName_) {
-            const QString name = fontName_();
-            for (QWidget* widget :
-                 {static_cast<QWidget*>(rt1_), static_cast<QWidget*>(rt2_),
-                  static_cast<QWidget*>(list1_), static_cast<QWidget*>(keterangan_)}) {
-                QFont font = widget->font();
-                font.setFamily(name);
-                widget->setFont(font);
-            }
-        }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
         SwitchWindow();
-    }
     QWidget::changeEvent(event);
 }
 
@@ -362,8 +363,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         const int line = rt1_->cursorForPosition(at).blockNumber();
         const QString key = ReferenceKeyOfLine(rt1_->toPlainText().split(u'\n'), line);
-        if (!key.isEmpty())
-            emit referenceChosen(key);
+        if (const auto place = scripture::ParseLocationKey(key))
+            emit referenceChosen(*place);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "results/ResultList.h"
+#include "results/ResultsPage.h"
+#include "scripture/Notations.h"
 #include "search/StopToken.h"
 
 #include <QColor>
@@ -20,27 +22,29 @@ class QToolButton;
 
 namespace platform {
 class Dialogs;
-}
+class ReadingLook;
+} // namespace platform
 
 namespace results {
 
 // The results window: the latest search's results ("cari"), the ClipBook ("clipbook") and
-// the list of kept searches ("daftar"). Created once; closing only hides it.
+// the list of kept searches ("daftar"). Created once; closing only hides it. Its views and
+// lists take the reading font's family.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
     // Prepares a printer before printing; false cancels. The default shows the print dialog.
     using PrinterSetup = std::function<bool(QPrinter&)>;
 
-    explicit Form2(platform::Dialogs& dialogs, QWidget* parent = nullptr);
+    Form2(platform::Dialogs& dialogs, const platform::ReadingLook& look, QWidget* parent = nullptr);
 
     // The hidden mode label; SwitchWindow arranges the window for it.
-    void setVarLabel(const QString& mode) { varLabel_ = mode; }
-    const QString& varLabel() const { return varLabel_; }
-    const QString& mode() const { return mode_; }
+    void setVarLabel(ResultsPage mode) { varLabel_ = mode; }
+    ResultsPage varLabel() const { return varLabel_; }
+    ResultsPage mode() const { return mode_; }
     void SwitchWindow();
     // Sets the mode, arranges the window and shows it.
-    void showMode(const QString& mode);
+    void showMode(ResultsPage mode);
 
     // Loads a results file into rt1, replacing its text.
     void loadResults(const QString& file);
@@ -52,12 +56,10 @@ public:
     QTextEdit* rt2() const { return rt2_; }
     QColor highlightColor() const { return color_; }
     void setPrinterSetup(PrinterSetup setup) { printerSetup_ = std::move(setup); }
-    // Where the view font's name comes from on every activation (the chapter view's font).
-    void setFontNameSource(std::function<QString()> source) { fontName_ = std::move(source); }
 
 signals:
-    // A verse line of the results was double-clicked; key is a location key "Matius#5:44".
-    void referenceChosen(const QString& key);
+    // A verse line of the results was double-clicked.
+    void referenceChosen(const scripture::LocationKey& key);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +68,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void takeLook();
     QWidget* buildTextTools();
     QWidget* buildListTools();
     // The text view of the current mode: rt1 for "cari", else rt2.
@@ -83,13 +86,13 @@ private:
     void refreshList();
 
     platform::Dialogs& dialogs_;
-    QString varLabel_ = QStringLiteral("cari");
-    QString mode_ = QStringLiteral("cari");
+    const platform::ReadingLook& look_;
+    ResultsPage varLabel_ = ResultsPage::Cari;
+    ResultsPage mode_ = ResultsPage::Cari;
     QColor color_{0, 0, 255};
     search::StopToken esc_;
     ResultList list_;
     PrinterSetup printerSetup_;
-    std::function<QString()> fontName_;
     QTabBar* tabs_;
     QLabel* picture_;
     QWidget* frame1_;

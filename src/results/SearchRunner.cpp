@@ -88,7 +88,7 @@ void SearchRunner::show(const search::SearchOutcome& outcome, bool optimal) {
     results_.loadResults(outcome.file);
     if (outcome.kind == Kind::Finished && optimal)
         results_.AddResultListEntry(outcome.entry);
-    results_.showMode(QStringLiteral("cari"));
+    results_.showMode(ResultsPage::Cari);
 }
 
 void SearchRunner::tell(const QString& message) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -96,3 +97,5 @@ QString FormatPericopeLine(const PericopeLine& line);
 QString ChapterQuery(const QString& book, int chapter);
 
 } // namespace scripture
+
+Q_DECLARE_METATYPE(scripture::LocationKey)

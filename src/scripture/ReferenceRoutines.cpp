@@ -18,4 +18,11 @@ QString NormalizeBookAlias(QString& key) {
     return key;
 }
 
+void NormalizeBookAlias(LocationKey& key) {
+    QString book = key.book + u'#';
+    NormalizeBookAlias(book);
+    book.chop(1);
+    key.book = book;
+}
+
 } // namespace scripture

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scripture/Notations.h"
+
 #include <QString>
 
 namespace scripture {
@@ -12,5 +14,7 @@ QString ToLocationKey(QString& reference, bool bookOnly = false);
 // Replaces the two display spellings "Zakaria#" and "Yoél#" by their canonical names
 // (exact comparison), writes the result back into key and returns it.
 QString NormalizeBookAlias(QString& key);
+// The same for the book of a parsed key.
+void NormalizeBookAlias(LocationKey& key);
 
 } // namespace scripture

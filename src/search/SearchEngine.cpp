@@ -95,6 +95,7 @@ SearchOutcome SearchEngine::CariSemua(const SearchRequest& request, StopToken& s
         progress);
     const QString scope = ScopeDescription(request);
     outcome.entry.title = request.text + QStringLiteral(" (") + request.versionName + scope + u')';
+    outcome.entry.file = outcome.file;
     outcome.entry.summary = SummaryLines(
         {request.versionName, QStringLiteral("-- Sintaks pencarian : ") + request.text, scope,
          QStringLiteral("-- Ditemukan : ") + QString::number(outcome.count) +
@@ -117,6 +118,7 @@ SearchOutcome SearchEngine::CariDeutro(const DeuteroRequest& request, StopToken&
         job, [&](const QStringList& words) { return deuteroCandidates(request, words); }, stop,
         progress);
     outcome.entry.title = request.text + QStringLiteral(" (") + request.versionLabel + u')';
+    outcome.entry.file = outcome.file;
     outcome.entry.summary =
         SummaryLines({QStringLiteral("-- Sintaks pencarian : ") + request.text,
                       QStringLiteral("-- Pencarian di seluruh Kitab Deuterokanonika "),

@@ -93,7 +93,8 @@ void PericopeWindow::GoToPericope(int row) {
     if (!start)
         return;
     // The index stays in the book shown; the reference's own book name is not consulted.
-    nav_.goTo(nav_.bookName(), start->chapter, start->verse);
+    if (nav_.goTo(nav_.bookName(), start->chapter, start->verse))
+        emit placeShown();
 }
 
 void PericopeWindow::activated(const std::optional<StudyLook>& look) {

@@ -29,6 +29,10 @@ public:
 
     QListWidget* list() const { return list_; }
 
+signals:
+    // A chosen pericope is shown in the main window.
+    void placeShown();
+
 protected:
     void activated(const std::optional<StudyLook>& look) override;
     void closeEvent(QCloseEvent* event) override;

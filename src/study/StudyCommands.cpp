@@ -12,7 +12,7 @@ namespace study {
 StudyCommands::StudyCommands(reader::MainWindow& window, StudyWindows& windows,
                              reader::SearchCommands& search, reader::ClipBookCommands& clipBook)
     : QObject(&window), window_(window), windows_(windows) {
-    connect(&window, &reader::MainWindow::commandRequested, this, &StudyCommands::answer);
+    bindCommands();
     connect(&windows, &StudyWindows::copyToClipBook, &clipBook,
             &reader::ClipBookCommands::appendEntry);
     windows.setCariDeutro([&search](const DeuteroQuery& query) {
@@ -27,46 +27,32 @@ StudyCommands::StudyCommands(reader::MainWindow& window, StudyWindows& windows,
 
 StudyCommands::~StudyCommands() = default;
 
-PericopeWindow& StudyCommands::pericopes() {
-    if (!pericopes_)
-        pericopes_ = std::make_unique<PericopeWindow>(windows_.context(), window_.navigator(),
-                                                      window_.sideWindows());
-    return *pericopes_;
+void StudyCommands::bindCommands() {
+    using C = reader::ReaderCommand;
+    const std::pair<C, reader::CommandBindings::Handler> commands[] = {
+        {C::Pericope, [this] { pericopes().openBeside(); }},
+        {C::Parables, [this] { windows_.showParables(); }},
+        {C::Prophecies, [this] { windows_.showProphecies(); }},
+        {C::Dictionary, [this] { windows_.showDictionary(); }},
+        {C::Thematic, [this] { windows_.showThematic(); }},
+        {C::Maps, [this] { windows_.showMaps(); }},
+        {C::Deutero1, [this] { windows_.showDeutero(1); }},
+        {C::Deutero2, [this] { windows_.showDeutero(2); }},
+        {C::Deutero3, [this] { windows_.showDeutero(3); }},
+    };
+    for (const auto& [command, handler] : commands)
+        window_.commands().bind(command, handler);
 }
 
-void StudyCommands::answer(reader::ReaderCommand command) {
-    using C = reader::ReaderCommand;
-    switch (command) {
-    case C::Pericope:
-        pericopes().openBeside();
-        break;
-    case C::Parables:
-        windows_.showParables();
-        break;
-    case C::Prophecies:
-        windows_.showProphecies();
-        break;
-    case C::Dictionary:
-        windows_.showDictionary();
-        break;
-    case C::Thematic:
-        windows_.showThematic();
-        break;
-    case C::Maps:
-        windows_.showMaps();
-        break;
-    case C::Deutero1:
-        windows_.showDeutero(1);
-        break;
-    case C::Deutero2:
-        windows_.showDeutero(2);
-        break;
-    case C::Deutero3:
-        windows_.showDeutero(3);
-        break;
-    default:
-        break;
+PericopeWindow& StudyCommands::pericopes() {
+    if (!pericopes_) {
+        pericopes_ = std::make_unique<PericopeWindow>(windows_.context(), window_.navigator(),
+                                                      window_.sideWindows());
+        // The main window beside the index comes up from behind other windows; the keyboard
+        // stays in the index.
+        connect(pericopes_.get(), &PericopeWindow::placeShown, &window_, &QWidget::raise);
     }
+    return *pericopes_;
 }
 
 } // namespace study

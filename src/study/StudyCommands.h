@@ -1,7 +1,5 @@
 #pragma once
 
-#include "reader/ReaderCommand.h"
-
 #include <QObject>
 #include <memory>
 
@@ -30,7 +28,7 @@ public:
     PericopeWindow& pericopes();
 
 private:
-    void answer(reader::ReaderCommand command);
+    void bindCommands();
 
     reader::MainWindow& window_;
     StudyWindows& windows_;

@@ -2,20 +2,20 @@
 
 #include <QFont>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
 namespace platform {
 class Dialogs;
-}
+class ReadingLook;
+} // namespace platform
 namespace store {
 class Store;
 }
 
 namespace study {
 
-// The main window's look that study windows copy when they become active.
+// The reading look as the study windows take it.
 struct StudyLook {
     QFont verseFont; // the main verse view
     QFont listFont;  // the main book list
@@ -28,8 +28,8 @@ struct StudyContext {
     platform::Dialogs& dialogs;
     QString dataFolder;
     QString programFolder;
-    // The main window's fonts; without it each window keeps its own.
-    std::function<StudyLook()> look;
+    // The reading look; without it each window keeps its own fonts.
+    const platform::ReadingLook* look = nullptr;
     // The main window's picStatusBar, whose look the windows copy; may be null.
     const QWidget* mainStatusBar = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "study/StudyWindow.h"
 
 #include "platform/ProductName.h"
+#include "platform/ReadingLook.h"
 #include "scripture/ReferenceText.h"
 
 #include <QEvent>
@@ -50,6 +51,11 @@ StudyWindow::StudyWindow(const StudyContext& context, const QString& name, const
     : QWidget(nullptr, Qt::Window), context_(context), statusBar_(new StudyStatusBar(this)) {
     setObjectName(name);
     setWindowTitle(caption);
+    if (context_.look)
+        connect(context_.look, &platform::ReadingLook::changed, this, [this] {
+            if (isVisible())
+                takeLook();
+        });
 }
 
 void StudyWindow::open() {
@@ -63,7 +69,14 @@ void StudyWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
     CopyStatusBarStyle(context_.mainStatusBar, *statusBar_);
-    activated(context_.look ? std::optional<StudyLook>(context_.look()) : std::nullopt);
+    takeLook();
+}
+
+void StudyWindow::takeLook() {
+    const platform::ReadingLook* look = context_.look;
+    activated(look ? std::optional<StudyLook>(
+                         StudyLook{platform::VerseFont(*look), platform::ListFont(*look)})
+                   : std::nullopt);
 }
 
 void StudyWindow::keyPressEvent(QKeyEvent* event) {
@@ -99,14 +112,6 @@ void SetViewText(QTextEdit* view, const QString& text) {
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     view->setPlainText(plain);
-}
-
-void TakeFont(QWidget* widget, const QFont& font, bool withSize) {
-    QFont taken = widget->font();
-    taken.setFamily(font.family());
-    if (withSize && font.pointSizeF() > 0)
-        taken.setPointSizeF(font.pointSizeF());
-    widget->setFont(taken);
 }
 
 } // namespace study

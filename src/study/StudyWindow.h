@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LookFonts.h"
 #include "results/ViewSelection.h"
 #include "study/StudyContext.h"
 
@@ -30,7 +31,8 @@ private:
 void CopyStatusBarStyle(const QWidget* mainStatusBar, StudyStatusBar& bar);
 
 // The common frame of the study windows: a top-level window sized from the screen, with a
-// status bar, that takes the main window's look whenever it becomes active.
+// status bar, that takes the main window's status bar look whenever it becomes active and the
+// reading look then and whenever that changes.
 class StudyWindow : public QWidget {
     Q_OBJECT
 public:
@@ -44,8 +46,8 @@ protected:
     void changeEvent(QEvent* event) override;
     // Escape closes the window, as its close button does.
     void keyPressEvent(QKeyEvent* event) override;
-    // Called on every activation after the status bar is styled; look is the main
-    // window's fonts when the application gives them.
+    // Called on every activation after the status bar is styled, and when the reading look
+    // changes while the window is shown; look is empty when the application gives none.
     virtual void activated(const std::optional<StudyLook>& look) = 0;
     // Width 0.8 of the screen; the given height in pixels on a screen taller than 700
     // pixels, else smallHeight.
@@ -60,13 +62,14 @@ protected:
     const StudyContext& context_;
 
 private:
+    void takeLook();
+
     StudyStatusBar* statusBar_;
 };
 
 using results::SelectedViewText;
 // Unformatted text in a view; stored CR LF breaks become the view's own.
 void SetViewText(QTextEdit* view, const QString& text);
-// Sets the family, and when asked the size, of a widget's font.
-void TakeFont(QWidget* widget, const QFont& font, bool withSize);
+using platform::TakeFont;
 
 } // namespace study

@@ -1,5 +1,6 @@
 #include "bookmarks/BookmarkWindow.h"
 
+#include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "scripture/Notations.h"
 
@@ -37,7 +38,7 @@ protected:
     // A new window reads the file again, as the next run of the program does.
     void open() {
         window = std::make_unique<BookmarkWindow>(
-            dialogs, BookmarkList(dir.path(), dir.filePath(QStringLiteral("tmp"))));
+            dialogs, BookmarkList(dir.path(), dir.filePath(QStringLiteral("tmp"))), look);
     }
     QListWidget* list() const { return window->findChild<QListWidget*>(QStringLiteral("List")); }
     QPlainTextEdit* editor() const {
@@ -105,6 +106,7 @@ protected:
 
     QTemporaryDir dir;
     platform::ScriptedDialogs dialogs;
+    platform::ReadingLook look;
     std::unique_ptr<BookmarkWindow> window;
 };
 
@@ -185,9 +187,11 @@ TEST_F(BookmarkWindowTest, SelectingShowsThePositionAndJumpingHandsItOver) {
     clickRow(0);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rowRect(0).center());
     ASSERT_EQ(jumps.size(), 2);
-    EXPECT_EQ(jumps[0],
-              (QVariantList{QStringLiteral("Wahyu#22:21"), QStringLiteral("Kitab1~~~~WEB")}));
-    EXPECT_EQ(jumps[1][0].toString(), QStringLiteral("Kejadian#1:1"));
+    EXPECT_EQ(jumps[0][0].value<scripture::LocationKey>(),
+              (scripture::LocationKey{QStringLiteral("Wahyu"), 22, 21}));
+    EXPECT_EQ(jumps[0][1].toString(), QStringLiteral("Kitab1~~~~WEB"));
+    EXPECT_EQ(jumps[1][0].value<scripture::LocationKey>(),
+              (scripture::LocationKey{QStringLiteral("Kejadian"), 1, 1}));
     EXPECT_EQ(shownPosition()->text(), QStringLiteral("Kejadian#1:1"));
 }
 
@@ -279,9 +283,38 @@ TEST_F(BookmarkWindowTest, AListThatCannotBeSavedIsReported) {
     EXPECT_EQ(items().size(), 1);
 }
 
-TEST_F(BookmarkWindowTest, TheListAndEditorTakeTheReadingFontName) {
-    window->setReadingFontSource([] { return QStringLiteral("Vermara Serif"); });
+TEST_F(BookmarkWindowTest, TheListAndEditorFollowTheReadingFontName) {
+    look.setFont(QStringLiteral("Vermara Serif"), 10);
     window->show();
     EXPECT_EQ(list()->font().family(), QStringLiteral("Vermara Serif"));
     EXPECT_EQ(editor()->font().family(), QStringLiteral("Vermara Serif"));
+    look.setFont(QStringLiteral("DejaVu Sans"), 14);
+    EXPECT_EQ(list()->font().family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(editor()->font().family(), QStringLiteral("DejaVu Sans"));
+}
+
+TEST_F(BookmarkWindowTest, TheListTakingTheFocusChoosesNoBookmark) {
+    add(QStringLiteral("pertama"), QStringLiteral("Kejadian"), 1, 1);
+    add(QStringLiteral("kedua"), QStringLiteral("Wahyu"), 22, 21);
+    click("Command2");
+    open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    list()->setFocus(Qt::TabFocusReason);
+    // Qt makes the first row current when the list takes the focus; that chooses nothing.
+    EXPECT_TRUE(shownPosition()->text().isEmpty());
+    EXPECT_FALSE(button("Command1")->isEnabled());
+    openMenu();
+    EXPECT_FALSE(menuItem("MenuHapusBookmark")->isVisible());
+    EXPECT_FALSE(menuItem("MenuEditBookmark")->isEnabled());
+    menu()->hide();
+    QSignalSpy jumps(window.get(), &BookmarkWindow::jumpRequested);
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, QPoint(2, list()->height() - 2));
+    EXPECT_TRUE(jumps.isEmpty());
+    ASSERT_EQ(items().size(), 2);
+
+    // The arrow keys choose as a click does.
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(shownPosition()->text(), QStringLiteral("Wahyu#22:21"));
+    EXPECT_TRUE(button("Command1")->isEnabled());
 }

@@ -27,7 +27,7 @@ struct IntroHarness : ReaderHarness {
     }
     QPushButton* kitab() const { return find<QPushButton>(QStringLiteral("Command5")); }
     reader::IntroWindow& form8() const { return window->bookIntroductions().introWindow(); }
-    QString mode() const { return window->state().isInfo; }
+    reader::ViewMode mode() const { return window->state().isInfo; }
     void clickChapter(int chapter) {
         QListWidget* list = list2();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -47,7 +47,7 @@ QStringList Captions(const QMenu* menu) {
 TEST(BookIntroductions, AnIntroductionInTheReadingViewStaysOnAChapterClick) {
     IntroHarness h(false);
     h.action(QStringLiteral("MenuPengantar"))->trigger();
-    EXPECT_EQ(h.mode(), QStringLiteral("intro"));
+    EXPECT_EQ(h.mode(), reader::ViewMode::Intro);
     EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Intro Matius"));
     EXPECT_EQ(h.title(), QString(22, u' ') + QStringLiteral("Matius"));
     EXPECT_TRUE(h.kitab()->isVisible());
@@ -57,7 +57,7 @@ TEST(BookIntroductions, AnIntroductionInTheReadingViewStaysOnAChapterClick) {
     EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Intro Matius"));
     // "Kitab" brings back the chapter the list points to.
     QTest::mouseClick(h.kitab(), Qt::LeftButton);
-    EXPECT_EQ(h.mode(), QStringLiteral("kitab"));
+    EXPECT_EQ(h.mode(), reader::ViewMode::Kitab);
     EXPECT_FALSE(h.kitab()->isVisible());
     EXPECT_EQ(h.title(), QStringLiteral("Matius  1"));
     EXPECT_TRUE(h.rtf1()->toPlainText().startsWith(QStringLiteral("1:1 ")));
@@ -79,20 +79,20 @@ TEST(BookIntroductions, AnotherBookInIntroductionModeShowsItsIntroduction) {
 TEST(BookIntroductions, BookNotesOfferTheirThreeChoices) {
     IntroHarness h(false);
     h.action(QStringLiteral("MenuKeterangan"))->trigger();
-    EXPECT_EQ(h.mode(), QStringLiteral("info"));
+    EXPECT_EQ(h.mode(), reader::ViewMode::Info);
     EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Pengantar Matius"));
     EXPECT_TRUE(h.find<QWidget>(QStringLiteral("Picture4"))->isVisible());
     QTest::mouseClick(h.option(5), Qt::LeftButton);
-    EXPECT_EQ(h.mode(), QStringLiteral("cirikhas"));
+    EXPECT_EQ(h.mode(), reader::ViewMode::CiriKhas);
     EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("CiriKhas Matius"));
     // Another book keeps the chosen notes.
     h.list1()->setCurrentRow(1);
     EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("CiriKhas Markus"));
     QTest::mouseClick(h.option(4), Qt::LeftButton);
-    EXPECT_EQ(h.mode(), QStringLiteral("survai"));
+    EXPECT_EQ(h.mode(), reader::ViewMode::Survai);
     EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Survai Markus"));
     QTest::mouseClick(h.option(6), Qt::LeftButton);
-    EXPECT_EQ(h.mode(), QStringLiteral("survai"));
+    EXPECT_EQ(h.mode(), reader::ViewMode::Survai);
     EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Pengantar Markus"));
 }
 
@@ -119,7 +119,7 @@ TEST(BookIntroductions, TheSeparateWindowShowsTheIntroductionAndChapterOneStaysI
 
     QTest::keyClick(form8.rtf1(), Qt::Key_Escape);
     EXPECT_FALSE(form8.isVisible());
-    EXPECT_EQ(h.mode(), QStringLiteral("kitab"));
+    EXPECT_EQ(h.mode(), reader::ViewMode::Kitab);
     // The main window gets its own size back.
     EXPECT_EQ(h.window->size(), before);
 }
@@ -138,7 +138,7 @@ TEST(BookIntroductions, SeparateNotesFollowTheWindowsOwnChoices) {
 
 TEST(CrossReferenceMenu, TheContextMenuCarriesTheChaptersReferences) {
     IntroHarness h(false);
-    QSignalSpy chosen(h.window.get(), &reader::MainWindow::crossReferenceChosen);
+    QSignalSpy chosen(h.window, &reader::MainWindow::crossReferenceChosen);
     QMenu* edit = h.find<QMenu>(QStringLiteral("MenuEdit"));
     QMenu* refs = h.window->menus().menuRef();
     emit h.rtf1()->customContextMenuRequested(QPoint(5, 5));
@@ -148,7 +148,7 @@ TEST(CrossReferenceMenu, TheContextMenuCarriesTheChaptersReferences) {
                                            QStringLiteral("5:44 -> Lukas 6:27-28")}));
     // The chosen item opens the jump window on its places.
     QStringList places;
-    QTimer::singleShot(0, h.window.get(), [&] {
+    QTimer::singleShot(0, h.window, [&] {
         reader::JumpWindow& jumps = h.window->jumpWindow();
         for (int row = 0; row < jumps.list1()->count(); ++row)
             places << jumps.list1()->item(row)->text();

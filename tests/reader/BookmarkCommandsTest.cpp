@@ -14,7 +14,7 @@ namespace {
 struct BookmarkHarness : ReaderHarness {
     BookmarkHarness() {
         open();
-        commands = new reader::BookmarkCommands(*window, dialogs);
+        commands = app->bookmarks();
     }
     // Saves the offered position with a note and answers what was kept.
     bookmarks::Bookmark saveOffered() {
@@ -53,7 +53,7 @@ TEST(BookmarkCommands, AChapterWithoutAChosenVerseIsOfferedAtItsFirstVerse) {
 
 TEST(BookmarkCommands, AJumpFromTheListMovesTheNavigator) {
     BookmarkHarness h;
-    emit h.commands->bookmarkWindow().jumpRequested(QStringLiteral("Matius#5:44"),
+    emit h.commands->bookmarkWindow().jumpRequested({QStringLiteral("Matius"), 5, 44},
                                                     QStringLiteral("Kitab1~~~~TB"));
     EXPECT_EQ(h.window->navigator().bookName(), QStringLiteral("Matius"));
     EXPECT_EQ(h.window->navigator().chapter(), 5);

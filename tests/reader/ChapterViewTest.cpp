@@ -33,8 +33,8 @@ TEST(ChapterView, FirstStartShowsTheFirstBookOfTheOldTestamentWithItsVerses) {
               QStringLiteral("Program Vermara  2.0.0 "));
     // "padanan" defaults to hidden; the first activation marks the installation.
     EXPECT_TRUE(reader.find<QWidget>(QStringLiteral("Frame2"))->isHidden());
-    EXPECT_EQ(reader.settingsStore.get(QStringLiteral("VR2000"), QStringLiteral("CDInstall"),
-                                       QStringLiteral("Installed")),
+    EXPECT_EQ(reader.settingsStore().get(QStringLiteral("VR2000"), QStringLiteral("CDInstall"),
+                                         QStringLiteral("Installed")),
               QStringLiteral("yes"));
 }
 
@@ -241,10 +241,10 @@ TEST(ChapterView, HoverLabelShowsBookNamesWiderThanTheList) {
         QApplication::sendEvent(list->viewport(), &move);
     };
     moveOver(4); // Kisah Para Rasul
-    EXPECT_TRUE(hover->isVisibleTo(reader.window.get()));
+    EXPECT_TRUE(hover->isVisibleTo(reader.window));
     EXPECT_EQ(hover->text(), QStringLiteral("Kisah Para Rasul"));
     moveOver(5); // Roma fits
-    EXPECT_FALSE(hover->parentWidget()->isVisibleTo(reader.window.get()));
+    EXPECT_FALSE(hover->parentWidget()->isVisibleTo(reader.window));
 }
 
 TEST(ChapterView, ASelectionMadeWithTheMouseSurvivesTheCaretTracking) {

@@ -18,8 +18,8 @@ const QString kVerse1 =
 struct ClipBookHarness : ReaderHarness {
     ClipBookHarness() {
         open();
-        search = std::make_unique<reader::SearchCommands>(*window, *context.store, dialogs);
-        clipBook = std::make_unique<reader::ClipBookCommands>(*window, *search);
+        search = app->search();
+        clipBook = app->clipBook();
         showNewTestament(0, 5);
     }
     void trigger(const char* name) { action(QString::fromUtf8(name))->trigger(); }
@@ -31,8 +31,8 @@ struct ClipBookHarness : ReaderHarness {
         rtf1()->setTextCursor(cursor);
     }
 
-    std::unique_ptr<reader::SearchCommands> search;
-    std::unique_ptr<reader::ClipBookCommands> clipBook;
+    reader::SearchCommands* search;
+    reader::ClipBookCommands* clipBook;
 };
 
 } // namespace

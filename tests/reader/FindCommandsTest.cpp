@@ -21,7 +21,7 @@ namespace {
 struct FindHarness : ReaderHarness {
     FindHarness() {
         open();
-        commands = new FindCommands(*window, *context.store, dialogs);
+        commands = app->find();
     }
     reader::SearchBar& bar() const { return window->searchBar(); }
     QPushButton* button(int k) const { return bar().command(k); }
@@ -131,8 +131,8 @@ TEST(FindCommands, OperatorsAreRefusedAndCommandTextGoesToTheCommandBox) {
     EXPECT_FALSE(h.button(4)->isDefault());
     h.dialogs.clear();
     QTest::keyClick(h.bar().text1(), Qt::Key_Return);
-    EXPECT_EQ(h.messages(),
-              QStringList{QStringLiteral("Data yang sedang digunakan : ") + h.context.dataFolder});
+    EXPECT_EQ(h.messages(), QStringList{QStringLiteral("Data yang sedang digunakan : ") +
+                                        h.context().dataFolder});
     // Two backslashes alone are no command: they are looked for in the chapter.
     h.dialogs.clear();
     h.find(QStringLiteral("\\\\"), 0);

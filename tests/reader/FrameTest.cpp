@@ -110,7 +110,7 @@ TEST(Frame, SwitchedOffModulesHideMenusDisableButtonsAndGreyTheirImages) {
     options.allModulesOff = true;
     ReaderHarness reader(options);
     reader.open();
-    QSignalSpy commands(reader.window.get(), &reader::MainWindow::commandRequested);
+    QSignalSpy commands(reader.window, &reader::MainWindow::commandRequested);
     for (const char* name :
          {"MenuPerikop", "MenuPengantar", "MenuPerumpamaan", "MenuPeta", "MenuKamus", "MenuNubuat",
           "MenuCommentary", "MenuDeuterokanonika", "MenuKeterangan", "MenuTematik"})
@@ -140,7 +140,7 @@ TEST(Frame, AModuleWithoutItsRowCountsAsSwitchedOff) {
     EXPECT_FALSE(ToolButton(reader, 7)->isEnabled());
     EXPECT_TRUE(reader.action(QStringLiteral("MenuPeta"))->isVisible());
     EXPECT_TRUE(ToolButton(reader, 6)->isEnabled());
-    QSignalSpy commands(reader.window.get(), &reader::MainWindow::commandRequested);
+    QSignalSpy commands(reader.window, &reader::MainWindow::commandRequested);
     QTest::mouseClick(ToolButton(reader, 6), Qt::LeftButton);
     ASSERT_EQ(commands.count(), 1);
     EXPECT_EQ(commands.front().front().value<ReaderCommand>(), ReaderCommand::Maps);
@@ -149,7 +149,7 @@ TEST(Frame, AModuleWithoutItsRowCountsAsSwitchedOff) {
 TEST(Frame, ResultsButtonReopensThePageChosenLast) {
     ReaderHarness reader;
     reader.open();
-    QSignalSpy commands(reader.window.get(), &reader::MainWindow::commandRequested);
+    QSignalSpy commands(reader.window, &reader::MainWindow::commandRequested);
     QTest::mouseClick(ToolButton(reader, 10), Qt::LeftButton);
     reader.window->clickToolButton(12);
     QTest::mouseClick(ToolButton(reader, 10), Qt::LeftButton);
@@ -183,7 +183,7 @@ TEST(Frame, TextOnlyTwiceGivesTheNormalViewWithEveryRegionChecked) {
     EXPECT_TRUE(reader.find<QWidget>(QStringLiteral("Picture1"))->isHidden());
     EXPECT_FALSE(reader.find<QWidget>(QStringLiteral("RestoreBar"))->isHidden());
     EXPECT_FALSE(reader.action(QStringLiteral("menuSettingToolbar"))->isChecked());
-    QTest::keyClick(reader.window.get(), Qt::Key_F11);
+    QTest::keyClick(reader.window, Qt::Key_F11);
     EXPECT_FALSE(reader.window->frameViews().textOnly());
     for (const char* name :
          {"menuSettingToolbar", "menuSettingPencarian", "menuSettingKitab", "menuSettingStatus"})
@@ -196,7 +196,7 @@ TEST(Frame, TextOnlyTwiceGivesTheNormalViewWithEveryRegionChecked) {
 TEST(Frame, FontButtonsStopAtThreeAndListsFollowTheReadingFont) {
     ReaderHarness reader;
     reader.open();
-    reader::ReadingFont& font = reader.window->readingFont();
+    platform::ReadingLook& font = reader.window->models().look;
     font.setFont(QStringLiteral("Times New Roman"), 4, true);
     QTest::mouseClick(reader.find<QToolButton>(QStringLiteral("bFontDown")), Qt::LeftButton);
     EXPECT_EQ(reader.rtf1()->font().pointSizeF(), 3);
@@ -297,7 +297,7 @@ TEST(Frame, EveryRowOfTheCommandTableIsAnItemInItsMenuAndRaisesItsCommand) {
     QMap<reader::CommandMenu, QMenu*> menus;
     for (const reader::MenuRow& row : reader::MenuRows())
         menus.insert(row.menu, reader.find<QMenu>(row.name));
-    QSignalSpy commands(reader.window.get(), &reader::MainWindow::commandRequested);
+    QSignalSpy commands(reader.window, &reader::MainWindow::commandRequested);
     for (const reader::CommandRow& row : reader::CommandRows()) {
         QAction* item = reader.action(row.name);
         ASSERT_NE(item, nullptr);
@@ -321,7 +321,7 @@ TEST(Frame, EveryRowOfTheCommandTableIsAnItemInItsMenuAndRaisesItsCommand) {
 TEST(Frame, EveryToolButtonOfTheTableRaisesItsCommand) {
     ReaderHarness reader;
     reader.open();
-    QSignalSpy commands(reader.window.get(), &reader::MainWindow::commandRequested);
+    QSignalSpy commands(reader.window, &reader::MainWindow::commandRequested);
     for (const reader::ToolButtonRow& row : reader::ToolButtonRows()) {
         commands.clear();
         ToolButton(reader, row.button)->click(); // 11..13 sit in the hidden drop-down panel
@@ -334,7 +334,7 @@ TEST(Frame, FontDialogStartsOnTheFontReallyDrawnAndOkWithoutAChangeKeepsIt) {
     ReaderHarness reader;
     reader.open();
     const QString missing = QStringLiteral("Huruf Yang Tidak Terpasang");
-    reader.window->readingFont().setFont(missing, 12, false);
+    reader.window->models().look.setFont(missing, 12, false);
     const QString drawn = QFontInfo(reader.rtf1()->font()).family();
     ASSERT_NE(drawn, missing);
     reader.dialogs.queueFont(platform::FontChoice{drawn, 12, false, false});

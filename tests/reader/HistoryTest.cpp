@@ -25,18 +25,26 @@ protected:
     void SetUp() override {
         store = store::Store::Open(fixture::WriteFixtureStore(dir.path()));
         nav.emplace(store.get());
-        jumps.emplace(*nav, history, dialogs);
+        jumps.emplace(*nav, dialogs);
+        QObject::connect(&*nav, &Navigator::lineChosen, [this](int verse) { line = verse; });
     }
     // Versions by catalogue number: 1 has both testaments, 3 only the New one.
     void start(qint32 active = 1) {
         nav->loadVersions(active, 2);
         nav->restore({});
-        history.clear();
+        history().clear();
     }
+    // The verse whose line a jump selected (0 for none); nullopt when nothing moved.
     std::optional<int> jump(const char* key) {
-        QString text = QString::fromUtf8(key);
-        return jumps->JumpLocation(text);
+        const auto parsed = scripture::ParseLocationKey(QString::fromUtf8(key));
+        line = 0;
+        return parsed && jumps->JumpLocation(*parsed) ? std::optional<int>(line) : std::nullopt;
     }
+    std::optional<int> step(Step mode) {
+        line = 0;
+        return jumps->NavigateHistory(mode) ? std::optional<int>(line) : std::nullopt;
+    }
+    History& history() { return nav->history(); }
     QString where() const {
         return QStringLiteral("%1 %2").arg(nav->bookName()).arg(nav->chapter());
     }
@@ -47,7 +55,7 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<store::Store> store;
     platform::ScriptedDialogs dialogs;
-    History history;
+    int line = 0;
     std::optional<Navigator> nav;
     std::optional<Jumps> jumps;
 };
@@ -58,11 +66,11 @@ TEST_F(HistoryTest, AChapterThenAVerseLeaveOneEntryEndingInTheVerse) {
     start();
     nav->goTo(QStringLiteral("Matius"), 5);
     nav->chooseVerse(44);
-    ASSERT_EQ(history.entries().size(), 1);
-    EXPECT_EQ(history.entries().last(), QStringLiteral("Kitab1@Matius# 5:44"));
+    ASSERT_EQ(history().entries().size(), 1);
+    EXPECT_EQ(history().entries().last(), QStringLiteral("Kitab1@Matius# 5:44"));
     nav->chooseChapter(1);
-    EXPECT_EQ(history.entries(), QStringList({QStringLiteral("Kitab1@Matius# 5:44"),
-                                              QStringLiteral("Kitab1@Matius# 1:1")}));
+    EXPECT_EQ(history().entries(), QStringList({QStringLiteral("Kitab1@Matius# 5:44"),
+                                                QStringLiteral("Kitab1@Matius# 1:1")}));
 }
 
 TEST_F(HistoryTest, AVerseChosenAfterAStepBackKeepsTheNewerPlace) {
@@ -73,41 +81,41 @@ TEST_F(HistoryTest, AVerseChosenAfterAStepBackKeepsTheNewerPlace) {
     ASSERT_TRUE(jumps->NavigateHistory(Step::Back));
     EXPECT_EQ(where(), QStringLiteral("Matius 1"));
     nav->chooseVerse(2);
-    EXPECT_EQ(history.entries(), QStringList({QStringLiteral("Kitab1@Matius# 1:1"),
-                                              QStringLiteral("Kitab1@Matius# 5:1"),
-                                              QStringLiteral("Kitab1@Matius# 1:2")}));
+    EXPECT_EQ(history().entries(), QStringList({QStringLiteral("Kitab1@Matius# 1:1"),
+                                                QStringLiteral("Kitab1@Matius# 5:1"),
+                                                QStringLiteral("Kitab1@Matius# 1:2")}));
 }
 
 TEST_F(HistoryTest, TheHundredAndFirstEntryDropsTheOldest) {
     for (int chapter = 1; chapter <= History::kMaxEntries; ++chapter)
-        history.RecordLocation(place(chapter), false);
-    ASSERT_EQ(history.entries().size(), History::kMaxEntries);
-    ASSERT_TRUE(history.step(Step::Newest));
-    EXPECT_EQ(history.index(), 99);
-    history.RecordLocation(place(101), false);
-    EXPECT_EQ(history.entries().size(), History::kMaxEntries);
-    EXPECT_EQ(history.entries().first(), QStringLiteral("Kitab1@Mazmur# 2:1"));
-    EXPECT_EQ(history.entries().last(), QStringLiteral("Kitab1@Mazmur# 101:1"));
+        history().RecordLocation(place(chapter), false);
+    ASSERT_EQ(history().entries().size(), History::kMaxEntries);
+    ASSERT_TRUE(history().step(Step::Newest));
+    EXPECT_EQ(history().index(), 99);
+    history().RecordLocation(place(101), false);
+    EXPECT_EQ(history().entries().size(), History::kMaxEntries);
+    EXPECT_EQ(history().entries().first(), QStringLiteral("Kitab1@Mazmur# 2:1"));
+    EXPECT_EQ(history().entries().last(), QStringLiteral("Kitab1@Mazmur# 101:1"));
     // The marked entry is still the one last navigated to.
-    EXPECT_EQ(history.entries().at(history.index()), QStringLiteral("Kitab1@Mazmur# 100:1"));
+    EXPECT_EQ(history().entries().at(history().index()), QStringLiteral("Kitab1@Mazmur# 100:1"));
 }
 
 TEST_F(HistoryTest, StepsStopAtBothEndsOfTheList) {
-    EXPECT_FALSE(history.step(Step::Newest));
+    EXPECT_FALSE(history().step(Step::Newest));
     for (int chapter = 1; chapter <= 3; ++chapter)
-        history.RecordLocation(place(chapter), false);
+        history().RecordLocation(place(chapter), false);
     // Before any step, back does nothing and forward reaches the oldest entry.
-    EXPECT_FALSE(history.step(Step::Back));
-    EXPECT_EQ(history.index(), -1);
-    EXPECT_EQ(history.step(Step::Forward), QStringLiteral("Mazmur# 1:1"));
-    EXPECT_FALSE(history.step(Step::Back));
-    EXPECT_EQ(history.index(), 0);
-    EXPECT_EQ(history.step(Step::Newest), QStringLiteral("Mazmur# 3:1"));
-    EXPECT_FALSE(history.step(Step::Forward));
-    EXPECT_EQ(history.index(), 2);
-    history.clear();
-    EXPECT_TRUE(history.entries().isEmpty());
-    EXPECT_EQ(history.index(), -1);
+    EXPECT_FALSE(history().step(Step::Back));
+    EXPECT_EQ(history().index(), -1);
+    EXPECT_EQ(history().step(Step::Forward), QStringLiteral("Mazmur# 1:1"));
+    EXPECT_FALSE(history().step(Step::Back));
+    EXPECT_EQ(history().index(), 0);
+    EXPECT_EQ(history().step(Step::Newest), QStringLiteral("Mazmur# 3:1"));
+    EXPECT_FALSE(history().step(Step::Forward));
+    EXPECT_EQ(history().index(), 2);
+    history().clear();
+    EXPECT_TRUE(history().entries().isEmpty());
+    EXPECT_EQ(history().index(), -1);
 }
 
 TEST_F(HistoryTest, StepsShowEntriesWithoutRecordingThemAgain) {
@@ -115,29 +123,29 @@ TEST_F(HistoryTest, StepsShowEntriesWithoutRecordingThemAgain) {
     nav->goTo(QStringLiteral("Kejadian"), 2);
     nav->goTo(QStringLiteral("Matius"), 5);
     nav->chooseVerse(44);
-    const QStringList before = history.entries();
-    EXPECT_EQ(jumps->NavigateHistory(Step::Newest), 44);
-    EXPECT_EQ(jumps->NavigateHistory(Step::Back), 1);
+    const QStringList before = history().entries();
+    EXPECT_EQ(step(Step::Newest), 44);
+    EXPECT_EQ(step(Step::Back), 1);
     EXPECT_EQ(where(), QStringLiteral("Kejadian 2"));
     EXPECT_TRUE(nav->oldTestament());
-    EXPECT_EQ(jumps->NavigateHistory(Step::Forward), 44);
+    EXPECT_EQ(step(Step::Forward), 44);
     EXPECT_EQ(where(), QStringLiteral("Matius 5"));
-    EXPECT_EQ(history.entries(), before);
+    EXPECT_EQ(history().entries(), before);
     nav->goTo(QStringLiteral("Yohanes"), 3);
-    EXPECT_EQ(history.entries().size(), before.size() + 1);
+    EXPECT_EQ(history().entries().size(), before.size() + 1);
 }
 
 TEST_F(HistoryTest, AStepInAFullListKeepsEveryEntry) {
     start();
     for (int chapter = 1; chapter <= History::kMaxEntries; ++chapter)
-        history.RecordLocation(place(chapter), false);
-    const QStringList full = history.entries();
-    EXPECT_EQ(jumps->NavigateHistory(Step::Newest), 1);
-    EXPECT_EQ(jumps->NavigateHistory(Step::Back), 1);
-    EXPECT_EQ(jumps->NavigateHistory(Step::Back), 1);
+        history().RecordLocation(place(chapter), false);
+    const QStringList full = history().entries();
+    EXPECT_EQ(step(Step::Newest), 1);
+    EXPECT_EQ(step(Step::Back), 1);
+    EXPECT_EQ(step(Step::Back), 1);
     EXPECT_EQ(where(), QStringLiteral("Mazmur 98"));
-    EXPECT_EQ(history.entries(), full);
-    EXPECT_EQ(history.index(), 97);
+    EXPECT_EQ(history().entries(), full);
+    EXPECT_EQ(history().index(), 97);
 }
 
 TEST_F(HistoryTest, JumpsFollowTheCatalogueSpellingAndSelectTheFirstVerse) {

@@ -19,12 +19,12 @@ struct HistoryHarness : ReaderHarness {
         return QStringLiteral("%1 %2").arg(nav.bookName()).arg(nav.chapter());
     }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(window.get(), Qt::Key(key), modifiers);
+        QTest::keyClick(window, Qt::Key(key), modifiers);
     }
     // Runs body while the jump window of a cross reference is open, then closes what is left.
     void whileJumpWindowOpen(const QString& caption,
                              const std::function<void(reader::JumpWindow&)>& body) {
-        QTimer::singleShot(0, window.get(), [this, body] {
+        QTimer::singleShot(0, window, [this, body] {
             reader::JumpWindow& jumps = window->jumpWindow();
             body(jumps);
             if (jumps.isVisible())
@@ -70,8 +70,8 @@ TEST(HistoryWindow, CtrlF9ShowsAndHidesTheHistoryOverTheReadingView) {
     EXPECT_TRUE(panel->isVisible());
     ASSERT_EQ(list->count(), h.window->history().entries().size());
     EXPECT_EQ(list->item(list->count() - 1)->text(), QStringLiteral("Kitab1@Matius# 5:1"));
-    const QPoint viewLeft = h.rtf1()->mapTo(h.window.get(), QPoint(0, 0));
-    EXPECT_GT(list->mapTo(h.window.get(), QPoint(0, 0)).x(), viewLeft.x());
+    const QPoint viewLeft = h.rtf1()->mapTo(h.window, QPoint(0, 0));
+    EXPECT_GT(list->mapTo(h.window, QPoint(0, 0)).x(), viewLeft.x());
     h.key(Qt::Key_F5);
     h.key(Qt::Key_F3);
     EXPECT_EQ(list->currentRow(), list->count() - 2);
@@ -81,11 +81,11 @@ TEST(HistoryWindow, CtrlF9ShowsAndHidesTheHistoryOverTheReadingView) {
 
 TEST(HistoryWindow, AJumpSelectsTheLineOfTheFirstVerseOnly) {
     HistoryHarness h;
-    h.window->JumpLocation(QStringLiteral("Matius#5:44-45"));
+    h.window->JumpLocation({QStringLiteral("Matius"), 5, 44, 45});
     EXPECT_EQ(h.where(), QStringLiteral("Matius 5"));
     EXPECT_EQ(h.selectedText(),
               QStringLiteral("5:44 Tetapi Aku berkata kepadamu: Kasihilah musuhmu."));
-    h.window->JumpLocation(QStringLiteral("Zakaria#14:9"));
+    h.window->JumpLocation({QStringLiteral("Zakaria"), 14, 9});
     EXPECT_EQ(h.title(), QStringLiteral("Zakharia  14"));
     EXPECT_TRUE(h.option(1)->isChecked());
     EXPECT_EQ(h.selectedText(),
@@ -122,17 +122,17 @@ TEST(HistoryWindow, MarkedPlacesOfTheJumpWindowCannotBeConfirmed) {
 
 TEST(HistoryWindow, ABookmarkJumpIntoAMissingOldTestamentIsExplained) {
     HistoryHarness h;
-    auto* commands = new reader::BookmarkCommands(*h.window, h.dialogs);
+    reader::BookmarkCommands* commands = h.app->bookmarks();
     h.window->ChangeVersion(3);
     commands->OfferBookmark();
     ASSERT_TRUE(commands->bookmarkWindow().isVisible());
-    emit commands->bookmarkWindow().jumpRequested(QStringLiteral("Kejadian#1:1"),
+    emit commands->bookmarkWindow().jumpRequested({QStringLiteral("Kejadian"), 1, 1},
                                                   QStringLiteral("Kitab1~~~~TB"));
     ASSERT_FALSE(h.dialogs.messages().isEmpty());
     EXPECT_EQ(h.dialogs.messages().last().text,
               QStringLiteral("Versi yang sedang aktif tidak memiliki Perjanjian Lama"));
     EXPECT_EQ(h.where(), QStringLiteral("Matius 1"));
-    emit commands->bookmarkWindow().jumpRequested(QStringLiteral("Matius#5:44"),
+    emit commands->bookmarkWindow().jumpRequested({QStringLiteral("Matius"), 5, 44},
                                                   QStringLiteral("Kitab1~~~~TB"));
     EXPECT_EQ(h.where(), QStringLiteral("Matius 5"));
     EXPECT_EQ(h.selectedText(), QStringLiteral("5:44 PB Kasihilah musuhmu."));

@@ -132,7 +132,7 @@ TEST_F(NavigatorTest, OnTheNewTestamentAVersionChangeKeepsThePlace) {
 TEST_F(NavigatorTest, GoesToAPlaceByNameOrLocationKey) {
     start();
     QSignalSpy verses(&*nav, &Navigator::verseChosen);
-    ASSERT_TRUE(nav->goToKey(QStringLiteral("Matius#5:44-45")));
+    ASSERT_TRUE(nav->goToKey({QStringLiteral("Matius"), 5, 44, 45}));
     EXPECT_EQ(where(), QStringLiteral("Matius 5:44"));
     EXPECT_FALSE(nav->oldTestament());
     EXPECT_EQ(nav->bookIndex(), 0);
@@ -141,7 +141,7 @@ TEST_F(NavigatorTest, GoesToAPlaceByNameOrLocationKey) {
     EXPECT_EQ(where(), QStringLiteral("Zakharia 14:9"));
     EXPECT_EQ(nav->bookIndex(), 37);
     // Nothing moves for a book, chapter or key the store cannot show.
-    EXPECT_FALSE(nav->goToKey(QStringLiteral("Matius 5:44")));
+    EXPECT_FALSE(nav->goToKey({QStringLiteral("Matius"), 29, 1}));
     EXPECT_FALSE(nav->goTo(QStringLiteral("Matius"), 29));
     EXPECT_FALSE(nav->goTo(QStringLiteral("Mat"), 1));
     EXPECT_FALSE(nav->goTo(QStringLiteral("Tobit"), 1));
@@ -181,7 +181,7 @@ TEST(Navigator, WithoutAStoreNothingMoves) {
     nav.restore({});
     EXPECT_TRUE(nav.bookNames().isEmpty());
     EXPECT_FALSE(nav.chooseTestament(false));
-    EXPECT_FALSE(nav.goToKey(QStringLiteral("Matius#5:44")));
+    EXPECT_FALSE(nav.goToKey({QStringLiteral("Matius"), 5, 44}));
     EXPECT_EQ(nav.ChangeVersion(1), Navigator::VersionStep::Unknown);
     EXPECT_TRUE(nav.chapterText().isEmpty());
 }

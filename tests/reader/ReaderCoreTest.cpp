@@ -1,6 +1,6 @@
+#include "platform/FontRules.h"
 #include "platform/ProductName.h"
 #include "reader/CommandTable.h"
-#include "reader/FontRules.h"
 #include "reader/ReaderTexts.h"
 #include "reader/VersionTable.h"
 
@@ -9,6 +9,8 @@
 #include <set>
 
 using namespace reader;
+using platform::ListFontSize;
+using platform::SmallerFontSize;
 
 TEST(ReaderTexts, TitleHasTwoBlanksAndTheToolTipIsFramedByBlanks) {
     EXPECT_EQ(ChapterTitle(QStringLiteral("Matius"), 5), QStringLiteral("Matius  5"));

@@ -1,7 +1,17 @@
 #include "ReaderHarness.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
+
+reader::ReaderFolders ReaderHarness::FoldersIn(const QTemporaryDir& dir) {
+    const reader::ReaderFolders folders{dir.filePath(QStringLiteral("program")),
+                                        dir.filePath(QStringLiteral("tmp")),
+                                        dir.filePath(QStringLiteral("userdata"))};
+    for (const QString& folder : {folders.tempFolder, folders.userDataFolder})
+        QDir().mkpath(folder);
+    return folders;
+}
 
 QString ReaderHarness::title() const {
     return find<QLabel>(QStringLiteral("Label1"))->text();

@@ -5,7 +5,7 @@
 #include "reader/AppContext.h"
 #include "reader/MainWindow.h"
 #include "reader/Navigator.h"
-#include "reader/StoreLocation.h"
+#include "reader/ReaderApp.h"
 #include "store/Store.h"
 #include "support/FixtureStore.h"
 
@@ -19,34 +19,44 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window on a fixture store with scripted dialogs and its own settings file.
+// The reader as the program composes it, on a fixture store, with scripted dialogs and its
+// own settings file and folders.
 class ReaderHarness {
 public:
     explicit ReaderHarness(const fixture::Options& options = {}) {
         storePath = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("data")), options);
     }
 
+    static reader::ReaderFolders FoldersIn(const QTemporaryDir& dir);
+
+    reader::AppContext& context() const { return app->context(); }
+    platform::SettingsStore& settingsStore() const { return context().settingsStore; }
     QString setting(const QString& section, const QString& key) const {
-        return settingsStore.get(context.settings.installationKey(), section, key);
+        return settingsStore().get(context().settings.installationKey(), section, key);
     }
     void setSetting(const QString& section, const QString& key, const QString& value) {
-        settingsStore.set(context.settings.installationKey(), section, key, value);
+        settingsStore().set(context().settings.installationKey(), section, key, value);
     }
     // A number of section "kitab": versions, last place, parallel panel.
     void saveKitab(const char* key, int value) {
         setSetting(QStringLiteral("kitab"), QString::fromUtf8(key), QString::number(value));
     }
 
-    // Opens the store and the window, and waits for its first activation.
+    // Starts the reader on the store, shows its window and waits for its first activation.
     reader::MainWindow& open() {
-        context.dataPath = storePath;
-        context.dataFolder = dir.filePath(QStringLiteral("data")) + u'/';
-        context.store = reader::OpenStoreOrExplain(storePath, dialogs);
-        window = std::make_unique<reader::MainWindow>(context);
-        QSignalSpy shown(window.get(), &reader::MainWindow::firstChapterShown);
+        EXPECT_TRUE(app->start(storePath));
+        window = &app->window();
+        QSignalSpy shown(window, &reader::MainWindow::firstChapterShown);
         window->show();
         EXPECT_TRUE(shown.wait(5000));
         return *window;
+    }
+
+    // A new run of the program on the same settings, folders and store, as after a restart.
+    reader::MainWindow& restart() {
+        window = nullptr;
+        app = NewApp();
+        return open();
     }
 
     template <typename T> T* find(const QString& name) const {
@@ -88,8 +98,13 @@ public:
 
     QTemporaryDir dir;
     QString storePath;
-    platform::SettingsStore settingsStore{dir.filePath(QStringLiteral("settings.ini"))};
     platform::ScriptedDialogs dialogs;
-    reader::AppContext context{dialogs, settingsStore, dir.filePath(QStringLiteral("program"))};
-    std::unique_ptr<reader::MainWindow> window;
+    std::unique_ptr<reader::ReaderApp> app = NewApp();
+    reader::MainWindow* window = nullptr;
+
+private:
+    std::unique_ptr<reader::ReaderApp> NewApp() {
+        return std::make_unique<reader::ReaderApp>(
+            dialogs, dir.filePath(QStringLiteral("settings.ini")), FoldersIn(dir));
+    }
 };

@@ -100,7 +100,6 @@ TEST_F(SettingsTest, SavedSettingsReadBackAndOptimalIsFoundWhateverItsCase) {
 TEST_F(SettingsTest, WithoutAlwaysSaveEveryKeyGoesButLocation) {
     settings.SaveSettings(Changed());
     settings.setLocation(QStringLiteral("/data/VERMARA2000.DAT"));
-    settings.setEtikaAtStart(true);
     SavedSettings off = Changed();
     off.options.saveSettings = false;
     settings.SaveSettings(off);
@@ -112,6 +111,24 @@ TEST_F(SettingsTest, WithoutAlwaysSaveEveryKeyGoesButLocation) {
     for (const char* key : {"aktif1", "aktif2", "perj", "buku", "pasal", "padanan"})
         EXPECT_EQ(get("kitab", key), QStringLiteral("<none>")) << key;
     EXPECT_EQ(get("Opsi", "Location"), QStringLiteral("/data/VERMARA2000.DAT"));
+}
+
+TEST_F(SettingsTest, AStartWindowChosenWithItsOwnBoxOutlivesARunThatKeepsNoSettings) {
+    SavedSettings off = Changed();
+    off.options.saveSettings = false;
+    settings.setEtikaAtStart(true);
+    settings.setTipsAtStart(true);
+    // The tips were switched off again from the menu before the end.
+    off.options.tipsAtStart = false;
+    settings.SaveSettings(off);
+    EXPECT_EQ(get("Opsi", "Etika"), QStringLiteral("1"));
+    EXPECT_EQ(get("Opsi", "Tip"), QStringLiteral("0"));
+    EXPECT_EQ(get("Opsi", "saveset"), QStringLiteral("<none>"));
+    // A later run that touches neither box keeps no settings of its own.
+    reader::ReaderSettings next(store, program);
+    next.SaveSettings(off);
+    EXPECT_EQ(get("Opsi", "Etika"), QStringLiteral("<none>"));
+    EXPECT_EQ(get("Opsi", "Tip"), QStringLiteral("<none>"));
 }
 
 TEST_F(SettingsTest, AnotherProgramFolderHasItsOwnKeyAndStartsOnDefaults) {

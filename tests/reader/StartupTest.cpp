@@ -6,16 +6,15 @@
 #include "platform/Folders.h"
 #include "reader/AboutWindow.h"
 #include "reader/BookmarkCommands.h"
-#include "reader/FindCommands.h"
 #include "reader/InfoWindow.h"
-#include "reader/ReadingFont.h"
 #include "reader/SearchBar.h"
-#include "reader/SearchCommands.h"
 #include "reader/ShellCommands.h"
 #include "reader/SplashWindow.h"
+#include "reader/StoreLocation.h"
 #include "reader/TipsWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -46,38 +45,47 @@ QString Label(QWidget* window, const char* name) {
 // Closes the window as the user does and opens a new one on the same settings and store.
 void Restart(ReaderHarness& h) {
     h.window->close();
-    h.window.reset();
-    h.context.store.reset();
-    h.open();
+    h.restart();
+}
+
+// The splash window while it is on screen.
+QWidget* Splash() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("frmSplash") && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+const platform::ReadingLook& Look(const ReaderHarness& h) {
+    return h.window->models().look;
 }
 
 void WriteTips(ReaderHarness& h, const QString& text) {
-    QDir().mkpath(h.context.programFolder);
+    QDir().mkpath(h.context().programFolder);
     ASSERT_TRUE(
-        platform::WriteTextFile(h.context.programFolder + QStringLiteral("/VR_tips.dat"), text));
+        platform::WriteTextFile(h.context().programFolder + QStringLiteral("/VR_tips.dat"), text));
 }
 
 } // namespace
 
 TEST(Startup, AFirstStartShowsTheFirstOldTestamentBookOnTheDefaults) {
     ReaderHarness h;
-    bool splashClosed = false;
-    h.context.closeSplash = [&splashClosed] { splashClosed = true; };
     h.open();
-    EXPECT_TRUE(splashClosed);
+    EXPECT_EQ(Splash(), nullptr);
     EXPECT_TRUE(h.option(1)->isChecked());
     EXPECT_EQ(h.list1()->currentRow(), 0);
     EXPECT_EQ(h.list2()->currentRow(), 0);
     EXPECT_TRUE(h.find<QWidget>(QStringLiteral("Frame2"))->isHidden());
-    EXPECT_EQ(h.window->readingFont().name(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(h.window->readingFont().size(), 10);
+    EXPECT_EQ(Look(h).fontName(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(Look(h).fontSize(), 10);
     EXPECT_EQ(h.window->shell().tipsWindow(), nullptr);
     EXPECT_EQ(h.window->shell().infoWindow(), nullptr);
     EXPECT_FALSE(Item(h, "menuSettingSimpan")->isChecked());
     EXPECT_TRUE(Item(h, "menuSettingStatus")->isChecked());
     EXPECT_TRUE(Item(h, "MenuPencarianOptimal")->isChecked());
-    EXPECT_EQ(h.settingsStore.get(QStringLiteral("VR2000"), QStringLiteral("CDInstall"),
-                                  QStringLiteral("Installed")),
+    EXPECT_EQ(h.settingsStore().get(QStringLiteral("VR2000"), QStringLiteral("CDInstall"),
+                                    QStringLiteral("Installed")),
               QStringLiteral("yes"));
     // Closing without "Selalu simpan setting program" leaves nothing behind but the marker.
     h.window->close();
@@ -87,20 +95,18 @@ TEST(Startup, AFirstStartShowsTheFirstOldTestamentBookOnTheDefaults) {
 TEST(Startup, TheSplashIsCentredOnTopUntilTheFirstChapterIsShown) {
     ReaderHarness h;
     h.setSetting(QStringLiteral("Opsi"), QStringLiteral("Location"), h.storePath);
-    reader::Startup startup(h.context);
-    startup.showSplash();
-    reader::SplashWindow* splash = startup.splash();
-    EXPECT_TRUE(splash->isVisible());
+    ASSERT_TRUE(h.app->start({}));
+    QWidget* splash = Splash();
+    ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(Label(splash, "lblVersion"), QStringLiteral("Version 2.0.0"));
     EXPECT_LE((splash->geometry().center() - QGuiApplication::primaryScreen()->geometry().center())
                   .manhattanLength(),
               2);
-    ASSERT_TRUE(startup.openStore({}));
-    ASSERT_NE(h.context.store, nullptr);
-    EXPECT_EQ(h.context.dataPath, h.storePath);
-    h.window = std::make_unique<reader::MainWindow>(h.context);
-    QSignalSpy shown(h.window.get(), &reader::MainWindow::firstChapterShown);
+    ASSERT_NE(h.context().store, nullptr);
+    EXPECT_EQ(h.context().dataPath, h.storePath);
+    h.window = &h.app->window();
+    QSignalSpy shown(h.window, &reader::MainWindow::firstChapterShown);
     h.window->show();
     ASSERT_TRUE(shown.wait(5000));
     EXPECT_FALSE(splash->isVisible());
@@ -115,7 +121,7 @@ TEST(Startup, ARestartComesBackToThePositionVersionsFontAndPanels) {
     h.showNewTestament(1, 1);
     h.window->ChangeVersion(3);
     h.window->chooseParallelVersion(2);
-    h.window->readingFont().setFont(QStringLiteral("DejaVu Sans"), 14, false);
+    h.window->models().look.setFont(QStringLiteral("DejaVu Sans"), 14, false);
     QTest::mouseClick(h.window->findChild<QToolButton*>(QStringLiteral("ToolButton1")),
                       Qt::LeftButton);
     Item(h, "menuSettingStatus")->trigger();
@@ -133,8 +139,8 @@ TEST(Startup, ARestartComesBackToThePositionVersionsFontAndPanels) {
     EXPECT_EQ(nav.chapter(), chapter);
     EXPECT_EQ(nav.activeEntry(), active);
     EXPECT_EQ(nav.parallelEntry(), parallel);
-    EXPECT_EQ(h.window->readingFont().name(), QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(h.window->readingFont().size(), 14);
+    EXPECT_EQ(Look(h).fontName(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(Look(h).fontSize(), 14);
     EXPECT_FALSE(h.find<QWidget>(QStringLiteral("Frame2"))->isHidden());
     EXPECT_TRUE(h.find<QWidget>(QStringLiteral("picStatusBar"))->isHidden());
     EXPECT_FALSE(Item(h, "menuSettingStatus")->isChecked());
@@ -150,7 +156,7 @@ TEST(Startup, ARestartComesBackToThePositionVersionsFontAndPanels) {
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("saveset")), QString());
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("Location")), h.storePath);
     EXPECT_TRUE(h.window->navigator().oldTestament());
-    EXPECT_EQ(h.window->readingFont().size(), 10);
+    EXPECT_EQ(Look(h).fontSize(), 10);
     EXPECT_TRUE(h.find<QWidget>(QStringLiteral("Frame2"))->isHidden());
 }
 
@@ -167,7 +173,7 @@ TEST(Startup, DamagedSettingsStartOnTheDefaultsOfThoseKeys) {
     EXPECT_TRUE(h.option(1)->isChecked());
     EXPECT_EQ(h.list1()->currentRow(), 0);
     EXPECT_EQ(h.list2()->currentRow(), 0);
-    EXPECT_EQ(h.window->readingFont().size(), 10);
+    EXPECT_EQ(Look(h).fontSize(), 10);
     EXPECT_TRUE(Item(h, "menuSettingToolbar")->isChecked());
     EXPECT_FALSE(h.find<QWidget>(QStringLiteral("Picture1"))->isHidden());
 }
@@ -184,25 +190,22 @@ TEST(Startup, SavedSwitchesShapeTheFrame) {
     EXPECT_LT(h.find<QWidget>(QStringLiteral("Frame1"))->width(), 5);
     EXPECT_FALSE(Item(h, "menuSettingKitab")->isChecked());
     EXPECT_FALSE(Item(h, "MenuSettingTerpisah")->isChecked());
-    EXPECT_FALSE(h.window->state().separateIntro);
+    EXPECT_FALSE(h.window->options().isOn(reader::Option::SeparateIntro));
     EXPECT_TRUE(Item(h, "MenuPencarianHapus")->isChecked());
     // F11 gives the normal view back.
-    QTest::keyClick(h.window.get(), Qt::Key_F11);
+    QTest::keyClick(h.window, Qt::Key_F11);
     EXPECT_FALSE(h.find<QWidget>(QStringLiteral("picSearchBar"))->isHidden());
 }
 
 TEST(Startup, ResultsFilesAreDeletedAtTheEndOnlyWhenAsked) {
     ReaderHarness h;
     h.open();
-    const QString results =
-        platform::JoinPath(platform::GetTempFolder(), QStringLiteral("~vr7.tmp"));
+    const QString results = platform::JoinPath(h.context().tempFolder, QStringLiteral("~vr7.tmp"));
     ASSERT_TRUE(platform::WriteTextFile(results, QStringLiteral("x")));
     h.window->close();
     EXPECT_TRUE(QFile::exists(results));
-    h.window.reset();
-    h.context.store.reset();
     h.setSetting(QStringLiteral("Opsi"), QStringLiteral("flush"), QStringLiteral("1"));
-    h.open();
+    h.restart();
     h.window->close();
     EXPECT_FALSE(QFile::exists(results));
 }
@@ -337,14 +340,15 @@ TEST(Help, TheGuideOfTheDataFolderOpensAndAMissingGuideIsExplained) {
     ASSERT_EQ(h.dialogs.messages().size(), 1);
     EXPECT_TRUE(h.dialogs.messages()[0].text.startsWith(
         QStringLiteral("Panduan program (vr200.html) tidak ditemukan")));
-    QDir().mkpath(h.context.programFolder);
-    platform::WriteTextFile(h.context.programFolder + QStringLiteral("/vr200.html"),
+    QDir().mkpath(h.context().programFolder);
+    platform::WriteTextFile(h.context().programFolder + QStringLiteral("/vr200.html"),
                             QStringLiteral("<p>"));
-    platform::WriteTextFile(h.context.dataFolder + QStringLiteral("vr200.html"),
+    platform::WriteTextFile(h.context().dataFolder + QStringLiteral("vr200.html"),
                             QStringLiteral("<p>"));
     Item(h, "MenuHelp")->trigger();
     ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0], QUrl::fromLocalFile(h.context.dataFolder + QStringLiteral("vr200.html")));
+    EXPECT_EQ(opened[0],
+              QUrl::fromLocalFile(h.context().dataFolder + QStringLiteral("vr200.html")));
     h.window->shell().setUrlOpener([](const QUrl&) { return false; });
     Item(h, "MenuHelp")->trigger();
     ASSERT_EQ(h.dialogs.messages().size(), 2);
@@ -354,8 +358,6 @@ TEST(Help, TheGuideOfTheDataFolderOpensAndAMissingGuideIsExplained) {
 TEST(CommandBox, TheFindBoxRunsCommandsAndTwoBackslashesAloneAreLookedFor) {
     ReaderHarness h;
     h.open();
-    reader::SearchCommands search(*h.window, *h.context.store, h.dialogs);
-    reader::FindCommands find(*h.window, *h.context.store, h.dialogs);
     QLineEdit* text1 = h.window->searchBar().text1();
     const auto enter = [text1](const QString& text) {
         text1->clear();
@@ -395,7 +397,7 @@ TEST(CommandBox, ResetLocationMakesTheNextStartAskForTheFolder) {
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("Location")), QStringLiteral("XYZ"));
     h.dialogs.queueFolder(QFileInfo(h.storePath).path());
     const reader::StoreLocation next =
-        reader::LocateStore(h.context.settings, h.dialogs, h.context.programFolder, {});
+        reader::LocateStore(h.context().settings, h.dialogs, h.context().programFolder, {});
     EXPECT_EQ(h.dialogs.requests().size(), 1);
     EXPECT_TRUE(next.found);
     EXPECT_EQ(h.setting(QStringLiteral("Opsi"), QStringLiteral("Location")), h.storePath);
@@ -404,12 +406,12 @@ TEST(CommandBox, ResetLocationMakesTheNextStartAskForTheFolder) {
 TEST(CommandBoxDeathTest, QuitEndsAtOnceWithoutABookmarkFileOrASetting) {
     ReaderHarness h;
     h.open();
-    reader::BookmarkCommands bookmarks(*h.window, h.dialogs);
+    reader::BookmarkCommands& bookmarks = *h.app->bookmarks();
     const QString bookmarkFile =
-        platform::JoinPath(platform::UserDataFolder(), bookmarks::kBookmarkFileName);
+        platform::JoinPath(h.context().userDataFolder, bookmarks::kBookmarkFileName);
     QFile::remove(bookmarkFile);
     const QByteArray before = [&] {
-        QFile file(h.settingsStore.filePath());
+        QFile file(h.settingsStore().filePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     EXPECT_EXIT(
@@ -420,6 +422,6 @@ TEST(CommandBoxDeathTest, QuitEndsAtOnceWithoutABookmarkFileOrASetting) {
         },
         testing::ExitedWithCode(0), "");
     EXPECT_FALSE(QFile::exists(bookmarkFile));
-    QFile file(h.settingsStore.filePath());
+    QFile file(h.settingsStore().filePath());
     EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), before);
 }

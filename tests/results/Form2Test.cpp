@@ -1,6 +1,7 @@
 #include "results/Form2.h"
 
 #include "platform/AnsiCodePage.h"
+#include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "results/HighlightWord.h"
 
@@ -57,7 +58,8 @@ protected:
 
     QTemporaryDir temp;
     platform::ScriptedDialogs dialogs;
-    Form2 window{dialogs};
+    platform::ReadingLook look;
+    Form2 window{dialogs, look};
 };
 
 TEST_F(Form2Test, EachModeShowsItsPageToolsAndCaption) {
@@ -65,7 +67,7 @@ TEST_F(Form2Test, EachModeShowsItsPageToolsAndCaption) {
     auto* tabs = child<QTabBar>("SSTab1");
     auto* frame1 = child<QWidget>("Frame1");
     auto* frame2 = child<QWidget>("Frame2");
-    window.setVarLabel(QStringLiteral("daftar"));
+    window.setVarLabel(results::ResultsPage::Daftar);
     window.SwitchWindow();
     EXPECT_FALSE(window.rt1()->isVisible());
     EXPECT_FALSE(window.rt2()->isVisible());
@@ -76,7 +78,7 @@ TEST_F(Form2Test, EachModeShowsItsPageToolsAndCaption) {
     EXPECT_TRUE(child<QLabel>("Picture2")->pixmap().isNull());
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    EXPECT_EQ(window.mode(), QStringLiteral("clipbook"));
+    EXPECT_EQ(window.mode(), results::ResultsPage::ClipBook);
     EXPECT_TRUE(window.rt2()->isVisible());
     EXPECT_FALSE(window.rt1()->isVisible());
     EXPECT_TRUE(frame1->isVisible());
@@ -87,11 +89,7 @@ TEST_F(Form2Test, EachModeShowsItsPageToolsAndCaption) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     EXPECT_TRUE(window.rt1()->isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Jendela Hasil Pencarian"));
-
-    window.setVarLabel(QStringLiteral("lain"));
-    window.SwitchWindow();
-    EXPECT_EQ(window.mode(), QStringLiteral("cari"));
-    EXPECT_TRUE(window.rt1()->isVisible());
+    EXPECT_EQ(window.mode(), results::ResultsPage::Cari);
 }
 
 TEST_F(Form2Test, HighlightMarksEveryCaseBoldAndColoursOnlyExactMatches) {
@@ -166,7 +164,7 @@ TEST_F(Form2Test, SavesRichTextByExtensionInAnyCaseAndOpensItAgain) {
     EXPECT_TRUE(saved.readAll().startsWith("{\\rtf1"));
     EXPECT_EQ(platform::ReadTextFile(txt), QStringLiteral("Matius 5\r\n5:44 Kasihilah musuhmu."));
 
-    window.showMode(QStringLiteral("clipbook"));
+    window.showMode(results::ResultsPage::ClipBook);
     dialogs.queueFile(rtf);
     QTest::mouseClick(child<QToolButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(window.rt2()->toPlainText(), QStringLiteral("Matius 5\n5:44 Kasihilah musuhmu."));
@@ -202,7 +200,7 @@ TEST_F(Form2Test, PrintsToThePrinterAfterAskingAndNotWhenCancelled) {
                   bytes.count("/Type /Page "),
               2);
 
-    window.showMode(QStringLiteral("clipbook"));
+    window.showMode(results::ResultsPage::ClipBook);
     dialogs.queueAnswer(platform::DialogResult::Cancel);
     QTest::mouseClick(child<QToolButton>("Command3"), Qt::LeftButton);
     EXPECT_EQ(dialogs.messages().last().text, QStringLiteral("Cetak teks di ClipBook ?"));
@@ -213,17 +211,17 @@ TEST_F(Form2Test, ResultListShowsSummaryOpensFileAndDeletesEntries) {
     const auto second = entry(QStringLiteral("dua"), QStringLiteral("Hasil dua"));
     window.AddResultListEntry(first);
     window.AddResultListEntry(second);
-    window.showMode(QStringLiteral("daftar"));
+    window.showMode(results::ResultsPage::Daftar);
     auto* list = child<QListWidget>("List1");
     auto* summary = child<QLabel>("lblKeterangan");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(summary->text(), QStringLiteral("ringkasan satu"));
     QTest::mouseClick(child<QPushButton>("cmdShow"), Qt::LeftButton);
-    EXPECT_EQ(window.mode(), QStringLiteral("cari"));
+    EXPECT_EQ(window.mode(), results::ResultsPage::Cari);
     EXPECT_EQ(window.rt1()->toPlainText(), QStringLiteral("Hasil satu\nbaris"));
 
-    window.showMode(QStringLiteral("daftar"));
+    window.showMode(results::ResultsPage::Daftar);
     list->setCurrentRow(1);
     const QPoint at = list->visualItemRect(list->item(1)).center();
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
@@ -252,19 +250,19 @@ TEST_F(Form2Test, ResultListShowsSummaryOpensFileAndDeletesEntries) {
 TEST_F(Form2Test, ClearingTheListDeletesEveryFileAfterTheQuestion) {
     const auto only = entry(QStringLiteral("satu"), QStringLiteral("x"));
     window.AddResultListEntry(only);
-    window.showMode(QStringLiteral("daftar"));
+    window.showMode(results::ResultsPage::Daftar);
     QTest::mouseClick(child<QPushButton>("cmdClear"), Qt::LeftButton);
     EXPECT_EQ(child<QListWidget>("List1")->count(), 0);
     EXPECT_FALSE(QFile::exists(only.file));
 }
 
 TEST_F(Form2Test, ClosingHidesTheWindowAndKeepsItsTexts) {
-    window.showMode(QStringLiteral("cari"));
+    window.showMode(results::ResultsPage::Cari);
     window.rt1()->setPlainText(QStringLiteral("hasil"));
     window.rt2()->setPlainText(QStringLiteral("klip"));
     EXPECT_FALSE(window.close());
     EXPECT_FALSE(window.isVisible());
-    window.showMode(QStringLiteral("clipbook"));
+    window.showMode(results::ResultsPage::ClipBook);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.rt1()->toPlainText(), QStringLiteral("hasil"));
     EXPECT_EQ(window.rt2()->toPlainText(), QStringLiteral("klip"));
@@ -286,7 +284,8 @@ TEST_F(Form2Test, DoubleClickOnAVerseLineOffersItsLocationKey) {
     const QPoint point = window.rt1()->cursorRect(cursor).center() + QPoint(20, 0);
     QTest::mouseDClick(window.rt1()->viewport(), Qt::LeftButton, {}, point);
     ASSERT_EQ(chosen.size(), 1);
-    EXPECT_EQ(chosen[0][0].toString(), QStringLiteral("Matius#5:44"));
+    EXPECT_EQ(chosen[0][0].value<scripture::LocationKey>(),
+              (scripture::LocationKey{QStringLiteral("Matius"), 5, 44}));
 }
 
 } // namespace

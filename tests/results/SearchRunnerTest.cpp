@@ -1,5 +1,6 @@
 #include "results/SearchRunner.h"
 
+#include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "results/Form2.h"
 #include "results/Form3.h"
@@ -58,7 +59,8 @@ protected:
     QTemporaryDir temp;
     platform::ScriptedDialogs dialogs;
     search::SearchEngine engine{*store, temp.path()};
-    Form2 results{dialogs};
+    platform::ReadingLook look;
+    Form2 results{dialogs, look};
     SearchRunner runner{engine, results, dialogs};
     ShowCounter progressShows;
 };
@@ -68,7 +70,7 @@ TEST_F(SearchRunnerTest, ShowsTheResultsAndKeepsOptimalSearchesInTheList) {
     QSignalSpy finished(&runner, &SearchRunner::searchFinished);
     EXPECT_EQ(runner.CariSemua(Request(QStringLiteral("kasih"), true)).kind, Kind::Finished);
     EXPECT_TRUE(results.isVisible());
-    EXPECT_EQ(results.mode(), QStringLiteral("cari"));
+    EXPECT_EQ(results.mode(), results::ResultsPage::Cari);
     EXPECT_TRUE(results.rt1()->toPlainText().contains(QStringLiteral("\nMatius 5\n5:44 Tetapi")));
     EXPECT_FALSE(results.rt1()->toPlainText().contains(u'\r'));
     EXPECT_EQ(results.resultList().size(), 1);

@@ -23,16 +23,13 @@ namespace {
 struct StudyReader : ReaderHarness {
     StudyReader() {
         open();
-        search = std::make_unique<reader::SearchCommands>(*window, *context.store, dialogs);
-        windows = std::make_unique<study::StudyWindows>(study::StudyContext{
-            *context.store, dialogs, context.dataFolder, context.programFolder, {}, nullptr});
-        clipBook = std::make_unique<reader::ClipBookCommands>(*window, *search);
-        commands = std::make_unique<study::StudyCommands>(*window, *windows, *search, *clipBook);
+        search = app->search();
+        windows = app->studies();
+        commands = app->studyCommands();
     }
-    std::unique_ptr<reader::SearchCommands> search;
-    std::unique_ptr<reader::ClipBookCommands> clipBook;
-    std::unique_ptr<study::StudyWindows> windows;
-    std::unique_ptr<study::StudyCommands> commands;
+    reader::SearchCommands* search;
+    study::StudyWindows* windows;
+    study::StudyCommands* commands;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "reader/FontRules.h"
+#include "platform/FontRules.h"
 
-namespace reader {
+namespace platform {
 
 double ListFontSize(double readingSize) {
     return readingSize > 12 ? 11 : readingSize;
@@ -12,4 +12,4 @@ std::optional<double> SmallerFontSize(double size) {
     return size - 1;
 }
 
-} // namespace reader
+} // namespace platform

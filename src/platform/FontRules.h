@@ -4,7 +4,7 @@
 #include <optional>
 
 // Size rules of the reading font and the views and lists that follow it.
-namespace reader {
+namespace platform {
 
 inline const QString kDefaultFontName = QStringLiteral("Times New Roman");
 inline constexpr double kDefaultFontSize = 10;
@@ -14,4 +14,4 @@ double ListFontSize(double readingSize);
 // The font-down button stops at 3: nothing below 4.
 std::optional<double> SmallerFontSize(double size);
 
-} // namespace reader
+} // namespace platform
