@@ -11,10 +11,6 @@ BookmarkList::BookmarkList(QString dataFolder, QString legacyFolder, Writer writ
     : dataFolder_(std::move(dataFolder)), legacyFolder_(std::move(legacyFolder)),
       writer_(writer ? std::move(writer) : Writer(&platform::WriteTextFile)) {}
 
-BookmarkList BookmarkList::InUserFolders() {
-    return BookmarkList(platform::UserDataFolder(), platform::GetTempFolder());
-}
-
 QString BookmarkList::filePath() const {
     return platform::JoinPath(dataFolder_, kBookmarkFileName);
 }

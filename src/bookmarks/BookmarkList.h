@@ -17,8 +17,6 @@ public:
     using Writer = std::function<bool(const QString& path, const QString& text)>;
 
     BookmarkList(QString dataFolder, QString legacyFolder, Writer writer = {});
-    // The user's data folder and the system's temporary folder.
-    static BookmarkList InUserFolders();
 
     QString filePath() const;
     QString legacyFilePath() const;

@@ -1,7 +1,6 @@
 #include "reader/MainWindow.h"
 
 #include "platform/Dialogs.h"
-#include "platform/Folders.h"
 #include "platform/ProductName.h"
 #include "reader/AppContext.h"
 #include "reader/BlueBar.h"
@@ -46,7 +45,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <functional>
 
 namespace reader {
 

@@ -4,14 +4,31 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
 #include <QWidgetAction>
 
 namespace reader {
+
+namespace {
+
+// A menu opened from the keyboard leaves its menu bar holding the focus when an item of
+// ours closes it; Escape hands the focus back to the widget that had it before, as a
+// chosen menu item of Qt's own does.
+void LeaveMenuBar(QMenu* menu) {
+    auto* bar = qobject_cast<QMenuBar*>(menu->parentWidget());
+    if (!bar || !bar->hasFocus())
+        return;
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(bar, &escape);
+}
+
+} // namespace
 
 // One item, drawn as the style draws a menu item; highlighted under the mouse or with the
 // keyboard on it.
@@ -24,6 +41,7 @@ public:
         setText(action->text());
         connect(this, &QAbstractButton::clicked, action, [action, menu] {
             menu->hide();
+            LeaveMenuBar(menu);
             action->trigger();
         });
         connect(action, &QAction::changed, this, qOverload<>(&QWidget::update));

@@ -114,8 +114,11 @@ void MapsWindow::toggleList() {
 }
 
 void MapsWindow::activated(const std::optional<StudyLook>& look) {
-    if (look)
-        TakeFont(list_, look->listFont, true);
+    if (!look)
+        return;
+    TakeFont(list_, look->listFont, true);
+    // The picture's caption is store text like the verses: it takes their family.
+    TakeFont(rt1_, look->verseFont, false);
 }
 
 } // namespace study

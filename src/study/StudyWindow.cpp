@@ -51,6 +51,7 @@ StudyWindow::StudyWindow(const StudyContext& context, const QString& name, const
     : QWidget(nullptr, Qt::Window), context_(context), statusBar_(new StudyStatusBar(this)) {
     setObjectName(name);
     setWindowTitle(caption);
+    // A hidden window takes the look when it is shown again.
     if (context_.look)
         connect(context_.look, &platform::ReadingLook::changed, this, [this] {
             if (isVisible())
@@ -69,6 +70,11 @@ void StudyWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
     CopyStatusBarStyle(context_.mainStatusBar, *statusBar_);
+    takeLook();
+}
+
+void StudyWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
     takeLook();
 }
 

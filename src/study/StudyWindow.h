@@ -44,6 +44,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Escape closes the window, as its close button does.
     void keyPressEvent(QKeyEvent* event) override;
     // Called on every activation after the status bar is styled, and when the reading look

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@ struct SeenBox {
     QString title;
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QWidget* owner = nullptr;
 };
 
 // Waits for the modal box, notes what it shows and presses the given button.
@@ -26,7 +28,8 @@ void PressWhenShown(QMessageBox::StandardButton press, SeenBox& seen, int triesL
                 PressWhenShown(press, seen, triesLeft - 1);
             return;
         }
-        seen = {box->text(), box->windowTitle(), box->standardButtons(), box->icon()};
+        seen = {box->text(), box->windowTitle(), box->standardButtons(), box->icon(),
+                box->parentWidget()};
         box->button(press)->click();
     });
 }
@@ -48,6 +51,26 @@ TEST(QtDialogs, MessageShowsTextButtonsAndTitleAndReturnsTheButtonPressed) {
               DialogResult::Ok);
     EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
+}
+
+TEST(QtDialogs, AMessageBelongsToTheWindowTheUserWorksInNotToTheMainWindow) {
+    QWidget main;
+    QWidget results;
+    QtDialogs dialogs(&main);
+    main.show();
+    results.show();
+    results.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+    SeenBox seen;
+    PressWhenShown(QMessageBox::Ok, seen);
+    dialogs.message("Cetak?", MessageButtons::OkCancel, MessageIcon::Question, "Vermara");
+    EXPECT_EQ(seen.owner, &results);
+    // With no window of the program active, the main window owns it.
+    results.hide();
+    main.hide();
+    PressWhenShown(QMessageBox::Ok, seen);
+    dialogs.message("Selesai", MessageButtons::Ok, MessageIcon::None, "Vermara");
+    EXPECT_EQ(seen.owner, &main);
 }
 
 } // namespace

@@ -1,0 +1,326 @@
+// The reader as the program composes it (ReaderApp), driven as a user drives it.
+#include "ReaderHarness.h"
+#include "bookmarks/BookmarkFile.h"
+#include "bookmarks/BookmarkWindow.h"
+#include "platform/Folders.h"
+#include "reader/BookmarkCommands.h"
+#include "reader/CommandTable.h"
+#include "reader/SearchBar.h"
+#include "reader/SearchCommands.h"
+#include "results/Form2.h"
+#include "search/SearchKeys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using reader::ReaderCommand;
+
+QWidget* TopLevel(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QString::fromUtf8(name))
+            return window;
+    }
+    return nullptr;
+}
+
+template <typename T> T* Child(const QWidget* window, const char* name) {
+    T* child = window->findChild<T*>(QString::fromUtf8(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+void Trigger(const ReaderHarness& h, const char* item) {
+    h.action(QString::fromUtf8(item))->trigger();
+}
+
+// Types the text into the search box and presses Enter: "Cari Semua" over the whole Bible.
+void Search(const ReaderHarness& h, const QString& text) {
+    h.window->searchBar().combo2()->setCurrentIndex(int(search::Scope::WholeBible));
+    QLineEdit* box = h.window->searchBar().text1();
+    box->clear();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+// The list's pop-up menu as a right click on the row raises it.
+QMenu* RightClick(QListWidget* list, int row, const char* menuName) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &event);
+    return list->window()->findChild<QMenu*>(QString::fromUtf8(menuName));
+}
+
+// Saves the position on screen as a bookmark with the note, confirming the question.
+void AddBookmark(ReaderHarness& h, const QString& note) {
+    Trigger(h, "MenuBookmark");
+    bookmarks::BookmarkWindow& window = h.app->bookmarks()->bookmarkWindow();
+    auto* editor = Child<QPlainTextEdit>(&window, "Text2");
+    editor->selectAll();
+    QTest::keyClicks(editor, note);
+    h.dialogs.queueAnswer(platform::DialogResult::Ok);
+    QTest::mouseClick(Child<QPushButton>(&window, "Command3"), Qt::LeftButton);
+}
+
+QString FileText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+TEST(EndToEnd, EveryCommandOfTheTablesIsBoundOnceOrLeftUnboundOnPurpose) {
+    ReaderHarness h;
+    h.open();
+    const reader::CommandBindings& bindings = h.window->commands();
+    for (const reader::CommandRow& row : reader::CommandRows())
+        EXPECT_EQ(bindings.count(row.command), row.bound ? 1 : 0) << row.name.toStdString();
+    for (const reader::KeyRow& row : reader::KeyRows())
+        EXPECT_EQ(bindings.count(row.command), 1) << row.name.toStdString();
+    for (const reader::ToolButtonRow& row : reader::ToolButtonRows())
+        EXPECT_EQ(bindings.count(row.command), 1) << row.button;
+    for (const reader::SearchButtonRow& row : reader::SearchButtonRows())
+        EXPECT_EQ(bindings.count(row.command), 1) << row.button;
+    EXPECT_EQ(bindings.count(ReaderCommand::BackToScripture), 1);
+}
+
+TEST(EndToEnd, EveryCheckMarkShowsAndFlipsItsOption) {
+    ReaderHarness h;
+    h.open();
+    reader::ReaderOptions& options = h.window->options();
+    for (const reader::CommandRow& row : reader::CommandRows()) {
+        if (!row.checkable)
+            continue;
+        const std::string name = row.name.toStdString();
+        QAction* item = h.action(row.name);
+        if (!row.option) {
+            // The parallel panel's item shows the panel, which is not an option.
+            EXPECT_EQ(row.command, ReaderCommand::ToggleParallel) << name;
+            continue;
+        }
+        const bool before = options.isOn(*row.option);
+        EXPECT_EQ(item->isChecked(), before) << name;
+        item->trigger();
+        EXPECT_EQ(options.isOn(*row.option), !before) << name;
+        EXPECT_EQ(item->isChecked(), !before) << name;
+        options.set(*row.option, before);
+        EXPECT_EQ(item->isChecked(), before) << name;
+    }
+}
+
+TEST(EndToEnd, EachKeptSearchShowsItsOwnResultsAndTakesItsFileWhenDeleted) {
+    ReaderHarness h;
+    h.open();
+    Search(h, QStringLiteral("kasih"));
+    Search(h, QStringLiteral("Yesus"));
+    results::Form2& results = h.app->search()->resultsWindow();
+    ASSERT_EQ(results.resultList().size(), 2);
+    const QString first = results.resultList().at(0).file;
+    const QString second = results.resultList().at(1).file;
+    ASSERT_NE(first, second);
+    ASSERT_TRUE(QFile::exists(first));
+    ASSERT_TRUE(QFile::exists(second));
+    EXPECT_TRUE(first.startsWith(h.context().tempFolder));
+
+    Trigger(h, "MenuDaftar");
+    auto* list = Child<QListWidget>(&results, "List1");
+    ASSERT_EQ(list->count(), 2);
+    ClickRow(list, 0);
+    QTest::mouseClick(Child<QPushButton>(&results, "cmdShow"), Qt::LeftButton);
+    EXPECT_EQ(results.mode(), results::ResultsPage::Cari);
+    EXPECT_TRUE(results.rt1()->toPlainText().contains(QStringLiteral("Kasihilah")));
+    EXPECT_FALSE(results.rt1()->toPlainText().contains(QStringLiteral("Ketika Yesus")));
+    Trigger(h, "MenuDaftar");
+    ClickRow(list, 1);
+    QTest::mouseClick(Child<QPushButton>(&results, "cmdShow"), Qt::LeftButton);
+    EXPECT_TRUE(results.rt1()->toPlainText().contains(QStringLiteral("Ketika Yesus")));
+
+    Trigger(h, "MenuDaftar");
+    ClickRow(list, 0);
+    QMenu* menu = RightClick(list, 0, "menuTemp");
+    ASSERT_NE(menu, nullptr);
+    menu->findChild<QAction*>(QStringLiteral("menuTempHapus"))->trigger();
+    menu->hide();
+    EXPECT_FALSE(QFile::exists(first));
+    EXPECT_TRUE(QFile::exists(second));
+    ASSERT_EQ(list->count(), 1);
+    h.dialogs.queueAnswer(platform::DialogResult::Ok);
+    QTest::mouseClick(Child<QPushButton>(&results, "cmdClear"), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(second));
+    EXPECT_EQ(list->count(), 0);
+}
+
+TEST(EndToEnd, TheReadingFontReachesEveryWindowThatShowsText) {
+    ReaderHarness h;
+    h.open();
+    // Opened before the change, the results window follows it all the same.
+    Trigger(h, "MenuHasil");
+    h.dialogs.queueFont(platform::FontChoice{QStringLiteral("DejaVu Sans"), 14, false, false});
+    Trigger(h, "MenuSettingFont");
+    const QString family = QStringLiteral("DejaVu Sans");
+    EXPECT_EQ(h.rtf1()->font().family(), family);
+    EXPECT_EQ(h.rtf1()->font().pointSizeF(), 14);
+
+    h.window->navigator().goTo(QStringLiteral("Matius"), 5);
+    const char* commands[][2] = {
+        {"MenuBookmark", "Form17"}, {"MenuPerikop", "Form12"},  {"MenuPerumpamaan", "Form4"},
+        {"MenuNubuat", "Form5"},    {"MenuKamus", "Form9"},     {"MenuTematik", "Form18"},
+        {"MenuPeta", "Form6"},      {"MenuDeutero1", "Form11"}, {"MenuPengantar", "Form8"},
+    };
+    for (const auto& [item, windowName] : commands) {
+        Trigger(h, item);
+        QWidget* window = TopLevel(windowName);
+        ASSERT_NE(window, nullptr) << windowName;
+        EXPECT_TRUE(window->isVisible()) << windowName;
+        const QList<QWidget*> views = window->findChildren<QWidget*>();
+        int texts = 0;
+        for (QWidget* view : views) {
+            if (!qobject_cast<QTextEdit*>(view) && !qobject_cast<QListWidget*>(view))
+                continue;
+            ++texts;
+            EXPECT_EQ(view->font().family(), family)
+                << windowName << " " << view->objectName().toStdString();
+        }
+        EXPECT_GT(texts, 0) << windowName;
+    }
+    results::Form2& results = h.app->search()->resultsWindow();
+    EXPECT_EQ(results.rt1()->font().family(), family);
+    EXPECT_EQ(results.rt2()->font().family(), family);
+
+    // The look at the end of the run is the one saved.
+    Trigger(h, "menuSettingSimpan");
+    h.window->close();
+    EXPECT_EQ(h.setting(QStringLiteral("font"), QStringLiteral("name")), family);
+    EXPECT_EQ(h.setting(QStringLiteral("font"), QStringLiteral("size")), QStringLiteral("14"));
+}
+
+TEST(EndToEnd, ClosingTheMainWindowEndsTheProgramWithTheBookmarksAndSettingsWritten) {
+    ReaderHarness h;
+    h.setSetting(QStringLiteral("Opsi"), QStringLiteral("saveset"), QStringLiteral("1"));
+    h.open();
+    h.window->navigator().goTo(QStringLiteral("Matius"), 5, 44);
+    AddBookmark(h, QStringLiteral("Kasihilah musuhmu"));
+    Trigger(h, "MenuHasil");
+    Trigger(h, "MenuPerumpamaan");
+    ASSERT_TRUE(TopLevel("Form17")->isVisible());
+    ASSERT_TRUE(TopLevel("Form2")->isVisible());
+    ASSERT_TRUE(TopLevel("Form4")->isVisible());
+
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(7); });
+    guard.start(10000);
+    QTimer::singleShot(0, h.window, [&h] { h.window->close(); });
+    const int ended = QApplication::exec();
+    guard.stop();
+    EXPECT_EQ(ended, 0) << "the event loop did not end with the main window";
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    const QString bookmarkFile =
+        platform::JoinPath(h.context().userDataFolder, bookmarks::kBookmarkFileName);
+    EXPECT_TRUE(FileText(bookmarkFile).startsWith(QStringLiteral("Kasihilah musuhmu#@#Kitab1")));
+    EXPECT_EQ(h.setting(QStringLiteral("kitab"), QStringLiteral("perj")), QStringLiteral("2"));
+    EXPECT_EQ(h.setting(QStringLiteral("kitab"), QStringLiteral("pasal")), QStringLiteral("4"));
+}
+
+TEST(EndToEnd, AJumpWhileAnIntroductionFillsTheReadingViewShowsTheNewBooksChapter) {
+    ReaderHarness h;
+    h.setSetting(QStringLiteral("Opsi"), QStringLiteral("splitIntro"), QStringLiteral("0"));
+    h.open();
+    h.showNewTestament(0, 5);
+    QTest::mouseClick(h.option(1), Qt::LeftButton);
+    Trigger(h, "MenuPengantar");
+    ASSERT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Intro Kejadian"));
+    const QStringList read = h.window->history().entries();
+
+    // Books browsed beside an introduction show theirs; their chapters are never read.
+    h.list1()->setCurrentRow(1);
+    EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Intro Keluaran"));
+    QTest::mouseClick(h.option(2), Qt::LeftButton);
+    EXPECT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Intro Matius"));
+    EXPECT_EQ(h.window->history().entries(), read);
+
+    // F4 steps to the oldest place read, Matius 1, which replaces the introduction.
+    QTest::keyClick(h.window, Qt::Key_F4);
+    EXPECT_EQ(h.window->navigator().bookName(), QStringLiteral("Matius"));
+    EXPECT_EQ(h.title(), QStringLiteral("Matius  1"));
+    EXPECT_TRUE(h.rtf1()->toPlainText().startsWith(QStringLiteral("1:1 ")));
+    EXPECT_EQ(h.window->state().isInfo, reader::ViewMode::Kitab);
+    EXPECT_TRUE(h.find<QPushButton>(QStringLiteral("Command5"))->isHidden());
+
+    // A bookmark's jump as well.
+    Trigger(h, "MenuPengantar");
+    ASSERT_EQ(h.rtf1()->toPlainText(), QStringLiteral("Intro Matius"));
+    h.window->JumpLocation({QStringLiteral("Kejadian"), 2, 1});
+    EXPECT_EQ(h.title(), QStringLiteral("Kejadian  2"));
+    EXPECT_TRUE(h.rtf1()->toPlainText().startsWith(QStringLiteral("2:1")));
+}
+
+TEST(EndToEnd, APlaceChosenInTheResultsBringsTheMainWindowForward) {
+    ReaderHarness h;
+    h.open();
+    Search(h, QStringLiteral("kasih"));
+    results::Form2& results = h.app->search()->resultsWindow();
+    results.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+    emit results.referenceChosen({QStringLiteral("Matius"), 5, 44});
+    EXPECT_TRUE(QTest::qWaitForWindowActive(h.window));
+    EXPECT_EQ(QApplication::focusWidget(), h.rtf1());
+    EXPECT_EQ(h.title(), QStringLiteral("Matius  5"));
+}
+
+TEST(EndToEnd, AVersionChosenFromTheMenuKeepsTheKeyboardWhereItWas) {
+    ReaderHarness h;
+    h.open();
+    h.showNewTestament(0, 5);
+    h.rtf1()->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+    // Alt+A opens "Alkitab" from the keyboard; the second item is chosen with the arrows.
+    QTest::keyClick(h.window, Qt::Key_A, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QWidget* entry = popup->focusWidget();
+    ASSERT_NE(entry, nullptr);
+    QTest::keyClick(entry, Qt::Key_Down);
+    QTest::keyClick(popup->focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(h.window->navigator().activeEntry(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), h.rtf1());
+    h.list1()->setFocus();
+    Trigger(h, "VersiKitab1");
+    EXPECT_EQ(QApplication::focusWidget(), h.list1());
+}
+
+TEST(EndToEnd, TheTipsBoxCheckedInARunThatKeepsNoSettingsShowsTheTipsNextTime) {
+    ReaderHarness h;
+    QDir().mkpath(h.context().programFolder);
+    QFile tips(h.context().programFolder + QStringLiteral("/VR_tips.dat"));
+    ASSERT_TRUE(tips.open(QIODevice::WriteOnly));
+    tips.write("Tip satu\r\nTip dua\r\n");
+    tips.close();
+    h.open();
+    Trigger(h, "MenuTips");
+    QWidget* window = TopLevel("Form10");
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(Child<QCheckBox>(window, "Check1"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(window, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(h.action(QStringLiteral("MenuShowTip"))->isChecked());
+    h.window->close();
+    h.restart();
+    EXPECT_TRUE(TopLevel("Form10")->isVisible());
+}
