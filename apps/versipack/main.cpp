@@ -1,4 +1,5 @@
 #include "customizer/CommandLine.h"
+#include "customizer/CustomizerTexts.h"
 #include "customizer/CustomizerWindow.h"
 #include "platform/Folders.h"
 #include "platform/QtDialogs.h"
@@ -22,6 +23,11 @@ int main(int argc, char** argv) {
         QTextStream out(stdout);
         QTextStream err(stderr);
         return customizer::RunCommandLine(arguments, out, err);
+    }
+    // Without a display Qt would abort with a message of its own; say it in one line.
+    if (!customizer::HasDisplay(arguments)) {
+        QTextStream(stderr) << customizer::texts::NoDisplay() << Qt::endl;
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("versipack"));

@@ -58,7 +58,7 @@ QString Choose(ChoiceLists& lists, const QStringList& versions, const QStringLis
         if (index >= 0)
             lists.chooseVersion(index);
         else if (IndexOf(lists.chosenVersions(), name) < 0)
-            return QStringLiteral("Versi \"%1\" tidak ada di database sumber.").arg(name);
+            return texts::VersionNotInSource(name);
     }
     for (const QString& name : modules) {
         const int index = IndexOf(lists.availableModules(), name);
@@ -127,6 +127,14 @@ bool IsCommandLineBuild(const QStringList& arguments) {
         }
     }
     return false;
+}
+
+bool HasDisplay(const QStringList& arguments) {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return arguments.mid(1).contains(QStringLiteral("-platform"));
 }
 
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {

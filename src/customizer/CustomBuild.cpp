@@ -1,6 +1,10 @@
 #include "customizer/CustomBuild.h"
 
 #include "customizer/CustomizerTexts.h"
+#include "customizer/FolderCheck.h"
+#include "customizer/ModuleTables.h"
+#include "customizer/SourceCheck.h"
+#include "customizer/StagedStore.h"
 #include "customizer/StopToken.h"
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
@@ -10,19 +14,20 @@
 #include "store/StoreError.h"
 #include "store/StoreWriter.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTemporaryFile>
-#include <filesystem>
 #include <utility>
 #include <vector>
 
 namespace customizer {
 namespace {
 
+// The folder cannot take files, or a name the build moves into is taken.
 struct DestinationUnwritable {};
+// Writing the new store or its pictures failed part-way: the disk is full or refuses.
+struct DestinationFull {};
+// The source failed while being read.
+struct SourceUnreadable {};
 struct BuildStopped {};
 
 enum class FieldAction { Copy, Skip, Empty };
@@ -33,21 +38,6 @@ struct FieldCopy {
     FieldAction action;
     bool number;
 };
-
-// The modules whose data the build copies, in the order it handles them; an empty
-// table name marks the two fields of UsysKitab, and "Deuterokanonika" has its own copy.
-const std::vector<std::pair<QString, QString>>& HandledModules() {
-    static const std::vector<std::pair<QString, QString>> modules{
-        {QStringLiteral("Perikop"), QString()},
-        {QStringLiteral("Pengantar"), QString()},
-        {QStringLiteral("Nubuat"), QStringLiteral("UsysNubuat")},
-        {QStringLiteral("Perumpamaan"), QStringLiteral("UsysUmpama")},
-        {QStringLiteral("Deuterokanonika"), QStringLiteral("UsysDeuterokanonika")},
-        {QStringLiteral("Kamus"), QStringLiteral("UsysKamus")},
-        {QStringLiteral("Peta"), QStringLiteral("UsysGambar")},
-        {QStringLiteral("Tematik"), QStringLiteral("UsysTematik")}};
-    return modules;
-}
 
 bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -86,48 +76,13 @@ store::StoreWriter::Row ReadRow(const store::Statement& rows,
     return row;
 }
 
-qint64 CountRows(const store::Database& db, const QString& table) {
-    store::Statement count = db.prepare(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table));
-    return count.next() ? count.integer(0) : 0;
-}
-
-// A free name beside the destination; creating it also proves the folder can be written.
-QString TemporaryStorePath(const QString& folder) {
-    if (folder.trimmed().isEmpty())
-        throw DestinationUnwritable{};
-    QTemporaryFile probe(platform::JoinPath(folder, QStringLiteral(".VERMARA2000.DAT.XXXXXX")));
-    probe.setAutoRemove(false);
-    if (!probe.open())
-        throw DestinationUnwritable{};
-    const QString path = probe.fileName();
-    probe.close();
-    QFile::remove(path);
-    return path;
-}
-
-// Map images live as files in "Peta" beside a store; a store with the maps module needs them.
-void CopyPictures(const QString& sourceStore, const QString& destinationFolder) {
-    const QDir from(QFileInfo(sourceStore).absolutePath() + QStringLiteral("/Peta"));
-    if (!from.exists())
-        return;
-    const QString to = platform::JoinPath(destinationFolder, QStringLiteral("Peta"));
-    if (!QDir().mkpath(to))
-        throw DestinationUnwritable{};
-    for (const QString& name : from.entryList(QDir::Files)) {
-        const QString target = to + u'/' + name;
-        if (QFileInfo(target).isFile())
-            QFile::remove(target);
-        if (!QFile::copy(from.filePath(name), target))
-            throw DestinationUnwritable{};
+// The next row of a source query; a read failure is the source's, not the destination's.
+bool NextSourceRow(store::Statement& rows) {
+    try {
+        return rows.next();
+    } catch (const store::StoreError&) {
+        throw SourceUnreadable{};
     }
-}
-
-void ReplaceStore(const QString& built, const QString& destination) {
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(built).toStdString(),
-                            QFile::encodeName(destination).toStdString(), error);
-    if (error)
-        throw DestinationUnwritable{};
 }
 
 } // namespace
@@ -182,65 +137,128 @@ CustomBuild::CustomBuild(BuildPlan plan, platform::Dialogs& dialogs, BuildHooks 
 CustomBuild::~CustomBuild() = default;
 
 BuildOutcome CustomBuild::BuildCustomStore() {
-    const QString destination = platform::JoinPath(plan_.destinationFolder, store::kDataFileName);
-    if (QFileInfo::exists(destination) &&
-        dialogs_.message(texts::Overwrite(), platform::MessageButtons::OkCancel,
-                         platform::MessageIcon::None, QString()) == platform::DialogResult::Cancel)
+    if (const QString problem = checkSource(); !problem.isEmpty())
+        return refuse(problem);
+    StagedStore::RemoveLeftovers(plan_.destinationFolder);
+    hadStore_ =
+        QFileInfo::exists(platform::JoinPath(plan_.destinationFolder, store::kDataFileName));
+    if (hadStore_ && dialogs_.message(texts::Overwrite(), platform::MessageButtons::OkCancel,
+                                      platform::MessageIcon::None,
+                                      QString()) == platform::DialogResult::Cancel) {
+        source_.reset();
         return {BuildStatus::Refused, {}};
-    QString built;
+    }
     BuildOutcome outcome{BuildStatus::Failed, {}};
     try {
-        built = TemporaryStorePath(plan_.destinationFolder);
-        buildInto(built);
-        if (ArrayExist(plan_.modules, QStringLiteral("Peta"), false))
-            CopyPictures(plan_.sourcePath, plan_.destinationFolder);
-        ReplaceStore(built, destination);
-        return {BuildStatus::Finished, ClosingText(plan_.destinationFolder)};
+        stageAndCommit();
+        outcome = {BuildStatus::Finished, ClosingText(plan_.destinationFolder)};
     } catch (const DestinationUnwritable&) {
         outcome.text = texts::DestinationUnwritable();
-    } catch (const store::StoreError& error) {
-        outcome.text = error.message();
+    } catch (const DestinationFull&) {
+        outcome.text = texts::DestinationFull(plan_.destinationFolder, hadStore_);
+    } catch (const SourceUnreadable&) {
+        outcome.text = texts::SourceFailed(plan_.sourcePath, hadStore_);
     } catch (const BuildStopped&) {
         outcome.status = BuildStatus::Stopped;
     }
     source_.reset();
-    if (!built.isEmpty())
-        QFile::remove(built);
     if (outcome.status == BuildStatus::Failed)
         dialogs_.message(outcome.text, platform::MessageButtons::Ok, platform::MessageIcon::None,
                          QString());
     return outcome;
 }
 
+// Everything the build reads from the source is checked before the destination is touched.
+QString CustomBuild::checkSource() {
+    if (SameFolder(QFileInfo(plan_.sourcePath).absolutePath(), plan_.destinationFolder))
+        return texts::SameFolders();
+    QStringList problems;
+    try {
+        source_ = std::make_unique<store::Database>(
+            plan_.sourcePath, store::Database::Mode::ReadOnly, store::kStorePassword);
+        problems = SourceProblems(*source_, plan_.columns, plan_.modules);
+    } catch (const store::StoreError& error) {
+        return texts::SourceUnreadable(error.message());
+    }
+    if (problems.isEmpty())
+        return {};
+    return texts::SourceIncomplete(plan_.sourcePath, problems) + texts::kCrLf +
+           texts::DestinationUntouched();
+}
+
+BuildOutcome CustomBuild::refuse(const QString& message) {
+    source_.reset();
+    dialogs_.message(message, platform::MessageButtons::Ok, platform::MessageIcon::None, QString());
+    return {BuildStatus::Failed, message};
+}
+
+void CustomBuild::stageAndCommit() {
+    // An empty folder would put the files into the root folder.
+    if (plan_.destinationFolder.trimmed().isEmpty())
+        throw DestinationUnwritable{};
+    StagedStore staged(plan_.destinationFolder, hooks_.beforeStep);
+    if (!staged.ready())
+        throw DestinationUnwritable{};
+    buildInto(staged.storePath());
+    if (ArrayExist(plan_.modules, QStringLiteral("Peta"), false))
+        stagePictures(staged);
+    if (!staged.commit())
+        throw DestinationUnwritable{};
+}
+
+void CustomBuild::step(BuildStep which) const {
+    if (hooks_.beforeStep && !hooks_.beforeStep(which))
+        throw DestinationFull{};
+}
+
 void CustomBuild::buildInto(const QString& file) {
+    step(BuildStep::CreateStore);
     try {
         store::CreateDefaultDB(file);
     } catch (const store::StoreError&) {
-        throw DestinationUnwritable{};
+        throw DestinationFull{};
     }
-    source_ = std::make_unique<store::Database>(plan_.sourcePath, store::Database::Mode::ReadOnly,
-                                                store::kStorePassword);
-    {
+    step(BuildStep::CopyTables);
+    writeTables(file);
+    step(BuildStep::FinishStore);
+    finishStore(file);
+}
+
+// Source reads translate their own failures, so a StoreError here is the destination's.
+void CustomBuild::writeTables(const QString& file) {
+    try {
         store::StoreWriter writer(file);
         writer.begin();
         copyTables(writer);
-        try {
-            writer.commit();
-        } catch (const store::StoreError&) {
-            throw DestinationUnwritable{};
-        }
+        writer.commit();
+    } catch (const store::StoreError&) {
+        throw DestinationFull{};
     }
-    store::Database destination(file, store::Database::Mode::ReadWrite, store::kStorePassword);
-    destination.exec(QStringLiteral("BEGIN"));
-    setSwitches(destination);
-    UpdateVersionSwitches(destination);
-    recordCustomization(destination);
+}
+
+void CustomBuild::finishStore(const QString& file) {
     try {
+        store::Database destination(file, store::Database::Mode::ReadWrite, store::kStorePassword);
+        destination.exec(QStringLiteral("BEGIN"));
+        setSwitches(destination);
+        UpdateVersionSwitches(destination);
+        recordCustomization(destination);
         destination.exec(QStringLiteral("COMMIT"));
     } catch (const store::StoreError&) {
-        throw DestinationUnwritable{};
+        throw DestinationFull{};
     }
-    source_.reset();
+}
+
+// Map images live as files in "Peta" beside a store; a store with the maps module needs them.
+void CustomBuild::stagePictures(StagedStore& staged) {
+    const QString from = QFileInfo(plan_.sourcePath).absolutePath() + QStringLiteral("/Peta");
+    if (!QFileInfo(from).isDir())
+        return;
+    const QFileInfo old(platform::JoinPath(plan_.destinationFolder, QStringLiteral("Peta")));
+    if (old.exists() && !old.isDir())
+        throw DestinationUnwritable{};
+    if (!staged.stagePictures(from))
+        throw DestinationFull{};
 }
 
 void CustomBuild::copyTables(store::StoreWriter& writer) {
@@ -259,22 +277,35 @@ void CustomBuild::copyTables(store::StoreWriter& writer) {
     }
     CopyTable(writer, QStringLiteral("UsysInfo"));
     caption(texts::Copying());
-    total_ = int(CountRows(*source_, QStringLiteral("UsysKitab")) +
-                 CountRows(*source_, QStringLiteral("UsysAlkitab")));
+    total_ = int(countSourceRows(QStringLiteral("UsysKitab")) +
+                 countSourceRows(QStringLiteral("UsysAlkitab")));
     CopyVersionTable(writer, QStringLiteral("UsysKitab"));
     CopyVersionTable(writer, QStringLiteral("UsysAlkitab"));
 }
 
+store::Statement CustomBuild::readSource(const QString& sql) const {
+    try {
+        return source_->prepare(sql);
+    } catch (const store::StoreError&) {
+        throw SourceUnreadable{};
+    }
+}
+
+qint64 CustomBuild::countSourceRows(const QString& table) const {
+    store::Statement count = readSource(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table));
+    return NextSourceRow(count) ? count.integer(0) : 0;
+}
+
 void CustomBuild::CopyTable(store::StoreWriter& writer, const QString& table) {
-    store::Statement rows = source_->prepare(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
+    store::Statement rows = readSource(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
     const std::vector<FieldCopy> fields =
         PlanFields(rows, table, [](const QString&) { return FieldAction::Copy; });
-    while (rows.next())
+    while (NextSourceRow(rows))
         writer.insert(table, ReadRow(rows, fields));
 }
 
 void CustomBuild::CopyVersionTable(store::StoreWriter& writer, const QString& table) {
-    store::Statement rows = source_->prepare(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
+    store::Statement rows = readSource(QStringLiteral("SELECT * FROM \"%1\"").arg(table));
     const std::vector<FieldCopy> fields = PlanFields(rows, table, [this](const QString& f) {
         if (f.left(5).toLower() == QLatin1String("kitab"))
             return ArrayExist(plan_.columns, f, false) ? FieldAction::Copy : FieldAction::Skip;
@@ -284,7 +315,7 @@ void CustomBuild::CopyVersionTable(store::StoreWriter& writer, const QString& ta
             return pericopesChosen_ ? FieldAction::Copy : FieldAction::Empty;
         return FieldAction::Copy;
     });
-    while (rows.next()) {
+    while (NextSourceRow(rows)) {
         if (hooks_.stop && hooks_.stop->requested())
             throw BuildStopped{};
         writer.insert(table, ReadRow(rows, fields));
@@ -294,16 +325,13 @@ void CustomBuild::CopyVersionTable(store::StoreWriter& writer, const QString& ta
 
 void CustomBuild::CopyDeuterocanon(store::StoreWriter& writer) {
     const QString table = QStringLiteral("UsysDeuterokanonika");
-    // The three-version table has eight fields; older stores carry only two versions.
-    const QStringList fields =
-        source_->columns(table).size() == 8
-            ? QStringList{"urutan", "Buku1", "Buku2", "Buku3", "Bab", "Kitab1", "Kitab2", "Kitab3"}
-            : QStringList{"urutan", "Buku1", "Buku2", "Bab", "Kitab1", "Kitab2"};
+    const QStringList fields = DeuterocanonFields(
+        readSource(QStringLiteral("SELECT * FROM \"%1\"").arg(table)).columnCount());
     store::Statement rows =
-        source_->prepare(QStringLiteral("SELECT %1 FROM \"%2\"").arg(fields.join(u", "), table));
+        readSource(QStringLiteral("SELECT %1 FROM \"%2\"").arg(fields.join(u", "), table));
     const std::vector<FieldCopy> plan =
         PlanFields(rows, table, [](const QString&) { return FieldAction::Copy; });
-    while (rows.next())
+    while (NextSourceRow(rows))
         writer.insert(table, ReadRow(rows, plan));
 }
 

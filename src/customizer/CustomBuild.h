@@ -1,5 +1,7 @@
 #pragma once
 
+#include "customizer/BuildStep.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -12,11 +14,13 @@ class Dialogs;
 
 namespace store {
 class Database;
+class Statement;
 class StoreWriter;
 } // namespace store
 
 namespace customizer {
 
+class StagedStore;
 class StopToken;
 
 // What the wizard or the command line chose.
@@ -38,6 +42,7 @@ struct BuildHooks {
     std::function<void(const QString&)> caption;               // progress caption changes
     std::function<void(int copied, int total)> UpdateProgress; // once per version-table row
     const StopToken* stop = nullptr;
+    StepCheck beforeStep; // asked before each step that writes to the destination folder
 };
 
 // Membership of a name list: exact when caseSensitive, else in lower case; an empty
@@ -50,11 +55,13 @@ QString CustomizationLine(const QDate& date, const QString& user, const QString&
 // The last wizard page's text after a finished build.
 QString ClosingText(const QString& destinationFolder);
 
-// Builds a store with only the chosen versions and modules. The new store is written
-// beside the destination under a temporary name and replaces an existing store only once
-// it is complete, so a refused, failed or stopped build leaves the old store as it was.
-// With the maps module the pictures folder "Peta" beside the source is copied along.
-// The overwrite question and the failure message go through dialogs.
+// Builds a store with only the chosen versions and modules. The source is checked first, so
+// a source lacking what the build needs is refused before anything is written. The new
+// store, and with the maps module the pictures folder "Peta" beside the source merged over
+// the destination's, are staged in a hidden folder beside the destination and moved in only
+// once complete, so a refused, failed, stopped or killed build leaves the old store and
+// pictures as they were; what killed builds left there is tidied first. The overwrite
+// question and the failure message go through dialogs.
 class CustomBuild {
 public:
     CustomBuild(BuildPlan plan, platform::Dialogs& dialogs, BuildHooks hooks = {});
@@ -65,11 +72,20 @@ public:
     BuildOutcome BuildCustomStore();
 
 private:
+    QString checkSource();
+    BuildOutcome refuse(const QString& message);
+    void stageAndCommit();
+    void step(BuildStep which) const;
     void buildInto(const QString& file);
+    void writeTables(const QString& file);
+    void finishStore(const QString& file);
+    void stagePictures(StagedStore& staged);
     void copyTables(store::StoreWriter& writer);
     void CopyTable(store::StoreWriter& writer, const QString& table);
     void CopyVersionTable(store::StoreWriter& writer, const QString& table);
     void CopyDeuterocanon(store::StoreWriter& writer);
+    store::Statement readSource(const QString& sql) const;
+    qint64 countSourceRows(const QString& table) const;
     void setSwitches(store::Database& destination);
     void UpdateVersionSwitches(store::Database& destination);
     void recordCustomization(store::Database& destination);
@@ -80,6 +96,7 @@ private:
     platform::Dialogs& dialogs_;
     BuildHooks hooks_;
     std::unique_ptr<store::Database> source_;
+    bool hadStore_ = false;
     bool introductionsChosen_ = false;
     bool pericopesChosen_ = false;
     int copied_ = 0;

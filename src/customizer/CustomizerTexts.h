@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The customizer's own texts, shared by the wizard and the command line.
 namespace customizer::texts {
@@ -34,6 +35,38 @@ inline QString Overwrite() {
 inline QString DestinationUnwritable() {
     return QStringLiteral("Drive/direktori tujuan tidak dapat ditulis.") + kCrLf +
            QStringLiteral("Kembali ke langkah pertama dan pilih direktori tujuan lain. ");
+}
+// The disk filled up or refused a write part-way; the staged files are gone again.
+inline QString DestinationFull(const QString& folder, bool hadStore) {
+    return QStringLiteral("Database baru tidak dapat ditulis ke folder ") + folder +
+           QStringLiteral(": disk penuh atau folder tidak dapat ditulis.") + kCrLf +
+           (hadStore ? QStringLiteral("Database VERMARA2000.DAT yang lama di folder itu tidak "
+                                      "berubah.")
+                     : QStringLiteral("Tidak ada berkas yang tertinggal di folder itu."));
+}
+inline QString SourceIncomplete(const QString& path, const QStringList& problems) {
+    return QStringLiteral("Database sumber ") + path +
+           QStringLiteral(" tidak lengkap atau rusak:") + kCrLf + QStringLiteral("- ") +
+           problems.join(kCrLf + QStringLiteral("- "));
+}
+inline QString DestinationUntouched() {
+    return QStringLiteral("Folder tujuan tidak diubah.");
+}
+// The source failed while the build was reading it.
+inline QString SourceFailed(const QString& path, bool hadStore) {
+    return QStringLiteral("Database sumber ") + path +
+           QStringLiteral(" tidak dapat dibaca sampai selesai; berkasnya mungkin rusak.") + kCrLf +
+           (hadStore ? QStringLiteral("Database VERMARA2000.DAT yang lama di folder tujuan tidak "
+                                      "berubah.")
+                     : DestinationUntouched());
+}
+inline QString VersionNotInSource(const QString& name) {
+    return QStringLiteral("Versi \"%1\" tidak ada di database sumber.").arg(name);
+}
+inline QString NoDisplay() {
+    return QStringLiteral("versipack memerlukan layar grafis, tetapi DISPLAY dan WAYLAND_DISPLAY "
+                          "tidak diatur; jalankan dari desktop atau pakai mode baris perintah "
+                          "(versipack --help).");
 }
 inline QString Copying() {
     return QStringLiteral("Meng-copy data dari database sumber...");

@@ -1,5 +1,6 @@
 #include "customizer/CustomizerWindow.h"
 
+#include "customizer/BuildCheck.h"
 #include "customizer/ConsoleDialogs.h"
 #include "customizer/CustomBuild.h"
 #include "customizer/CustomizerTexts.h"
@@ -84,8 +85,10 @@ CustomizerWindow::CustomizerWindow(platform::Dialogs& dialogs, platform::Setting
     ss_->addTab(buildModulesPage(), QStringLiteral("Artikel"));
     ss_->addTab(buildConfirmPage(), QStringLiteral("Konfirmasi"));
     ss_->addTab(buildFinishPage(), QStringLiteral("Selesai"));
-    for (int tab = kVersions; tab <= kFinish; ++tab)
-        ss_->setTabEnabled(tab, false);
+    closeLaterPages(kDatabase);
+    // Pages are reached in order: whatever shows a page, the pages after it wait for its
+    // "Lanjut", so a page changed after its checks passed cannot be skipped.
+    connect(ss_, &QTabWidget::currentChanged, this, &CustomizerWindow::closeLaterPages);
     connect(ss_, &QTabWidget::tabBarClicked, this, [this] { label7_->setText(text1_->text()); });
     text1_->setText(settings.get(QStringLiteral("VR2000"), QStringLiteral("CDInstall"),
                                  QStringLiteral("Loc"), programFolder));
@@ -259,11 +262,14 @@ void CustomizerWindow::tell(const QString& text) {
     dialogs_.message(text, platform::MessageButtons::Ok, platform::MessageIcon::None, QString());
 }
 
-void CustomizerWindow::goTo(int tab, int leaving) {
+void CustomizerWindow::goTo(int tab) {
     ss_->setTabEnabled(tab, true);
     ss_->setCurrentIndex(tab);
-    if (leaving > tab)
-        ss_->setTabEnabled(leaving, false);
+}
+
+void CustomizerWindow::closeLaterPages(int tab) {
+    for (int later = tab + 1; later <= kFinish; ++later)
+        ss_->setTabEnabled(later, false);
 }
 
 void CustomizerWindow::browseSource() {
@@ -300,7 +306,7 @@ void CustomizerWindow::nextFromDatabase() {
         l->setToolTip(text2_->text());
     }
     showLists();
-    goTo(kVersions, kDatabase);
+    goTo(kVersions);
 }
 
 void CustomizerWindow::nextFromVersions() {
@@ -309,23 +315,23 @@ void CustomizerWindow::nextFromVersions() {
         tell(problem);
         return;
     }
-    goTo(kModules, kVersions);
+    goTo(kModules);
 }
 
 void CustomizerWindow::nextFromModules() {
-    goTo(kConfirm, kModules);
+    goTo(kConfirm);
 }
 
 void CustomizerWindow::backToDatabase() {
-    goTo(kDatabase, kVersions);
+    goTo(kDatabase);
 }
 
 void CustomizerWindow::backToVersions() {
-    goTo(kVersions, kModules);
+    goTo(kVersions);
 }
 
 void CustomizerWindow::backToModules() {
-    goTo(kModules, kConfirm);
+    goTo(kModules);
 }
 
 void CustomizerWindow::showLists() {
@@ -391,31 +397,31 @@ void CustomizerWindow::returnAllModules() {
 }
 
 void CustomizerWindow::startBuild() {
+    const BuildCheck check = CheckBeforeBuild(text1_->text(), text2_->text(), source_.lists);
+    if (!check.ok()) {
+        refuseBuild(check);
+        return;
+    }
     label13_->setText(texts::Building());
     lblProgress_->setText(texts::Waiting());
     lblProgress_->show();
     progressBar_->show();
     progressBar_->setValue(0);
-    Fill(list5_, ChosenColumns(source_.store->versions(), source_.lists.chosenVersions()));
+    Fill(list5_, check.plan.columns);
     command15_->setEnabled(false);
     command17_->setEnabled(false);
-    QStringList columns;
-    for (int i = 0; i < list5_->count(); ++i)
-        columns << list5_->item(i)->text();
     BuildHooks hooks;
     hooks.caption = [this](const QString& text) { lblProgress_->setText(text); };
     hooks.UpdateProgress = [this](int copied, int total) { UpdateProgress(copied, total); };
     hooks.stop = &stop_;
-    CustomBuild build(
-        {SourceStorePath(text1_->text()), text2_->text(), columns, source_.lists.chosenModules()},
-        dialogs_, hooks);
+    CustomBuild build(check.plan, dialogs_, hooks);
     building_ = true;
     sinceEvents_.start();
     const BuildOutcome outcome = build.BuildCustomStore();
     building_ = false;
     if (outcome.status == BuildStatus::Finished) {
         label12_->setText(WithLineFeeds(outcome.text));
-        goTo(kFinish, kFinish);
+        goTo(kFinish);
         for (int tab = kDatabase; tab < kFinish; ++tab)
             ss_->setTabEnabled(tab, false);
         command15_->setEnabled(true);
@@ -425,6 +431,14 @@ void CustomizerWindow::startBuild() {
     restoreConfirmPage();
     if (closeWhenStopped_)
         close();
+}
+
+// Back to the page whose check failed, so the user sees what to change there.
+void CustomizerWindow::refuseBuild(const BuildCheck& check) {
+    goTo(check.page == CheckedPage::Versions ? kVersions : kDatabase);
+    tell(check.problem);
+    if (check.focusDestination)
+        text2_->setFocus();
 }
 
 void CustomizerWindow::restoreConfirmPage() {

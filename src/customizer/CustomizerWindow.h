@@ -20,6 +20,8 @@ class SettingsStore;
 
 namespace customizer {
 
+struct BuildCheck;
+
 // versipack's one window: five pages on the tab strip "ss", reached in order.
 class CustomizerWindow : public QWidget {
     Q_OBJECT
@@ -52,7 +54,9 @@ private:
     void backToVersions();
     void backToModules();
     void closeWizard();
-    void goTo(int tab, int leaving);
+    void goTo(int tab);
+    void closeLaterPages(int tab);
+    void refuseBuild(const BuildCheck& check);
     void showLists();
     void tell(const QString& text);
     void UpdateProgress(int copied, int total);

@@ -23,8 +23,12 @@ bool SameRealFolder(const QString& a, const QString& b) {
 
 } // namespace
 
+bool SameFolder(const QString& a, const QString& b) {
+    return Flattened(a) == Flattened(b) || SameRealFolder(a, b);
+}
+
 FolderCheck CheckFolders(const QString& source, const QString& destination) {
-    if (Flattened(source) == Flattened(destination) || SameRealFolder(source, destination))
+    if (SameFolder(source, destination))
         return {texts::SameFolders(), true};
     if (source.trimmed().isEmpty() || destination.trimmed().isEmpty())
         return {texts::FoldersRequired(), true};

@@ -1,9 +1,12 @@
 #include "customizer/CommandLine.h"
 
+#include "customizer/CustomizerTexts.h"
 #include "customizer/StoreProbe.h"
 #include "store/Store.h"
+#include "store/StoreWriter.h"
 #include "support/FixtureStore.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -110,4 +113,33 @@ TEST_F(CommandLineTest, AStoreWhoseFirstVersionIsAnotherKeepsThatVersion) {
                                   "sumber.\n"));
     EXPECT_EQ(run(basic("Perjanjian Baru Saja")), 0) << err.toStdString();
     EXPECT_EQ(activeColumns(), QStringLiteral("Kitab2,Kitab3"));
+}
+
+TEST_F(CommandLineTest, ASourceWithoutAVersionColumnOrChaptersIsRefusedNamingWhatIsMissing) {
+    const QString file = source + QStringLiteral("/VERMARA2000.DAT");
+    store::StoreWriter(file).dropColumn(QStringLiteral("UsysKitab"), QStringLiteral("Kitab2"));
+    EXPECT_EQ(run(basic("Alkitab Kabar Baik")), 1);
+    EXPECT_EQ(err, "Database sumber " + file +
+                       " tidak lengkap atau rusak:\n- versi \"Alkitab Kabar Baik\" (kolom Kitab2) "
+                       "tidak ada di tabel UsysKitab\n");
+
+    fixture::WriteFixtureStore(source);
+    probe::Exec(file, QStringLiteral("DELETE FROM UsysAlkitab"));
+    EXPECT_EQ(run(basic("Alkitab Kabar Baik")), 1);
+    EXPECT_EQ(err, "Database sumber " + file +
+                       " tidak lengkap atau rusak:\n- tabel UsysAlkitab kosong\n");
+    EXPECT_EQ(probe::Entries(destination), QStringList());
+}
+
+TEST(VersipackProgramTest, WithoutADisplayTheWindowProgramSaysSoInOneLine) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VERSIPACK_PROGRAM), {});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()), texts::NoDisplay() + u'\n');
 }

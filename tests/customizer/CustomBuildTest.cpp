@@ -1,21 +1,47 @@
 #include "customizer/CustomBuild.h"
 
+#include "customizer/ChildProcess.h"
 #include "customizer/CustomizerTexts.h"
 #include "customizer/StopToken.h"
 #include "customizer/StoreProbe.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/SystemNames.h"
 #include "store/Store.h"
+#include "store/StoreWriter.h"
 #include "store/VersionChoice.h"
 #include "support/FixtureStore.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/file.h>
+#include <sys/resource.h>
 
 using namespace customizer;
 
 namespace {
+
+const std::vector<BuildStep> kSteps{
+    BuildStep::CreateStore,   BuildStep::CopyTables,          BuildStep::FinishStore,
+    BuildStep::StagePictures, BuildStep::SetAsideOldPictures, BuildStep::MovePictures,
+    BuildStep::MoveStore};
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+// The tree without the hidden staging folders of a build.
+QMap<QString, QByteArray> WithoutStaging(QMap<QString, QByteArray> tree) {
+    tree.removeIf([](const auto& entry) {
+        return entry.key().startsWith(QLatin1String(".VERMARA2000.DAT."));
+    });
+    return tree;
+}
 
 const QStringList kAllModules{"Perikop", "Pengantar",  "Perumpamaan",     "Peta",       "Kamus",
                               "Nubuat",  "Commentary", "Deuterokanonika", "Keterangan", "Tematik"};
@@ -41,6 +67,20 @@ protected:
     }
     qint64 count(const QString& sql) const { return probe::Number(destinationFile, sql); }
     qint64 sourceCount(const QString& sql) const { return probe::Number(source, sql); }
+    // A store built earlier, with pictures beside it when asked (one of them the user's own):
+    // what a build that does not finish must leave exactly as it was.
+    QMap<QString, QByteArray> oldDestination(bool withPictures) {
+        QDir(destination).removeRecursively();
+        QDir().mkpath(destination);
+        WriteFile(sourceFolder + QStringLiteral("/Peta/kanaan.png"), "PNG baru");
+        EXPECT_EQ(build({"Kitab1", "Kitab2"}, {"Kamus"}).status, BuildStatus::Finished);
+        if (withPictures) {
+            WriteFile(destination + QStringLiteral("/Peta/kanaan.png"), "PNG lama");
+            WriteFile(destination + QStringLiteral("/Peta/catatan.png"), "milik pengguna");
+        }
+        dialogs.clear();
+        return probe::Tree(destination);
+    }
     QString line() const {
         return CustomizationLine(QDate::currentDate(), platform::UserLoginName(),
                                  platform::ComputerName());
@@ -200,21 +240,186 @@ TEST_F(CustomBuildTest, ASecondBuildAsksAndCancelKeepsTheOldStoreUntouched) {
     EXPECT_EQ(probe::Entries(destination), QStringList{"VERMARA2000.DAT"});
 }
 
-TEST_F(CustomBuildTest, AFailureHalfwayKeepsTheOldStoreAndLeavesNoTemporaryFile) {
-    ASSERT_EQ(build({"Kitab1", "Kitab2"}, {}).status, BuildStatus::Finished);
-    const QByteArray old = probe::Bytes(destinationFile);
-    // A source without UsysTematik fails only when the thematic module is copied.
-    source =
-        fixture::WriteFixtureStore(dir.filePath(QStringLiteral("lama")), {.withTematik = false});
+TEST_F(CustomBuildTest, ASourceLackingWhatTheBuildCopiesIsRefusedBeforeAnythingIsWritten) {
+    const auto before = oldDestination(true);
+    struct Damage {
+        std::function<void()> apply;
+        QStringList modules;
+        QString problem;
+    };
+    const auto exec = [this](const char* sql) { return [this, sql] { probe::Exec(source, sql); }; };
+    const std::vector<Damage> damages{
+        {exec("DELETE FROM UsysAlkitab"), {}, "tabel UsysAlkitab kosong"},
+        {[this] { store::StoreWriter(source).dropColumn("UsysAlkitab", "Kitab2"); },
+         {},
+         "versi \"Alkitab Kabar Baik\" (kolom Kitab2) tidak ada di tabel UsysAlkitab"},
+        {exec("UPDATE UsysAlkitab SET Kitab2 = NULL"),
+         {},
+         "versi \"Alkitab Kabar Baik\" (kolom Kitab2) tidak berisi teks di tabel UsysAlkitab"},
+        {exec("DROP TABLE UsysTematik"), {"Kamus", "Tematik"}, "tabel UsysTematik tidak ada"}};
+    for (const Damage& damage : damages) {
+        QDir(sourceFolder).removeRecursively();
+        source = fixture::WriteFixtureStore(sourceFolder);
+        damage.apply();
+        dialogs.clear();
+        const BuildOutcome outcome = build({"Kitab1", "Kitab2"}, damage.modules);
+        EXPECT_EQ(outcome.status, BuildStatus::Failed);
+        // Refused before the overwrite question: there is nothing to overwrite with.
+        ASSERT_EQ(dialogs.messages().size(), 1) << damage.problem.toStdString();
+        EXPECT_EQ(dialogs.messages().first().text,
+                  "Database sumber " + source + " tidak lengkap atau rusak:\r\n- " +
+                      damage.problem + "\r\nFolder tujuan tidak diubah.");
+        EXPECT_EQ(probe::Tree(destination), before) << damage.problem.toStdString();
+    }
+}
+
+TEST_F(CustomBuildTest, TheSourceFolderItselfIsNeverADestination) {
+    const QString link = dir.filePath(QStringLiteral("tautan"));
+    ASSERT_TRUE(QFile::link(sourceFolder, link));
+    const auto before = probe::Tree(sourceFolder);
+    for (const QString& folder : {sourceFolder + QStringLiteral("/"), link}) {
+        dialogs.clear();
+        dialogs.queueAnswer(platform::DialogResult::Ok);
+        CustomBuild run({source, folder, {"Kitab1", "Kitab2"}, {"Peta"}}, dialogs);
+        EXPECT_EQ(run.BuildCustomStore().status, BuildStatus::Failed);
+        ASSERT_EQ(dialogs.messages().size(), 1);
+        EXPECT_EQ(dialogs.messages().first().text,
+                  QStringLiteral("Folder sumber dan tujuan tidak boleh sama."));
+        EXPECT_EQ(probe::Tree(sourceFolder), before);
+    }
+}
+
+TEST_F(CustomBuildTest, AStepThatFailsLeavesTheOldStoreAndPicturesAsTheyWere) {
+    for (const bool oldPictures : {true, false}) {
+        const auto before = oldDestination(oldPictures);
+        for (const BuildStep failing : kSteps) {
+            dialogs.queueAnswer(platform::DialogResult::Ok);
+            std::vector<BuildStep> reached;
+            BuildHooks hooks;
+            hooks.beforeStep = [&](BuildStep step) {
+                reached.push_back(step);
+                return step != failing;
+            };
+            const BuildOutcome outcome = build({"Kitab1", "Kitab3"}, {"Peta"}, hooks);
+            const int at = int(failing);
+            EXPECT_EQ(outcome.status, BuildStatus::Failed) << at;
+            EXPECT_EQ(reached, std::vector<BuildStep>(kSteps.begin(), kSteps.begin() + at + 1));
+            EXPECT_EQ(outcome.text, failing >= BuildStep::SetAsideOldPictures
+                                        ? texts::DestinationUnwritable()
+                                        : texts::DestinationFull(destination, true))
+                << at;
+            EXPECT_EQ(probe::Tree(destination), before) << at << " " << oldPictures;
+        }
+    }
+}
+
+TEST_F(CustomBuildTest, ANewBuildKeepsTheUsersOwnPicturesBesideTheNewOnes) {
+    oldDestination(true);
     dialogs.queueAnswer(platform::DialogResult::Ok);
-    const BuildOutcome outcome = build({"Kitab1", "Kitab2"}, {"Kamus", "Tematik"});
-    EXPECT_EQ(outcome.status, BuildStatus::Failed);
-    ASSERT_EQ(dialogs.messages().size(), 2);
-    EXPECT_EQ(dialogs.messages().last().text, outcome.text);
-    EXPECT_TRUE(outcome.text.contains(QStringLiteral("UsysTematik"))) << outcome.text.toStdString();
-    EXPECT_EQ(dialogs.messages().last().buttons, platform::MessageButtons::Ok);
-    EXPECT_EQ(probe::Bytes(destinationFile), old);
-    EXPECT_EQ(probe::Entries(destination), QStringList{"VERMARA2000.DAT"});
+    std::vector<BuildStep> reached;
+    BuildHooks hooks;
+    hooks.beforeStep = [&](BuildStep step) {
+        reached.push_back(step);
+        return true;
+    };
+    ASSERT_EQ(build({"Kitab1", "Kitab3"}, {"Peta"}, hooks).status, BuildStatus::Finished);
+    EXPECT_EQ(reached, kSteps);
+    EXPECT_EQ(probe::Entries(destination), (QStringList{"Peta", "VERMARA2000.DAT"}));
+    EXPECT_EQ(probe::Bytes(destination + QStringLiteral("/Peta/kanaan.png")), "PNG baru");
+    EXPECT_EQ(probe::Bytes(destination + QStringLiteral("/Peta/catatan.png")), "milik pengguna");
+    EXPECT_EQ(probe::Entries(destination + QStringLiteral("/Peta")),
+              (QStringList{"catatan.png", "kanaan.png"}));
+}
+
+TEST_F(CustomBuildTest, AFullDiskAtAnyStageLeavesTheOldStoreAndPicturesAsTheyWere) {
+    // Text enough to make the new store outgrow an empty one.
+    probe::Exec(source, QStringLiteral("UPDATE UsysAlkitab SET Kitab1 = Kitab1 || "
+                                       "hex(zeroblob(1000000)) WHERE Bab = 1"));
+    const QString empty = dir.filePath(QStringLiteral("kosong.DAT"));
+    store::CreateDefaultDB(empty);
+    const auto before = oldDestination(true);
+    const qint64 built = QFileInfo(destinationFile).size();
+    const qint64 pictureLimit = built + 4 * 65536;
+    WriteFile(sourceFolder + QStringLiteral("/Peta/besar.png"), QByteArray(pictureLimit + 1, 'p'));
+    const std::vector<std::pair<qint64, BuildStep>> limits{
+        {65536, BuildStep::CreateStore},
+        {QFileInfo(empty).size() + 65536, BuildStep::CopyTables},
+        {pictureLimit, BuildStep::StagePictures}};
+    for (const auto& [bytes, stage] : limits) {
+        const child::End end = child::Run([&, bytes = bytes] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(bytes), rlim_t(bytes)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            BuildStep last = BuildStep::CreateStore;
+            BuildHooks hooks;
+            hooks.beforeStep = [&](BuildStep step) {
+                last = step;
+                return true;
+            };
+            dialogs.queueAnswer(platform::DialogResult::Ok);
+            const BuildOutcome outcome = build({"Kitab1", "Kitab2"}, {"Kamus", "Peta"}, hooks);
+            return std::pair{int(last), outcome.text};
+        });
+        EXPECT_EQ(end.code, int(stage)) << bytes;
+        EXPECT_EQ(end.text, texts::DestinationFull(destination, true)) << bytes;
+        EXPECT_EQ(probe::Tree(destination), before) << bytes;
+    }
+}
+
+TEST_F(CustomBuildTest, AKilledBuildLeavesTheOldFilesOrIsPutBackByTheNextBuild) {
+    std::vector<std::optional<BuildStep>> kills{std::nullopt}; // none: while copying rows
+    kills.insert(kills.end(), kSteps.begin(), kSteps.end());
+    for (const bool oldPictures : {true, false}) {
+        const auto before = oldDestination(oldPictures);
+        for (const std::optional<BuildStep>& kill : kills) {
+            const child::End end = child::Run([&] {
+                BuildHooks hooks;
+                hooks.beforeStep = [&](BuildStep step) {
+                    if (step == kill)
+                        std::raise(SIGKILL);
+                    return true;
+                };
+                hooks.UpdateProgress = [&](int copied, int) {
+                    if (!kill && copied == 3)
+                        std::raise(SIGKILL);
+                };
+                dialogs.queueAnswer(platform::DialogResult::Ok);
+                build({"Kitab1", "Kitab3"}, {"Peta"}, hooks);
+                return std::pair{0, QString()};
+            });
+            const int at = kill ? int(*kill) : -1;
+            ASSERT_TRUE(end.killed) << at;
+            if (!kill || *kill < BuildStep::SetAsideOldPictures) {
+                EXPECT_EQ(WithoutStaging(probe::Tree(destination)), before) << at;
+            }
+            dialogs.queueAnswer(platform::DialogResult::Cancel);
+            EXPECT_EQ(build({"Kitab1", "Kitab3"}, {"Peta"}).status, BuildStatus::Refused);
+            EXPECT_EQ(probe::Tree(destination), before) << at << " " << oldPictures;
+        }
+    }
+}
+
+TEST_F(CustomBuildTest, OnlyTheLeftoversOfEndedBuildsAreRemoved) {
+    const QStringList others{".VERMARA2000.DAT.catatan", ".VERMARA2000.DAT.Ab12Cd.bak",
+                             "VERMARA2000.DAT.Ab12Cd", ".VERMARA2000.DAT.Ab1-Cd"};
+    for (const QString& name :
+         others + QStringList{".VERMARA2000.DAT.Ab12Cd", ".VERMARA2000.DAT.Ab12Cd-journal"})
+        WriteFile(destination + u'/' + name, "x");
+    // A build that ended after its store moved in: its old pictures are not put back.
+    WriteFile(destination + QStringLiteral("/.VERMARA2000.DAT.Zz99Yy/Peta.lama/lama.png"), "x");
+    // A build still running holds its folder locked.
+    const QString running = destination + QStringLiteral("/.VERMARA2000.DAT.Jalan1");
+    WriteFile(running + QStringLiteral("/VERMARA2000.DAT"), "x");
+    const int lock = ::open(QFile::encodeName(running).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(lock, LOCK_EX | LOCK_NB), 0);
+
+    ASSERT_EQ(build({"Kitab1", "Kitab2"}, {}).status, BuildStatus::Finished);
+    ::close(lock);
+    QStringList expected = others + QStringList{"VERMARA2000.DAT", ".VERMARA2000.DAT.Jalan1"};
+    expected.sort();
+    QStringList entries = probe::Entries(destination);
+    entries.sort();
+    EXPECT_EQ(entries, expected);
 }
 
 TEST_F(CustomBuildTest, AnUnwritableDestinationGivesTheDriveMessage) {

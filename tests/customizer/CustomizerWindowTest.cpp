@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +50,10 @@ protected:
         return widget;
     }
     void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    void clickTab(int tab) {
+        auto* bar = tabs()->findChild<QTabBar*>();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
     QTabWidget* tabs() const { return find<QTabWidget>("ss"); }
     QStringList items(const char* name) const {
         QStringList texts;
@@ -240,4 +245,53 @@ TEST_F(CustomizerWindowTest, BrowseButtonsFillTheirBoxesUnlessCancelled) {
     EXPECT_TRUE(find<QLineEdit>("Text2")->text().isEmpty());
     EXPECT_EQ(dialogs.requests(),
               (QStringList{"Pilih lokasi database Vermara", "Pilih lokasi database Vermara"}));
+}
+
+TEST_F(CustomizerWindowTest, PagesAreReachedOnlyInOrderSoTheSourceCannotBecomeTheDestination) {
+    const QByteArray full = probe::Bytes(source + QStringLiteral("/VERMARA2000.DAT"));
+    toConfirmPage();
+    clickTab(1);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(enabledTabs(), (QList<bool>{true, true, false, false, false}));
+    clickTab(0);
+    EXPECT_EQ(enabledTabs(), (QList<bool>{true, false, false, false, false}));
+    find<QLineEdit>("Text2")->setText(source);
+    clickTab(3);
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    click("Command3");
+    EXPECT_EQ(lastMessage(), QStringLiteral("Folder sumber dan tujuan tidak boleh sama."));
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(probe::Bytes(source + QStringLiteral("/VERMARA2000.DAT")), full);
+}
+
+TEST_F(CustomizerWindowTest, StartingTheBuildRunsEveryPageCheckAgainOnWhatItWillUse) {
+    const QString sourceFile = source + QStringLiteral("/VERMARA2000.DAT");
+    const auto sourceTree = probe::Tree(source);
+    toConfirmPage();
+    // Changed behind the first page's back: the build must not reach the source.
+    find<QLineEdit>("Text2")->setText(source + QStringLiteral("/"));
+    click("Command15");
+    EXPECT_EQ(lastMessage(), QStringLiteral("Folder sumber dan tujuan tidak boleh sama."));
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(enabledTabs(), (QList<bool>{true, false, false, false, false}));
+    EXPECT_EQ(probe::Tree(source), sourceTree);
+
+    // The source lost a chosen version after the version page.
+    toConfirmPage();
+    probe::Exec(sourceFile, QStringLiteral("UPDATE UsysVersi SET Aktif = 0 WHERE nr = 3"));
+    click("Command15");
+    EXPECT_EQ(lastMessage(),
+              QStringLiteral("Versi \"Perjanjian Baru Saja\" tidak ada di database sumber."));
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(enabledTabs(), (QList<bool>{true, true, false, false, false}));
+
+    // The source lost its chapters after the first page.
+    probe::Exec(sourceFile, QStringLiteral("DELETE FROM UsysAlkitab"));
+    click("Command13");
+    click("Command14");
+    click("Command15");
+    EXPECT_EQ(lastMessage(), "Database sumber " + sourceFile +
+                                 " tidak lengkap atau rusak:\r\n- tabel UsysAlkitab kosong");
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(probe::Entries(destination), QStringList());
 }
