@@ -92,8 +92,9 @@ void Importer::checkOptions() {
     QDir out(options_.outFolder);
     QTemporaryFile probe(out.filePath(QStringLiteral("vermara-import-XXXXXX")));
     if (!out.mkpath(QStringLiteral(".")) || !probe.open())
-        throw ImportError(QStringLiteral("Folder %1 tidak dapat ditulis.")
+        throw ImportError(QStringLiteral("Folder tujuan %1 penuh atau tidak dapat ditulis.")
                               .arg(QDir::toNativeSeparators(out.absolutePath())));
+    recoverOutFolder();
 }
 
 ModuleInfo Importer::requireModule(const QString& module, const QString& category) const {

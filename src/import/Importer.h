@@ -63,7 +63,9 @@ public:
     Importer(const ModuleSource& source, ImportOptions options, Progress progress = {});
     ~Importer();
 
-    // Throws ImportError (a module, data file or folder at fault) or store::StoreError.
+    // First finishes or undoes the swap of an earlier run that was killed in the out folder.
+    // Throws ImportError (a module, data file or folder at fault, or an out folder that is
+    // full) or store::StoreError.
     ImportSummary run();
 
 private:
@@ -110,8 +112,12 @@ private:
     void buildBookFacts();
     void reportLeftOut();
 
+    void recoverOutFolder() const;
     void writeAll();
+    void drawPictures(const QString& folder);
+    void writeTips(const QString& path) const;
     void writeStore(const QString& path);
+    [[noreturn]] void failWriting(const QString& cause) const;
     void writeScripture(store::StoreWriter& writer);
     void writeBooks(store::StoreWriter& writer);
     void writeCatalogue(store::StoreWriter& writer);

@@ -3,10 +3,11 @@
 #include "import/Importer.h"
 #include "import/ModuleTexts.h"
 #include "import/StagedFiles.h"
-#include "platform/AnsiCodePage.h"
+#include "import/WholeFile.h"
 #include "scripture/BookCatalogue.h"
 #include "store/ModuleSwitches.h"
 #include "store/Schema.h"
+#include "store/StoreError.h"
 #include "store/StoreWriter.h"
 
 #include <QDir>
@@ -27,24 +28,57 @@ QString Testament(int position) {
     return scripture::IsOldTestament(position) ? QStringLiteral("Lama") : QStringLiteral("Baru");
 }
 
+const QString kPictureFolder = QStringLiteral("Peta");
+const QString kTipsFile = QStringLiteral("VR_tips.dat");
+
 } // namespace
+
+// A run killed while its files took their places left them half swapped; this run first puts
+// the folder in order.
+void Importer::recoverOutFolder() const {
+    StagedFiles::recover(options_.outFolder, {kPictureFolder, kTipsFile, store::kDataFileName});
+}
+
+// Whatever the cause (a full disk, a file-size limit, a folder that refuses), the staged
+// files are dropped and the files already in the folder were never touched.
+void Importer::failWriting(const QString& cause) const {
+    throw ImportError(
+        QStringLiteral("Folder tujuan %1 penuh atau tidak dapat ditulis, jadi database baru tidak "
+                       "dapat dibuat. Database %2 dan gambar (folder %3) yang sudah ada di folder "
+                       "itu tidak berubah.\nRincian: %4")
+            .arg(QDir::toNativeSeparators(QDir(options_.outFolder).absolutePath()),
+                 store::kDataFileName, kPictureFolder, cause));
+}
 
 // Pictures, tips and store are staged beside their places and moved in together at the end.
 void Importer::writeAll() {
     const QDir out(options_.outFolder);
     StagedFiles staged(options_.outFolder);
-    if (options_.drawPictures) {
-        say(QStringLiteral("Menggambar peta dan bagan ..."));
-        pictures_ = options_.drawPictures(staged.stage(QStringLiteral("Peta")), facts_);
+    if (options_.drawPictures)
+        drawPictures(staged.stage(kPictureFolder));
+    writeTips(staged.stage(kTipsFile));
+    try {
+        writeStore(staged.stage(store::kDataFileName));
+    } catch (const store::StoreError& error) {
+        failWriting(error.message());
     }
-    const QString tips = staged.stage(QStringLiteral("VR_tips.dat"));
-    if (!platform::WriteTextFile(tips, dataTexts_.at(QStringLiteral("VR_tips.dat")) +
-                                           QStringLiteral("\r\n")))
-        throw ImportError(QStringLiteral("%1 tidak dapat ditulis.").arg(tips));
-    writeStore(staged.stage(store::kDataFileName));
     staged.commit();
     summary_.storePath = out.filePath(store::kDataFileName);
     summary_.bytes = QFileInfo(summary_.storePath).size();
+}
+
+void Importer::drawPictures(const QString& folder) {
+    say(QStringLiteral("Menggambar peta dan bagan ..."));
+    try {
+        pictures_ = options_.drawPictures(folder, facts_);
+    } catch (const ImportError& error) {
+        failWriting(error.message());
+    }
+}
+
+void Importer::writeTips(const QString& path) const {
+    if (!WriteWholeFile(path, (dataTexts_.at(kTipsFile) + QStringLiteral("\r\n")).toUtf8()))
+        failWriting(QStringLiteral("%1 tidak dapat ditulis.").arg(QDir::toNativeSeparators(path)));
 }
 
 void Importer::writeStore(const QString& path) {

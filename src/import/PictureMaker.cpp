@@ -1,9 +1,11 @@
 #include "import/PictureMaker.h"
 
 #include "import/ImportError.h"
+#include "import/WholeFile.h"
 #include "scripture/BookCatalogue.h"
 #include "scripture/BookGroups.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -97,7 +99,10 @@ struct Sheet {
 
     void save(const QString& path) {
         painter.end();
-        if (!image.save(path, "PNG"))
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG") ||
+            !WriteWholeFile(path, png))
             throw ImportError(QStringLiteral("Gambar tidak dapat ditulis: %1").arg(path));
     }
 };

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "MemorySource.h"
 #include "import/ImportError.h"
 #include "import/Importer.h"
@@ -258,4 +259,87 @@ TEST_F(ImporterMemoryTest, AFailureLeavesStorePicturesAndTipsAsTheyWere) {
     EXPECT_EQ(ReadFile(outPath(QStringLiteral("Peta/Kanon.png"))), QByteArray("new picture"));
     EXPECT_EQ(ReadFile(outPath(QStringLiteral("VR_tips.dat"))), QByteArray("new VR_tips.dat\r\n"));
     EXPECT_EQ(store::Store::Open(outPath(store::kDataFileName))->pictures().size(), 1u);
+}
+
+// The destination fills up at every point of the write in turn, from the pictures to the
+// store's last page: each time the message names the folder and says it is full, and the
+// store, tips and pictures already there stay byte for byte; with room enough the new ones
+// come in whole.
+TEST_F(ImporterMemoryTest, AFullDestinationIsNamedAndLeavesTheOldStoreAsItWas) {
+    const QDir out(out_.path());
+    ASSERT_TRUE(out.mkpath(QStringLiteral("Peta")));
+    const QByteArray oldStore = QByteArray("old store ").repeated(1000);
+    WriteFile(outPath(store::kDataFileName), oldStore);
+    WriteFile(outPath(QStringLiteral("VR_tips.dat")), "old tips");
+    WriteFile(outPath(QStringLiteral("Peta/Kanon.png")), "old picture");
+    // A chapter of 3 MB: the store's rows outgrow its empty tables.
+    source_.setVerse(kWeb, QStringLiteral("Gen"), 2, 1, QStringLiteral("kasih ").repeated(500000));
+    ImportOptions options = this->options();
+    options.drawPictures = [](const QString& folder, const std::vector<import::BookFacts>&) {
+        QDir().mkpath(folder);
+        QFile picture(QDir(folder).filePath(QStringLiteral("Kanon.png")));
+        const QByteArray png = "png";
+        if (!picture.open(QIODevice::WriteOnly) || picture.write(png) != png.size() ||
+            !picture.flush())
+            throw import::ImportError(QStringLiteral("Gambar tidak dapat ditulis"));
+        return std::vector<store::PictureRow>{{QStringLiteral("Bagan"), QStringLiteral("Kanon"),
+                                               QStringLiteral("Kanon.png"),
+                                               QStringLiteral("Bagan kanon")}};
+    };
+    const QStringList expected = {QStringLiteral("Peta"), store::kDataFileName,
+                                  QStringLiteral("VR_tips.dat")};
+    QStringList causes;
+    for (rlim_t limit = 1;; limit *= 2) {
+        SCOPED_TRACE(testing::Message() << "files up to " << limit << " bytes");
+        try {
+            const FileSizeLimit full(limit);
+            run(options);
+            break;
+        } catch (const import::ImportError& error) {
+            const QString message = error.message();
+            EXPECT_TRUE(
+                message.startsWith(QStringLiteral("Folder tujuan %1 penuh atau tidak dapat ditulis")
+                                       .arg(QDir::toNativeSeparators(out_.path()))))
+                << message.toStdString();
+            EXPECT_TRUE(message.contains(QStringLiteral("VERMARA2000.DAT dan gambar (folder Peta) "
+                                                        "yang sudah ada di folder itu tidak "
+                                                        "berubah")))
+                << message.toStdString();
+            causes << message.section(QStringLiteral("Rincian: "), 1);
+        }
+        EXPECT_EQ(ReadFile(outPath(store::kDataFileName)), oldStore);
+        EXPECT_EQ(ReadFile(outPath(QStringLiteral("VR_tips.dat"))), QByteArray("old tips"));
+        EXPECT_EQ(ReadFile(outPath(QStringLiteral("Peta/Kanon.png"))), QByteArray("old picture"));
+        EXPECT_EQ(out.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), expected);
+        ASSERT_LT(limit, rlim_t(1) << 30);
+    }
+    // The pictures, the tips, the making of the store and its rows each ran out of room.
+    EXPECT_TRUE(causes.filter(QStringLiteral("Gambar")).size() > 0)
+        << causes.join(u'\n').toStdString();
+    EXPECT_TRUE(causes.filter(QStringLiteral("VR_tips.dat.tmp")).size() > 0);
+    EXPECT_TRUE(causes.filter(QStringLiteral("tidak dapat dibuat")).size() > 0);
+    EXPECT_TRUE(causes.filter(QStringLiteral("menolak baris")).size() > 0 ||
+                causes.filter(QStringLiteral("perintah gagal")).size() > 0);
+    EXPECT_EQ(out.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), expected);
+    EXPECT_EQ(store::Store::Open(outPath(store::kDataFileName))->pictures().size(), 1u);
+    EXPECT_EQ(ReadFile(outPath(QStringLiteral("VR_tips.dat"))), QByteArray("new VR_tips.dat\r\n"));
+}
+
+// A run killed between the moves of an earlier importer left the pictures and the store moved
+// aside with nothing in their places; the next run puts them back before anything else, even
+// when it then fails.
+TEST_F(ImporterMemoryTest, ARunFirstPutsBackWhatAKilledRunMovedAside) {
+    const QDir out(out_.path());
+    ASSERT_TRUE(out.mkpath(QStringLiteral("Peta.old")));
+    WriteFile(outPath(QStringLiteral("Peta.old/Kanon.png")), "old picture");
+    WriteFile(outPath(store::kDataFileName + QStringLiteral(".old")), "old store");
+    WriteFile(outPath(store::kDataFileName + QStringLiteral(".tmp")), "new store");
+    WriteFile(outPath(QStringLiteral("VR_tips.dat")), "old tips");
+    failAt_ = QStringLiteral("Membaca Alkitab: WEB, KJV ...");
+    EXPECT_THROW(run(options()), import::ImportError);
+    EXPECT_EQ(
+        out.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        (QStringList{QStringLiteral("Peta"), store::kDataFileName, QStringLiteral("VR_tips.dat")}));
+    EXPECT_EQ(ReadFile(outPath(store::kDataFileName)), QByteArray("old store"));
+    EXPECT_EQ(ReadFile(outPath(QStringLiteral("Peta/Kanon.png"))), QByteArray("old picture"));
 }

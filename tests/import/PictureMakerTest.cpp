@@ -1,14 +1,17 @@
 #include "import/PictureMaker.h"
 
+#include "FileSizeLimit.h"
 #include "import/ImportError.h"
 #include "scripture/BookCatalogue.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -96,6 +99,28 @@ TEST(PictureMaker, AFolderThatCannotBeMadeIsReportedByName) {
         FAIL() << "no error for " << folder.toStdString();
     } catch (const import::ImportError& error) {
         EXPECT_TRUE(error.message().contains(folder)) << error.message().toStdString();
+    }
+}
+
+// Each picture in turn is the one that no longer fits, by its last byte: the drawing stops
+// with the file named instead of leaving a picture cut short.
+TEST(PictureMaker, APictureTheDiskCannotHoldWholeStopsTheDrawing) {
+    QTemporaryDir whole;
+    import::DrawPictures(whole.path(), Books(1, 66));
+    std::set<qint64> sizes;
+    for (QDirIterator it(whole.path(), QDir::Files); it.hasNext();)
+        sizes.insert(it.nextFileInfo().size());
+    ASSERT_GE(sizes.size(), 6u);
+    for (const qint64 size : sizes) {
+        QTemporaryDir dir;
+        try {
+            const FileSizeLimit full(rlim_t(size - 1));
+            import::DrawPictures(dir.path(), Books(1, 66));
+            ADD_FAILURE() << "pictures of " << size << " bytes were kept with one byte less";
+        } catch (const import::ImportError& error) {
+            EXPECT_TRUE(error.message().startsWith(QStringLiteral("Gambar tidak dapat ditulis: ") +
+                                                   dir.path()));
+        }
     }
 }
 

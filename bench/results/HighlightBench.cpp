@@ -1,0 +1,76 @@
+// Highlighting a word in a view that holds one single line of text (no line breaks) of 1 MB and
+// of 30 MB, as a results or ClipBook file saved without breaks gives: the whole text is one
+// paragraph of the view.
+#include "results/HighlightWord.h"
+#include "search/StopToken.h"
+#include "support/BenchSupport.h"
+
+#include <QApplication>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Verse-like text in which "kasih" stands in several letter cases, about every 60 characters.
+QString OneLine(qsizetype bytes) {
+    const QString piece = QStringLiteral("Kasih itu sabar; kasih itu murah hati; ia tidak cemburu, "
+                                         "KASIH tidak memegahkan diri dan tidak sombong. ");
+    QString text;
+    text.reserve(bytes + piece.size());
+    while (text.size() < bytes)
+        text += piece;
+    text.truncate(bytes);
+    return text;
+}
+
+void BM_HighlightOneLine(benchmark::State& state) {
+    const QString text = OneLine(state.range(0) * 1024 * 1024);
+    QTextEdit view;
+    view.resize(800, 600);
+    view.show();
+    search::StopToken stop;
+    int marked = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.setPlainText(text);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        marked = results::HighlightWord(view, QStringLiteral("kasih"), true, &stop, Qt::blue,
+                                        [] { QApplication::processEvents(); });
+        QApplication::processEvents();
+    }
+    state.counters["MB"] = double(state.range(0));
+    state.counters["marked"] = marked;
+}
+BENCHMARK(BM_HighlightOneLine)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HighlightOneLine)->Arg(30)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The floor of the above: one mark at the start of the same line, after which the view lays
+// the whole paragraph out again as after any change of format.
+void BM_OneMarkOneLine(benchmark::State& state) {
+    const QString text = QStringLiteral("Agape ") + OneLine(state.range(0) * 1024 * 1024);
+    QTextEdit view;
+    view.resize(800, 600);
+    view.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.setPlainText(text);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        results::HighlightWord(view, QStringLiteral("agape"), true, nullptr, Qt::blue,
+                               [] { QApplication::processEvents(); });
+        QApplication::processEvents();
+    }
+    state.counters["MB"] = double(state.range(0));
+}
+BENCHMARK(BM_OneMarkOneLine)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneMarkOneLine)->Arg(30)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    return bench::RunBenchmarks(argc, argv);
+}
