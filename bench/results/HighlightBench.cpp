@@ -1,12 +1,10 @@
 // Highlighting a word in a view that holds one single line of text (no line breaks) of 1 MB and
 // of 30 MB, as a results or ClipBook file saved without breaks gives: the whole text is one
 // paragraph of the view.
-#include "results/HighlightWord.h"
-#include "search/StopToken.h"
 #include "support/BenchSupport.h"
+#include "support/HighlightLoop.h"
 
 #include <QApplication>
-#include <QTextEdit>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -25,20 +23,7 @@ QString OneLine(qsizetype bytes) {
 
 void BM_HighlightOneLine(benchmark::State& state) {
     const QString text = OneLine(state.range(0) * 1024 * 1024);
-    QTextEdit view;
-    view.resize(800, 600);
-    view.show();
-    search::StopToken stop;
-    int marked = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        view.setPlainText(text);
-        QApplication::processEvents();
-        state.ResumeTiming();
-        marked = results::HighlightWord(view, QStringLiteral("kasih"), true, &stop, Qt::blue,
-                                        [] { QApplication::processEvents(); });
-        QApplication::processEvents();
-    }
+    const int marked = bench::HighlightLoop(state, text, QStringLiteral("kasih"));
     state.counters["MB"] = double(state.range(0));
     state.counters["marked"] = marked;
 }
@@ -49,18 +34,7 @@ BENCHMARK(BM_HighlightOneLine)->Arg(30)->Iterations(1)->Unit(benchmark::kMillise
 // the whole paragraph out again as after any change of format.
 void BM_OneMarkOneLine(benchmark::State& state) {
     const QString text = QStringLiteral("Agape ") + OneLine(state.range(0) * 1024 * 1024);
-    QTextEdit view;
-    view.resize(800, 600);
-    view.show();
-    for (auto _ : state) {
-        state.PauseTiming();
-        view.setPlainText(text);
-        QApplication::processEvents();
-        state.ResumeTiming();
-        results::HighlightWord(view, QStringLiteral("agape"), true, nullptr, Qt::blue,
-                               [] { QApplication::processEvents(); });
-        QApplication::processEvents();
-    }
+    bench::HighlightLoop(state, text, QStringLiteral("agape"));
     state.counters["MB"] = double(state.range(0));
 }
 BENCHMARK(BM_OneMarkOneLine)->Arg(1)->Unit(benchmark::kMillisecond);

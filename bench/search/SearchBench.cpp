@@ -5,11 +5,11 @@
 #include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "results/Form2.h"
-#include "results/HighlightWord.h"
 #include "results/SearchRunner.h"
 #include "search/SearchEngine.h"
 #include "store/Store.h"
 #include "support/BenchSupport.h"
+#include "support/HighlightLoop.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -118,19 +118,7 @@ void BM_Highlight2000Verses(benchmark::State& state) {
     // Five header lines, then four lines per verse: two empty ones, the reference, the verse.
     const QStringList lines = platform::ReadTextFile(outcome.file).split(QStringLiteral("\r\n"));
     const QString text = lines.mid(0, 5 + 4 * 2000).join(u'\n');
-    QTextEdit view;
-    view.resize(800, 600);
-    view.show();
-    int marked = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        view.setPlainText(text);
-        QApplication::processEvents();
-        state.ResumeTiming();
-        marked = results::HighlightWord(view, QStringLiteral("the"), true, &stop, Qt::blue,
-                                        [] { QApplication::processEvents(); });
-        QApplication::processEvents();
-    }
+    const int marked = bench::HighlightLoop(state, text, QStringLiteral("the"));
     state.counters["verses"] = double(qMin(outcome.count, 2000));
     state.counters["marked"] = marked;
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+// Marks the word in a fresh view of the text once per iteration, as the results window does
+// (exact, yielding to the event loop); only the marking is timed. Answers the marks made.
+int HighlightLoop(benchmark::State& state, const QString& text, const QString& word);
+
+} // namespace bench
