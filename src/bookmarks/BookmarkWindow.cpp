@@ -52,13 +52,18 @@ BookmarkWindow::BookmarkWindow(platform::Dialogs& dialogs, BookmarkList list,
 void BookmarkWindow::buildControls() {
     notes_ = new QListWidget(this);
     notes_->setObjectName(QStringLiteral("List"));
+    notes_->setAccessibleName(QStringLiteral("Daftar bookmark"));
     notes_->setContextMenuPolicy(Qt::CustomContextMenu);
     position_ = new QLineEdit(this);
     position_->setObjectName(QStringLiteral("Text1"));
+    position_->setAccessibleName(QStringLiteral("Posisi"));
     position_->setReadOnly(true);
     editor_ = new QPlainTextEdit(this);
     editor_->setObjectName(QStringLiteral("Text2"));
+    editor_->setAccessibleName(QStringLiteral("Keterangan"));
     editor_->setFixedHeight(editor_->fontMetrics().lineSpacing() * 3 + 12);
+    // A note is one line: Tab leaves the editor instead of writing a tab into it.
+    editor_->setTabChangesFocus(true);
     save_ = Button(QStringLiteral("Simpan"), QStringLiteral("Command3"), this);
     jump_ = Button(QStringLiteral("Buka Ayat"), QStringLiteral("Command1"), this);
     close_ = Button(QStringLiteral(" Tutup"), QStringLiteral("Command2"), this);
@@ -67,11 +72,17 @@ void BookmarkWindow::buildControls() {
             [this] { selectBookmark(selectedRow()); });
     connect(notes_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { selectBookmark(notes_->row(item)); });
-    connect(notes_, &QListWidget::itemDoubleClicked, this, &BookmarkWindow::jump);
+    // Enter on a bookmark jumps, as a double click does.
+    connect(notes_, &QListWidget::itemActivated, this, &BookmarkWindow::jump);
     connect(notes_, &QWidget::customContextMenuRequested, this, &BookmarkWindow::showMenu);
     connect(save_, &QPushButton::clicked, this, &BookmarkWindow::confirmNote);
     connect(jump_, &QPushButton::clicked, this, &BookmarkWindow::jump);
     connect(close_, &QPushButton::clicked, this, &BookmarkWindow::closeAndSave);
+    setTabOrder(notes_, position_);
+    setTabOrder(position_, jump_);
+    setTabOrder(jump_, editor_);
+    setTabOrder(editor_, save_);
+    setTabOrder(save_, close_);
 }
 
 void BookmarkWindow::buildMenu() {

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -53,11 +55,24 @@ QString QtDialogs::chooseFolder(const QString& title) {
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner(), title, QString(), filter);
+    return remember(QFileDialog::getOpenFileName(owner(), title, startFolder(), filter));
 }
 
 QString QtDialogs::saveFile(const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner(), title, QString(), filter);
+    return remember(QFileDialog::getSaveFileName(owner(), title, startFolder(), filter));
+}
+
+QString QtDialogs::startFolder() const {
+    // The program's folder is read-only once installed: files start among the user's own.
+    return lastFolder_.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : lastFolder_;
+}
+
+QString QtDialogs::remember(const QString& file) {
+    if (!file.isEmpty())
+        lastFolder_ = QFileInfo(file).absolutePath();
+    return file;
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {

@@ -2,6 +2,8 @@
 
 #include "platform/Dialogs.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace platform {
@@ -24,8 +26,12 @@ public:
 
 private:
     QWidget* owner() const;
+    // Files are opened and saved first in the documents folder, then where the last one was.
+    QString startFolder() const;
+    QString remember(const QString& file);
 
     QWidget* parent_;
+    QString lastFolder_;
 };
 
 } // namespace platform

@@ -40,6 +40,7 @@ AboutWindow::AboutWindow(platform::Dialogs& dialogs, const store::Store* store, 
     version->setFont(big);
     auto* text1 = new QTextEdit(this);
     text1->setObjectName(QStringLiteral("Text1"));
+    text1->setAccessibleName(QStringLiteral("Keterangan program"));
     text1->setReadOnly(true);
     text1->setPlainText(store_ ? store_->GetInfoText(1) : QString());
     auto* makers = new QLabel(kMakers, this);

@@ -1,5 +1,6 @@
 #include "reader/BlueBar.h"
 
+#include "platform/AccessibleNames.h"
 #include "reader/Icons.h"
 
 #include <QHBoxLayout>
@@ -13,7 +14,8 @@ BlueBar::BlueBar(QWidget* parent) : QFrame(parent) {
         "#blueBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3c6fb4, "
         "stop:1 #244f8c); }"
         "#blueBar QToolButton { border: none; border-radius: 4px; padding: 2px; }"
-        "#blueBar QToolButton:hover { background: rgba(255, 255, 255, 40); }"));
+        "#blueBar QToolButton:hover { background: rgba(255, 255, 255, 40); }"
+        "#blueBar QToolButton:focus { border: 2px solid white; }"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 2, 8, 2);
     row->setSpacing(6);
@@ -37,7 +39,7 @@ void BlueBar::applyMarks(const std::array<QString, kMarkedButtons>& marks) {
 
 void BlueBar::setToolTips(const std::array<QString, kMarkedButtons>& tips) {
     for (int k = 0; k < kMarkedButtons; ++k)
-        buttons_[std::size_t(k)]->setToolTip(tips[std::size_t(k)]);
+        platform::SetTip(buttons_[std::size_t(k)], tips[std::size_t(k)]);
 }
 
 } // namespace reader

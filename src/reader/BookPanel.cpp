@@ -1,5 +1,6 @@
 #include "reader/BookPanel.h"
 
+#include "platform/AccessibleNames.h"
 #include "reader/HoverLabel.h"
 
 #include <QComboBox>
@@ -32,9 +33,11 @@ BookPanel::BookPanel(QWidget* overlayParent, QWidget* parent)
     option1_->setToolTip(QStringLiteral("Perjanjian Lama"));
     option2_->setToolTip(QStringLiteral("Perjanjian Baru"));
     list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setAccessibleName(QStringLiteral("Daftar Kitab"));
     list2_->setObjectName(QStringLiteral("List2"));
+    list2_->setAccessibleName(QStringLiteral("Pasal"));
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setToolTip(QStringLiteral("Pilih ayat"));
+    platform::SetTip(combo1_, QStringLiteral("Pilih ayat"));
     combo1_->setPlaceholderText(QStringLiteral("Ayat"));
     // The chapter column holds numbers only; the book names get the rest of the panel.
     const int numbers = fontMetrics().horizontalAdvance(QStringLiteral(" 150")) + 28;

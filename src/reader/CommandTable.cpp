@@ -120,7 +120,7 @@ const std::vector<MenuRow>& MenuRows() {
         {M::Lihat, QStringLiteral("MenuLihat"), {}, QStringLiteral("&Lihat"), {}},
         {M::Setting, QStringLiteral("menuSetting"), {}, QStringLiteral("&Setting"), {}},
         {M::Tampilan, QStringLiteral("MenuTampilan"), {}, QStringLiteral("&Tampilan"), {}},
-        {M::Info, QStringLiteral("MenuInfo"), {}, QStringLiteral("Info"), {}},
+        {M::Info, QStringLiteral("MenuInfo"), {}, QStringLiteral("&Info"), {}},
         {M::Edit, QStringLiteral("MenuEdit"), {}, {}, {}, true},
         {M::OpsiPadanan, QStringLiteral("menuOpsiPadanan"), {}, {}, {}, true},
     };

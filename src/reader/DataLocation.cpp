@@ -36,7 +36,7 @@ QString DataLocationCaption(const QString& dataPath) {
 }
 
 QString MissingDataMessage(const QString& dataPath) {
-    return QStringLiteral("Data ") + platform::kProductName + QStringLiteral("tidak ditemukan ") +
+    return QStringLiteral("Data ") + platform::kProductName + QStringLiteral(" tidak ditemukan ") +
            QStringLiteral("\r\n") + QStringLiteral("pada direktori : ") + dataPath +
            QStringLiteral(".") + QStringLiteral("\r\n") +
            QStringLiteral("Jalankan kembali program dan pilih folder yang sesuai.");

@@ -29,6 +29,8 @@ DataLocationDialog::DataLocationDialog(platform::Dialogs& dialogs,
     setWindowTitle(QStringLiteral("Lokasi Data"));
     txtLocation_->setObjectName(QStringLiteral("txtLocation"));
     txtLocation_->setReadOnly(true);
+    txtLocation_->setAccessibleName(QStringLiteral("Lokasi data"));
+    cmdBrowse_->setAccessibleName(QStringLiteral("Pilih folder data"));
     txtLocation_->setMinimumWidth(360);
     cmdBrowse_->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse_->setFixedWidth(32);

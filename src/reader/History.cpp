@@ -33,6 +33,10 @@ std::optional<QString> History::step(Step mode) {
         target = index_ - 1;
     else if (mode == Step::Forward)
         target = index_ + 1;
+    return stepTo(target);
+}
+
+std::optional<QString> History::stepTo(int target) {
     if (target < 0 || target >= entries_.size())
         return std::nullopt;
     index_ = target;

@@ -28,6 +28,8 @@ public:
     // The location key ("Matius# 5:44") of the entry a step reaches, which becomes the
     // marked one; nullopt outside the list, leaving everything as it was.
     std::optional<QString> step(Step mode);
+    // The same for the entry at that index of the list.
+    std::optional<QString> stepTo(int index);
     // Forgets every entry, as after restoring the last place at start.
     void clear();
 

@@ -4,6 +4,7 @@
 #include "reader/UiMetrics.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -24,7 +25,11 @@ HistoryList::HistoryList(const History& history, QWidget* readingView, QWidget* 
     panelLayout->setContentsMargins(4, 2, 4, 2);
     panelLayout->addWidget(caption);
     list_->setObjectName(QStringLiteral("ListHistory"));
-    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setAccessibleName(caption->text());
+    list_->installEventFilter(this);
+    // Enter and a double click both activate an item.
+    connect(list_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { emit entryChosen(list_->row(item)); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
@@ -39,7 +44,17 @@ bool HistoryList::eventFilter(QObject* watched, QEvent* event) {
     // The list keeps lying over the reading view when the window is resized.
     if (watched == readingView_ && event->type() == QEvent::Resize && isVisible())
         place();
+    if (watched == list_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
     return QFrame::eventFilter(watched, event);
+}
+
+void HistoryList::close() {
+    hide();
+    readingView_->setFocus();
 }
 
 void HistoryList::fill() {
@@ -50,13 +65,14 @@ void HistoryList::fill() {
 
 void HistoryList::toggle() {
     if (isVisible()) {
-        hide();
+        close();
         return;
     }
     fill();
     place();
     show();
     raise();
+    list_->setFocus();
 }
 
 void HistoryList::place() {

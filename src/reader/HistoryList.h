@@ -9,7 +9,8 @@ namespace reader {
 class History;
 
 // The history shown on Ctrl+F9: ListHistory under its caption panel cmdPanel, lying over the
-// reading view just right of its left edge. It only shows the history; the keys move in it.
+// reading view just right of its left edge. Shown, it has the keyboard: Enter or a double click
+// goes to an entry, Escape puts the list away and gives the reading view the keyboard back.
 class HistoryList : public QFrame {
     Q_OBJECT
 public:
@@ -18,12 +19,17 @@ public:
     QListWidget* list() const { return list_; }
     void toggle();
 
+signals:
+    // An entry of the list, by its index, is to be shown.
+    void entryChosen(int index);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fill();
     void place();
+    void close();
 
     const History& history_;
     QWidget* readingView_;

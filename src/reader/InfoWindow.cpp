@@ -46,6 +46,7 @@ InfoWindow::InfoWindow(ReaderSettings& settings, const store::Store* store, QWid
     label1_->setFont(title);
     richTextBox1_ = new QTextEdit(this);
     richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
+    richTextBox1_->setAccessibleName(QStringLiteral("Isi keterangan"));
     richTextBox1_->setReadOnly(true);
     check1_ = new QCheckBox(
         QStringLiteral("Selalu tampilkan jendela Etika Pengutipan di awal program"), this);

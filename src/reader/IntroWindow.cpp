@@ -56,6 +56,7 @@ IntroWindow::IntroWindow(const platform::ReadingLook& look,
     }
     choices->addStretch();
     rtf1_->setObjectName(QStringLiteral("rtf1"));
+    rtf1_->setAccessibleName(QStringLiteral("Teks pengantar kitab"));
     rtf1_->setReadOnly(true);
     status_->setObjectName(QStringLiteral("labelStatus"));
     status_->setText(QStringLiteral("Vermara versi ") + platform::VersionText().trimmed());

@@ -28,6 +28,7 @@ JumpWindow::JumpWindow(const platform::ReadingLook& look, QWidget* parent)
     auto* prompt = new QLabel(QStringLiteral("Pilih bagian kitab yang dituju"), this);
     prompt->setObjectName(QStringLiteral("Label1"));
     list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setAccessibleName(QStringLiteral("Pilih bagian kitab yang dituju"));
     ok_->setObjectName(QStringLiteral("Command2"));
     ok_->setDefault(true);
     cancel_->setObjectName(QStringLiteral("Command1"));

@@ -34,7 +34,14 @@ bool Jumps::JumpLocation(scripture::LocationKey key, Record record) {
 }
 
 bool Jumps::NavigateHistory(History::Step mode) {
-    const std::optional<QString> entry = nav_.history().step(mode);
+    return showEntry(nav_.history().step(mode));
+}
+
+bool Jumps::showHistoryEntry(int index) {
+    return showEntry(nav_.history().stepTo(index));
+}
+
+bool Jumps::showEntry(const std::optional<QString>& entry) {
     if (!entry)
         return false;
     const auto key = scripture::ParseLocationKey(*entry);

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace platform {
 class Dialogs;
@@ -29,10 +30,14 @@ public:
     bool JumpLocation(scripture::LocationKey key, Record record = Record::Yes);
     // NavigateHistory: shows the entry a step reaches without recording it again.
     bool NavigateHistory(History::Step mode);
+    // The entry chosen in the history list, shown the same way.
+    bool showHistoryEntry(int index);
     // SetDataLocation: shows the chapter at that index of the store's chapters.
     bool SetDataLocation(int chapterRow);
 
 private:
+    bool showEntry(const std::optional<QString>& entry);
+
     Navigator& nav_;
     platform::Dialogs& dialogs_;
     std::function<bool()> bookmarkShown_;

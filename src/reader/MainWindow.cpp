@@ -1,5 +1,6 @@
 #include "reader/MainWindow.h"
 
+#include "platform/AccessibleNames.h"
 #include "platform/Dialogs.h"
 #include "platform/ProductName.h"
 #include "reader/AppContext.h"
@@ -35,6 +36,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -82,6 +84,8 @@ MainWindow::MainWindow(AppContext& context, ReaderModels& models, QWidget* paren
         models_.options, this);
     connect(chapterView_, &ChapterView::hideDropDown, toolBar_, &ToolBarPanel::hideDropDown);
     historyList_ = new HistoryList(history(), area_->rtf1(), area_);
+    connect(historyList_, &HistoryList::entryChosen, this,
+            [this](int index) { jumps_->showHistoryEntry(index); });
     intro_ = new BookIntroductions(
         {nav_, state_, models_.options, *bookPanel_, *area_, *menus_, *sides_, models_.look}, this);
     shell_ = new ShellCommands(*this, context_);
@@ -142,6 +146,7 @@ void MainWindow::wireMenus() {
     connect(menus_, &MainMenus::parallelChosen, this, &MainWindow::chooseParallelVersion);
     connect(area_->rtf2(), &QTextEdit::customContextMenuRequested, this,
             &MainWindow::onParallelContextMenu);
+    addParallelMenuKeys();
     crossReferences_ = new CrossReferenceMenu(menus_->menuRef(), nav_, this);
     // Rebuilt before every showing, so the items belong to the chapter on screen.
     connect(menus_->menuEdit(), &QMenu::aboutToShow, crossReferences_,
@@ -375,7 +380,7 @@ void MainWindow::clickToolButton(int k) {
         return;
     if (k > kResultsButton) {
         toolBar_->chooseResultsPage(k);
-        blueBar_->button(kResultsButton - 1)->setToolTip(toolBar_->toolButton(10)->toolTip());
+        platform::SetTip(blueBar_->button(kResultsButton - 1), toolBar_->toolButton(10)->toolTip());
         toolBar_->hideDropDown();
     }
     execute(row->command);
@@ -407,13 +412,32 @@ void MainWindow::chooseParallelVersion(int entry) {
 void MainWindow::onParallelContextMenu(const QPoint& pos) {
     const QPoint global = area_->rtf2()->viewport()->mapToGlobal(pos);
     if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
-        menus_->action(ReaderCommand::CopyParallelToClipBook)
-            ->setEnabled(area_->rtf2()->textCursor().hasSelection());
-        menus_->menuOpsiPadanan()->exec(global);
+        showParallelMenu(global);
         return;
     }
     menus_->opsiVersiKitab()->exec(global);
     chapterView_->relocateAtCaret();
+}
+
+void MainWindow::showParallelMenu(const QPoint& global) {
+    menus_->action(ReaderCommand::CopyParallelToClipBook)
+        ->setEnabled(area_->rtf2()->textCursor().hasSelection());
+    menus_->menuOpsiPadanan()->exec(global);
+}
+
+void MainWindow::addParallelMenuKeys() {
+    // Shift with the menu key or F10 opens the panel's own menu, as Shift with a right click
+    // does; the menu key alone keeps the version menu.
+    QTextEdit* rtf2 = area_->rtf2();
+    auto* keys = new QAction(rtf2);
+    keys->setObjectName(QStringLiteral("keyOpsiPadanan"));
+    keys->setShortcuts(
+        {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::SHIFT | Qt::Key_Menu)});
+    keys->setShortcutContext(Qt::WidgetShortcut);
+    rtf2->addAction(keys);
+    connect(keys, &QAction::triggered, this, [this, rtf2] {
+        showParallelMenu(rtf2->viewport()->mapToGlobal(rtf2->cursorRect().center()));
+    });
 }
 
 void MainWindow::SelectParagraphVerse(QTextEdit* view, int position, bool select, bool force) {

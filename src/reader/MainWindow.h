@@ -136,6 +136,8 @@ private:
     bool confirmNewTestament();
     void showParallelPanel(bool show);
     void onParallelContextMenu(const QPoint& pos);
+    void showParallelMenu(const QPoint& global);
+    void addParallelMenuKeys();
 
     AppContext& context_;
     ReaderModels& models_;

@@ -15,6 +15,7 @@ QueryEditor::QueryEditor(QWidget* parent) : QDialog(parent), text1_(new QPlainTe
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("Ekspresi Pencarian"));
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Ekspresi pencarian"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     auto* buttons = new QHBoxLayout;

@@ -59,6 +59,8 @@ ReadingArea::ReadingArea(QWidget* parent)
     splitter_->setObjectName(QStringLiteral("splitter"));
     splitter_->setChildrenCollapsible(false);
     splitter_->setHandleWidth(Twips(this, kGapTwips));
+    rtf1_->setAccessibleName(QStringLiteral("Teks Alkitab"));
+    rtf2_->setAccessibleName(QStringLiteral("Padanan Ayat"));
     splitter_->addWidget(rtf1_);
     splitter_->addWidget(frame2_);
     frame2_->hide();

@@ -1,5 +1,6 @@
 #include "reader/SearchBar.h"
 
+#include "platform/AccessibleNames.h"
 #include "search/SearchKeys.h"
 
 #include <QAbstractItemView>
@@ -29,7 +30,7 @@ SearchBar::SearchBar(QWidget* parent)
     strip_->installEventFilter(this);
     cmdResetPos_->setObjectName(QStringLiteral("cmdResetPos"));
     cmdResetPos_->setText(QStringLiteral("\u00ab"));
-    cmdResetPos_->setToolTip(QStringLiteral(" Kembalikan posisi kotak pencarian "));
+    platform::SetTip(cmdResetPos_, QStringLiteral(" Kembalikan posisi kotak pencarian "));
     cmdResetPos_->hide();
     connect(cmdResetPos_, &QToolButton::clicked, this, &SearchBar::resetStrip);
     buildStrip();
@@ -37,8 +38,10 @@ SearchBar::SearchBar(QWidget* parent)
 
 void SearchBar::buildStrip() {
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Kata yang dicari"));
     text1_->setPlaceholderText(QStringLiteral("Kata yang dicari"));
     combo2_->setObjectName(QStringLiteral("Combo2"));
+    combo2_->setAccessibleName(QStringLiteral("Lingkup pencarian"));
     combo2_->addItems(search::ScopeItems());
     check1_->setObjectName(QStringLiteral("Check1"));
     const char* const captions[4] = {"Cari", "<", ">", "Cari Semua"};
@@ -47,7 +50,7 @@ void SearchBar::buildStrip() {
     for (int k = 0; k < 4; ++k) {
         commands_[k] = new QPushButton(QString::fromUtf8(captions[k]), strip_);
         commands_[k]->setObjectName(QStringLiteral("Command%1").arg(k + 1));
-        commands_[k]->setToolTip(QString::fromUtf8(tips[k]));
+        platform::SetTip(commands_[k], QString::fromUtf8(tips[k]));
     }
     commands_[1]->setEnabled(false);
     commands_[2]->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "reader/ToolBarPanel.h"
 
+#include "platform/AccessibleNames.h"
 #include "reader/Icons.h"
 
 #include <QHBoxLayout>
@@ -52,7 +53,7 @@ ToolBarPanel::ToolBarPanel(QWidget* overlayParent, QWidget* parent)
     dropDownButton_->setArrowType(Qt::DownArrow);
     dropDownButton_->setAutoRaise(true);
     dropDownButton_->setFixedWidth(14);
-    dropDownButton_->setToolTip(QStringLiteral(" Pilih halaman hasil "));
+    platform::SetTip(dropDownButton_, QStringLiteral(" Pilih halaman hasil "));
     row->addWidget(dropDownButton_);
     row->addWidget(Separator(this));
     addFontButtons(row);
@@ -102,14 +103,14 @@ QToolButton* ToolBarPanel::makeButton(const QString& name, const QIcon& icon, co
     button->setIcon(icon);
     button->setIconSize(QSize(28, 28));
     button->setAutoRaise(true);
-    button->setToolTip(tip);
+    platform::SetTip(button, tip);
     return button;
 }
 
 void ToolBarPanel::chooseResultsPage(int k) {
     QToolButton* chosen = toolButton(k);
     toolButton(10)->setIcon(chosen->icon());
-    toolButton(10)->setToolTip(chosen->toolTip());
+    platform::SetTip(toolButton(10), chosen->toolTip());
     resultsPage_ = kPages[k - 11];
 }
 

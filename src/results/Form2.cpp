@@ -1,5 +1,6 @@
 #include "results/Form2.h"
 
+#include "platform/AccessibleNames.h"
 #include "platform/Dialogs.h"
 #include "platform/LookFonts.h"
 #include "platform/ProductName.h"
@@ -24,6 +25,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextBlock>
@@ -72,7 +74,7 @@ template <typename T> T* Named(T* widget, const QString& name) {
 QToolButton* ToolButton(QWidget* parent, const QString& name, const QString& tip,
                         QStyle::StandardPixmap icon) {
     auto* button = Named(new QToolButton(parent), name);
-    button->setToolTip(tip);
+    platform::SetTip(button, tip);
     button->setIcon(parent->style()->standardIcon(icon));
     button->setAutoRaise(true);
     return button;
@@ -114,8 +116,11 @@ Form2::Form2(platform::Dialogs& dialogs, const platform::ReadingLook& look, QWid
     layout->addWidget(rt1_, 1);
     layout->addWidget(rt2_, 1);
     layout->addWidget(frame2_ = buildListTools(), 1);
+    rt1_->setAccessibleName(QStringLiteral("Hasil Pencarian"));
+    rt2_->setAccessibleName(QStringLiteral("ClipBook"));
     rt1_->viewport()->installEventFilter(this);
-    connect(tabs_, &QTabBar::tabBarClicked, this, &Form2::tabChosen);
+    // However the tab changes (a click, the arrow keys, Ctrl+Tab), its page follows.
+    connect(tabs_, &QTabBar::currentChanged, this, &Form2::tabChosen);
     resize(720, 560);
     SwitchWindow();
     takeLook();
@@ -132,6 +137,7 @@ void Form2::takeLook() {
 QWidget* Form2::buildTextTools() {
     auto* frame = Named(new QWidget(this), QStringLiteral("Frame1"));
     text1_ = Named(new QLineEdit(frame), QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Kata yang di-highlight"));
     check1_ = Named(new QCheckBox(QStringLiteral("Kata Tepat"), frame), QStringLiteral("Check1"));
     command8_ =
         Named(new QPushButton(QStringLiteral("Highlight"), frame), QStringLiteral("Command8"));
@@ -166,6 +172,7 @@ QWidget* Form2::buildTextTools() {
 QWidget* Form2::buildListTools() {
     auto* frame = Named(new QWidget(this), QStringLiteral("Frame2"));
     list1_ = Named(new QListWidget(frame), QStringLiteral("List1"));
+    list1_->setAccessibleName(QStringLiteral("Daftar Hasil Pencarian"));
     keterangan_ = Named(new QLabel(frame), QStringLiteral("lblKeterangan"));
     keterangan_->setWordWrap(true);
     keterangan_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -195,11 +202,14 @@ QWidget* Form2::buildListTools() {
     connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
         keterangan_->setText(row >= 0 && row < list_.size() ? list_.at(row).summary : QString());
     });
-    connect(list1_, &QListWidget::itemDoubleClicked, this, &Form2::showSelected);
+    // Enter shows a kept search, as a double click and "Lihat" do.
+    connect(list1_, &QListWidget::itemActivated, this, &Form2::showSelected);
     connect(list1_, &QListWidget::customContextMenuRequested, this, &Form2::listMenu);
     connect(show, &QPushButton::clicked, this, &Form2::showSelected);
     connect(clear, &QPushButton::clicked, this, &Form2::clearList);
     connect(hapus, &QAction::triggered, this, &Form2::deleteSelected);
+    // Delete removes a kept search as "Hapus" does.
+    list1_->installEventFilter(this);
     connect(hapusSemua, &QAction::triggered, this, &Form2::clearList);
     return frame;
 }
@@ -209,7 +219,10 @@ void Form2::SwitchWindow() {
         if (layout.mode != varLabel_)
             continue;
         mode_ = varLabel_;
-        tabs_->setCurrentIndex(layout.tab);
+        {
+            const QSignalBlocker quiet(tabs_);
+            tabs_->setCurrentIndex(layout.tab);
+        }
         frame1_->setVisible(mode_ != kDaftar);
         frame2_->setVisible(mode_ == kDaftar);
         rt1_->setVisible(mode_ == kCari);
@@ -359,6 +372,11 @@ void Form2::changeEvent(QEvent* event) {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list1_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete)) {
+        deleteSelected();
+        return true;
+    }
     if (watched == rt1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         const int line = rt1_->cursorForPosition(at).blockNumber();

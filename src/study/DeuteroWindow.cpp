@@ -33,8 +33,11 @@ DeuteroWindow::DeuteroWindow(const StudyContext& context)
     label1_->setObjectName(QStringLiteral("Label1"));
     label2_->setObjectName(QStringLiteral("Label2"));
     list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setAccessibleName(QStringLiteral("Daftar Kitab"));
     list2_->setObjectName(QStringLiteral("List2"));
+    list2_->setAccessibleName(QStringLiteral("Pasal"));
     rt1_->setObjectName(QStringLiteral("rt1"));
+    rt1_->setAccessibleName(QStringLiteral("Teks Deuterokanonika"));
     rt1_->setReadOnly(true);
     rt1_->setContextMenuPolicy(Qt::CustomContextMenu);
     QFont bold = label1_->font();
@@ -70,6 +73,7 @@ DeuteroWindow::DeuteroWindow(const StudyContext& context)
 QWidget* DeuteroWindow::buildSearchBar() {
     auto* bar = new QWidget(this);
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Kata yang dicari"));
     check1_->setObjectName(QStringLiteral("Check1"));
     auto* command1 = new QPushButton(QStringLiteral("Cari Semua"), bar);
     command1->setObjectName(QStringLiteral("Command1"));

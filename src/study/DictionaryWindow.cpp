@@ -18,8 +18,11 @@ DictionaryWindow::DictionaryWindow(const StudyContext& context)
     auto* label1 = new QLabel(QStringLiteral("Kamus Alkitab"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Entri yang dicari"));
     list_->setObjectName(QStringLiteral("List1"));
+    list_->setAccessibleName(QStringLiteral("Daftar entri"));
     rtf_->setObjectName(QStringLiteral("rtf"));
+    rtf_->setAccessibleName(QStringLiteral("Penjelasan"));
     rtf_->setReadOnly(true);
     auto* left = new QVBoxLayout;
     left->addWidget(text1_);

@@ -20,6 +20,26 @@
 
 namespace study {
 
+namespace {
+
+// Why a picture cannot be shown, in the user's language (Qt's own reason is English).
+QString PictureError(QImageReader::ImageReaderError error) {
+    switch (error) {
+    case QImageReader::FileNotFoundError:
+        return QStringLiteral("Berkas gambar tidak ditemukan.");
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("Jenis berkas gambar ini tidak dikenal.");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("Berkas gambar rusak.");
+    case QImageReader::DeviceError:
+    case QImageReader::UnknownError:
+        break;
+    }
+    return QStringLiteral("Berkas gambar tidak dapat dibaca.");
+}
+
+} // namespace
+
 MapsWindow::MapsWindow(const StudyContext& context)
     : StudyWindow(context, QStringLiteral("Form6"), QStringLiteral("Peta Alkitab")),
       picListPanel_(new QWidget(this)), combo1_(new QComboBox(picListPanel_)),
@@ -28,8 +48,11 @@ MapsWindow::MapsWindow(const StudyContext& context)
       command1_(new QPushButton(QStringLiteral(" Minimize / Maximize View"), this)) {
     picListPanel_->setObjectName(QStringLiteral("picListPanel"));
     combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setAccessibleName(QStringLiteral("Kategori"));
     list_->setObjectName(QStringLiteral("List1"));
+    list_->setAccessibleName(QStringLiteral("Daftar peta dan gambar"));
     rt1_->setObjectName(QStringLiteral("rt1"));
+    rt1_->setAccessibleName(QStringLiteral("Keterangan gambar"));
     command1_->setObjectName(QStringLiteral("Command1"));
     rt1_->setReadOnly(true);
     rt1_->setBackgroundRole(QPalette::Button);
@@ -101,8 +124,9 @@ bool MapsWindow::loadPicture(const QString& path) {
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        context_.dialogs.message(reader.errorString() + u'\n' + path, platform::MessageButtons::Ok,
-                                 platform::MessageIcon::None, QString());
+        context_.dialogs.message(PictureError(reader.error()) + u'\n' + path,
+                                 platform::MessageButtons::Ok, platform::MessageIcon::None,
+                                 QString());
         return false;
     }
     view_->setPicture(QPixmap::fromImage(image));

@@ -20,8 +20,10 @@ ParablesWindow::ParablesWindow(const StudyContext& context)
       frame_(new QGroupBox(QStringLiteral("Perumpamaan Menurut Kitab"), this)),
       rt1_(new QTextEdit(this)) {
     list_->setObjectName(QStringLiteral("List1"));
+    list_->setAccessibleName(QStringLiteral("Daftar perumpamaan"));
     label1_->setObjectName(QStringLiteral("Label1"));
     rt1_->setObjectName(QStringLiteral("rt1"));
+    rt1_->setAccessibleName(QStringLiteral("Teks perumpamaan"));
     rt1_->setReadOnly(true);
     const char* const gospels[] = {"Matius", "Markus", "Lukas", "Yohanes"};
     auto* optionRow = new QHBoxLayout(frame_);

@@ -14,10 +14,13 @@ namespace study {
 
 namespace {
 
-// The hovered pair is drawn in blue inside a blue frame, like the overlay it stands for.
+// The hovered pair is drawn in blue inside a blue frame, like the overlay it stands for; the
+// chosen one keeps the palette's selection colours, so it stays readable in every style.
 const QString kListStyle =
     QStringLiteral("QListWidget::item{padding:4px 2px 6px 2px;border:1px solid transparent;}"
-                   "QListWidget::item:hover{color:#0000ff;border:1px solid #0000ff;}");
+                   "QListWidget::item:hover{color:#0000ff;border:1px solid #0000ff;}"
+                   "QListWidget::item:selected{color:palette(highlighted-text);"
+                   "background:palette(highlight);border:1px solid palette(highlight);}");
 
 } // namespace
 
@@ -31,6 +34,7 @@ PericopeWindow::PericopeWindow(const StudyContext& context, reader::Navigator& n
     bold.setPointSize(fontSize() + 1);
     labelKitab_->setFont(bold);
     list_->setObjectName(QStringLiteral("Picture1"));
+    list_->setAccessibleName(QStringLiteral("Daftar perikop"));
     list_->setStyleSheet(kListStyle);
     list_->setWordWrap(true);
     // Long headings wrap inside the window's width rather than scroll sideways.

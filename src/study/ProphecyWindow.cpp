@@ -19,11 +19,14 @@ ProphecyWindow::ProphecyWindow(const StudyContext& context)
       list_(new QListWidget(this)), label1_(new QLabel(this)), label3_(new QLabel(this)),
       label4_(new QLabel(this)), rt1_(new QTextEdit(this)), rt2_(new QTextEdit(this)) {
     list_->setObjectName(QStringLiteral("List1"));
+    list_->setAccessibleName(QStringLiteral("Daftar nubuat"));
     label1_->setObjectName(QStringLiteral("Label1"));
     label3_->setObjectName(QStringLiteral("Label3"));
     label4_->setObjectName(QStringLiteral("Label4"));
     rt1_->setObjectName(QStringLiteral("rt1"));
+    rt1_->setAccessibleName(QStringLiteral("Nubuat"));
     rt2_->setObjectName(QStringLiteral("rt2"));
+    rt2_->setAccessibleName(QStringLiteral("Penggenapan"));
     rt1_->setReadOnly(true);
     rt2_->setReadOnly(true);
     auto* passages = new QGridLayout;

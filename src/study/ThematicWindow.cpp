@@ -29,11 +29,14 @@ ThematicWindow::ThematicWindow(const StudyContext& context)
       mnuCopy_(new QMenu(QStringLiteral("popupCopy"), this)),
       mnuClipBook_(new QAction(QStringLiteral("Copy ke ClipBook"), mnuCopy_)) {
     cbTopik_->setObjectName(QStringLiteral("cbTopik"));
+    cbTopik_->setAccessibleName(QStringLiteral("Topik"));
     // Measuring thousands of topics for the width would slow the first opening.
     cbTopik_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cbTopik_->setMinimumContentsLength(20);
     lstAyat_->setObjectName(QStringLiteral("lstAyat"));
+    lstAyat_->setAccessibleName(QStringLiteral("Daftar ayat"));
     rtfAyat_->setObjectName(QStringLiteral("rtfAyat"));
+    rtfAyat_->setAccessibleName(QStringLiteral("Teks ayat"));
     rtfAyat_->setReadOnly(true);
     rtfAyat_->setContextMenuPolicy(Qt::CustomContextMenu);
     mnuCopy_->setObjectName(QStringLiteral("mnuCopy"));

@@ -2,7 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -71,6 +76,46 @@ TEST(QtDialogs, AMessageBelongsToTheWindowTheUserWorksInNotToTheMainWindow) {
     PressWhenShown(QMessageBox::Ok, seen);
     dialogs.message("Selesai", MessageButtons::Ok, MessageIcon::None, "Vermara");
     EXPECT_EQ(seen.owner, &main);
+}
+
+// Notes the folder the file dialog starts in, then chooses the file (or cancels without one).
+void ChooseFileWhenShown(const QString& file, QString& startedIn, int triesLeft = 200) {
+    QTimer::singleShot(10, [=, &startedIn] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (triesLeft > 0)
+                ChooseFileWhenShown(file, startedIn, triesLeft - 1);
+            return;
+        }
+        startedIn = dialog->directory().absolutePath();
+        if (file.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+TEST(QtDialogs, FilesStartInTheDocumentsFolderThenWhereTheLastOneWas) {
+    const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    const QString documents = config.absoluteFilePath(QStringLiteral("../Dokumen"));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    QFile dirs(config.filePath(QStringLiteral("user-dirs.dirs")));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"" + QDir(documents).absolutePath().toUtf8() + "\"\n");
+    dirs.close();
+    QTemporaryDir other;
+    QtDialogs dialogs;
+    QString startedIn;
+    ChooseFileWhenShown(other.filePath(QStringLiteral("clipbook.txt")), startedIn);
+    EXPECT_EQ(dialogs.saveFile("Simpan file", "Text (*.txt)"),
+              other.filePath(QStringLiteral("clipbook.txt")));
+    EXPECT_EQ(startedIn, QDir(documents).absolutePath());
+    ChooseFileWhenShown({}, startedIn);
+    EXPECT_TRUE(dialogs.openFile("Buka File", "Text (*.txt)").isEmpty());
+    EXPECT_EQ(startedIn, QDir(other.path()).absolutePath());
+    dirs.remove();
 }
 
 } // namespace

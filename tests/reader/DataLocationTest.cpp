@@ -40,6 +40,6 @@ TEST(DataLocationTest, MissingFileAsksForAFolder) {
 TEST(DataLocationTest, MissingDataMessageReadsExactly) {
     EXPECT_EQ(
         MissingDataMessage(QStringLiteral("/x/VERMARA2000.DAT")),
-        QStringLiteral("Data Vermaratidak ditemukan \r\npada direktori : /x/VERMARA2000.DAT.\r\n"
+        QStringLiteral("Data Vermara tidak ditemukan \r\npada direktori : /x/VERMARA2000.DAT.\r\n"
                        "Jalankan kembali program dan pilih folder yang sesuai."));
 }

@@ -5,11 +5,13 @@
 #include "platform/Folders.h"
 #include "reader/BookmarkCommands.h"
 #include "reader/CommandTable.h"
+#include "reader/FindCommands.h"
 #include "reader/SearchBar.h"
 #include "reader/SearchCommands.h"
 #include "results/Form2.h"
 #include "search/SearchKeys.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -323,4 +325,153 @@ TEST(EndToEnd, TheTipsBoxCheckedInARunThatKeepsNoSettingsShowsTheTipsNextTime) {
     h.window->close();
     h.restart();
     EXPECT_TRUE(TopLevel("Form10")->isVisible());
+}
+
+namespace {
+
+bool Interactive(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::List:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::PageTab:
+    case QAccessible::PageTabList:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::Table:
+    case QAccessible::Tree:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The interactive controls of a window's accessible tree that a screen reader cannot name.
+void CollectUnnamed(QAccessibleInterface* node, const QString& path, QStringList& unnamed) {
+    if (!node || node->state().invisible)
+        return;
+    const QString name = node->text(QAccessible::Name).trimmed();
+    QObject* object = node->object();
+    const QString where = path + u'/' +
+                          (object ? object->objectName() + u':' + object->metaObject()->className()
+                                  : QString::number(int(node->role())));
+    if (Interactive(node->role()) && name.isEmpty())
+        unnamed.append(where);
+    for (int i = 0; i < node->childCount(); ++i)
+        CollectUnnamed(node->child(i), where, unnamed);
+}
+
+QStringList Unnamed(QWidget* window) {
+    QStringList unnamed;
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+    if (root->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed.append(window->objectName() + QStringLiteral(" (window)"));
+    CollectUnnamed(root, window->objectName(), unnamed);
+    return unnamed;
+}
+
+} // namespace
+
+TEST(EndToEnd, EveryWindowAndInteractiveControlHasANameAScreenReaderCanSay) {
+    ReaderHarness h;
+    h.open();
+    h.showNewTestament(0, 5);
+    const char* items[] = {"MenuHasil",    "MenuBookmark",  "MenuPerikop", "MenuPerumpamaan",
+                           "MenuNubuat",   "MenuKamus",     "MenuTematik", "MenuPeta",
+                           "MenuDeutero1", "MenuPengantar", "MenuAbout",   "menuEtika"};
+    for (const char* item : items)
+        Trigger(h, item);
+    Trigger(h, "MenuDaftar");
+    QStringList unnamed = Unnamed(h.window);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != h.window && window->isVisible() && !qobject_cast<QMenu*>(window))
+            unnamed += Unnamed(window);
+    }
+    // The modal windows, looked at while they are up.
+    const auto whileModal = [&](const std::function<void()>& open) {
+        QTimer::singleShot(50, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                unnamed += Unnamed(modal);
+                modal->close();
+            }
+        });
+        open();
+    };
+    whileModal([&] { h.window->showCrossReferenceJump(QStringLiteral("5:44 -> Lukas 6:27-28")); });
+    whileModal([&] { Trigger(h, "menuSettingLokasiData"); });
+    whileModal([&] { h.app->find()->openQueryEditor(); });
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u'\n').toStdString();
+}
+
+TEST(EndToEnd, WhatAMouseReachesTheKeyboardReachesToo) {
+    ReaderHarness h;
+    h.open();
+    h.showNewTestament(0, 5);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+
+    // Every menu of the menu bar opens with Alt and a letter.
+    for (const reader::MenuRow& row : reader::MenuRows()) {
+        if (!row.popup) {
+            EXPECT_TRUE(row.title.contains(u'&')) << row.name.toStdString();
+        }
+    }
+
+    // Shift+F10 in the parallel panel opens the panel's own menu.
+    Trigger(h, "menuPadanan");
+    QString opened;
+    QTimer::singleShot(50, [&opened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            opened = popup->objectName();
+            popup->close();
+        }
+    });
+    h.rtf2()->setFocus();
+    QTest::keyClick(h.rtf2(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(opened, QStringLiteral("menuOpsiPadanan"));
+
+    // Ctrl+F9 gives the history list the keyboard; Enter goes to an entry, Escape puts it away.
+    h.window->navigator().goTo(QStringLiteral("Yohanes"), 3);
+    QTest::keyClick(h.window, Qt::Key_F9, Qt::ControlModifier);
+    auto* history = h.find<QListWidget>(QStringLiteral("ListHistory"));
+    ASSERT_TRUE(history->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), history);
+    history->setCurrentRow(0);
+    QTest::keyClick(history, Qt::Key_Return);
+    EXPECT_EQ(h.window->navigator().bookName(), QStringLiteral("Matius"));
+    QTest::keyClick(history, Qt::Key_Escape);
+    EXPECT_FALSE(history->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), h.rtf1());
+}
+
+TEST(EndToEnd, TheBookmarkWindowWorksFromTheKeyboard) {
+    ReaderHarness h;
+    h.open();
+    h.window->navigator().goTo(QStringLiteral("Yohanes"), 3, 16);
+    AddBookmark(h, QStringLiteral("Kasih Allah"));
+    h.window->navigator().goTo(QStringLiteral("Matius"), 1);
+    bookmarks::BookmarkWindow& window = h.app->bookmarks()->bookmarkWindow();
+    auto* editor = Child<QPlainTextEdit>(&window, "Text2");
+    auto* list = Child<QListWidget>(&window, "List");
+    auto* jump = Child<QPushButton>(&window, "Command1");
+    // Tab leaves the note editor instead of writing a tab into it.
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_FALSE(editor->hasFocus());
+    EXPECT_FALSE(editor->toPlainText().contains(u'\t'));
+    // The arrows choose a bookmark; Tab then reaches "Buka Ayat" before the note.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_TRUE(jump->isEnabled());
+    QWidget* next = list->nextInFocusChain();
+    while (next && next != jump && next != editor)
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, static_cast<QWidget*>(jump));
+    // Enter on the bookmark jumps there.
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(h.window->navigator().bookName(), QStringLiteral("Yohanes"));
+    EXPECT_EQ(h.window->navigator().chapter(), 3);
 }

@@ -47,7 +47,7 @@ TEST(Frame, MenusCarryTheirCaptions) {
     for (QAction* menu : reader.window->menuBar()->actions())
         bar.append(menu->text());
     EXPECT_EQ(bar, (QStringList{"&Alkitab", "&Deuterokanonika", "A&rtikel", "&Lihat", "&Setting",
-                                "&Tampilan", "Info"}));
+                                "&Tampilan", "&Info"}));
 }
 
 TEST(Frame, TheThirdDeuterocanonVersionIsOfferedOnlyWhenTheStoreHasIt) {

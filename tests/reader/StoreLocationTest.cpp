@@ -51,7 +51,7 @@ TEST_F(StoreLocationTest, CancelledBrowserShowsTheMissingDataMessageAndKeepsLoca
     ASSERT_EQ(dialogs.requests(), QStringList{QStringLiteral("Pilih lokasi database Vermara")});
     ASSERT_EQ(dialogs.messages().size(), 1);
     const platform::RecordedMessage& message = dialogs.messages().front();
-    EXPECT_EQ(message.text, QStringLiteral("Data Vermaratidak ditemukan \r\npada direktori : "
+    EXPECT_EQ(message.text, QStringLiteral("Data Vermara tidak ditemukan \r\npada direktori : "
                                            "/VERMARA2000.DAT.\r\nJalankan kembali program dan "
                                            "pilih folder yang sesuai."));
     EXPECT_EQ(message.buttons, platform::MessageButtons::Ok);

@@ -289,3 +289,37 @@ TEST_F(Form2Test, DoubleClickOnAVerseLineOffersItsLocationKey) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Form2Test, TheKeyboardChangesThePageAndWorksTheListOfKeptSearches) {
+    window.show();
+    auto* tabs = child<QTabBar>("SSTab1");
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(window.mode(), results::ResultsPage::ClipBook);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Jendela ClipBook"));
+    EXPECT_TRUE(window.rt2()->isVisible());
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(window.mode(), results::ResultsPage::Daftar);
+    EXPECT_TRUE(child<QWidget>("Frame2")->isVisible());
+
+    window.AddResultListEntry(entry(QStringLiteral("~vr1.tmp"), QStringLiteral("kasih")));
+    window.AddResultListEntry(entry(QStringLiteral("~vr2.tmp"), QStringLiteral("damai")));
+    auto* list = child<QListWidget>("List1");
+    list->setFocus();
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(window.mode(), results::ResultsPage::Cari);
+    EXPECT_EQ(window.rt1()->toPlainText(), QStringLiteral("damai"));
+
+    window.showMode(results::ResultsPage::Daftar);
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("~vr1.tmp"))));
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("~vr2.tmp"));
+}
+
+} // namespace

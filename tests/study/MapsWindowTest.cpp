@@ -104,11 +104,16 @@ TEST(MapsWindow, ABadPictureIsReportedAndThePreviousOneStays) {
     window.showFor(1);
     ASSERT_EQ(h.dialogs.messages().size(), 2);
     for (const auto& message : h.dialogs.messages()) {
-        EXPECT_FALSE(message.text.isEmpty());
         EXPECT_EQ(message.buttons, platform::MessageButtons::Ok);
         EXPECT_TRUE(message.title.isEmpty());
     }
-    EXPECT_TRUE(h.dialogs.messages()[1].text.contains(QStringLiteral("hilang.png")));
+    // The reason is said in Indonesian, with the file it concerns.
+    EXPECT_TRUE(h.dialogs.messages()[0].text.startsWith(
+        QStringLiteral("Jenis berkas gambar ini tidak dikenal.\n")));
+    EXPECT_TRUE(h.dialogs.messages()[0].text.endsWith(QStringLiteral("rusak.png")));
+    EXPECT_TRUE(h.dialogs.messages()[1].text.startsWith(
+        QStringLiteral("Berkas gambar tidak ditemukan.\n")));
+    EXPECT_TRUE(h.dialogs.messages()[1].text.endsWith(QStringLiteral("hilang.png")));
     EXPECT_EQ(PictureSize(window), QSize(20, 10)); // the first title's picture stays
 }
 

@@ -174,3 +174,21 @@ TEST(PericopeIndex, MoreThanTwoHundredPericopesAllShowAndScroll) {
     QCoreApplication::processEvents();
     EXPECT_EQ(bar->maximum(), 0);
 }
+
+TEST(PericopeIndex, AKeyboardChosenPericopeIsDrawnInTheSelectionColours) {
+    PericopeReader h;
+    QListWidget* list = h.form12().list();
+    list->setFocus();
+    list->setCurrentRow(1);
+    ASSERT_TRUE(list->item(1)->isSelected());
+    QApplication::processEvents();
+    const QRect rect = list->visualItemRect(list->item(1));
+    const QImage picture = list->viewport()->grab(rect).toImage();
+    const QRgb highlight = list->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    int filled = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            filled += picture.pixel(x, y) == highlight ? 1 : 0;
+    // Most of the row is the selection colour, not an empty box with a frame.
+    EXPECT_GT(filled, picture.width() * picture.height() / 5);
+}
