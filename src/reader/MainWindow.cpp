@@ -294,7 +294,6 @@ void MainWindow::loadVersions() {
     menus_->buildVersionItems(nav_.versions());
     menus_->checkVersion(nav_.activeEntry());
     CheckAvailableMenu();
-    CheckDeutero();
 }
 
 void MainWindow::showWindowTitle() {
@@ -319,11 +318,6 @@ void MainWindow::CheckAvailableMenu() {
             toolBar_->toolButton(row.button)->setEnabled(false);
     }
     blueBar_->applyMarks(ModuleMarks(modules_));
-}
-
-void MainWindow::CheckDeutero() {
-    const bool third = context_.store->firstDeuteroThirdText().size() >= 3;
-    menus_->action(ReaderCommand::Deutero3)->setVisible(third);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

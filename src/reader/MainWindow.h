@@ -128,7 +128,6 @@ private:
     void observeOptions();
     void loadVersions();
     void CheckAvailableMenu();
-    void CheckDeutero();
     void showWindowTitle();
     void showParallelVersion();
     void firstActivation();

@@ -287,6 +287,18 @@ QString Store::firstDeuteroThirdText() const {
         .value_or(QString());
 }
 
+bool Store::deuteroVersionHasText(int version) const {
+    static const QString kColumns[] = {QStringLiteral("Kitab1"), QStringLiteral("Kitab2"),
+                                       QStringLiteral("Kitab3")};
+    if (version < 1 || version > 3 || (version == 3 && !deuteroThird_))
+        return false;
+    // The column comes from the fixed list above, never from outside.
+    const QString sql = QStringLiteral("SELECT 1 FROM UsysDeuterokanonika WHERE "
+                                       "length(trim(%1)) > 0 LIMIT 1")
+                            .arg(kColumns[version - 1]);
+    return readOrReport([this, &sql] { return db_->prepare(sql).next(); }).value_or(false);
+}
+
 std::pair<std::vector<ThematicRow>, QStringList> Store::readThematic() const {
     auto rows = ReadAll<ThematicRow>(
         *db_, QStringLiteral("SELECT * FROM UsysTematik ORDER BY rowid"), [](const RowReader& r) {

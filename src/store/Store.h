@@ -86,6 +86,8 @@ public:
     // Kitab3 of the table's first row in Urutan, Bab order, read alone so that start-up
     // need not load the whole table; null without the column or without rows.
     QString firstDeuteroThirdText() const;
+    // Whether any chapter holds text in that deuterocanon version's column (1 to 3).
+    bool deuteroVersionHasText(int version) const;
 
     // CheckTematik: the store has a table named exactly UsysTematik.
     bool hasTematik() const { return hasTematik_; }

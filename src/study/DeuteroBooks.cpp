@@ -3,7 +3,6 @@
 #include "store/Store.h"
 
 #include <algorithm>
-#include <array>
 
 namespace study {
 
@@ -81,8 +80,12 @@ int FindDeuteroRow(const std::vector<store::DeuteroRow>& rows, int bookIndex, in
     return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
 }
 
-bool CheckDeutero(const store::Store& store) {
-    return store.deuteroHasThirdColumn() && store.firstDeuteroThirdText().size() >= 3;
+std::array<bool, kDeuteroVersionCount> CheckDeutero(const store::Store& store) {
+    std::array<bool, kDeuteroVersionCount> offered{};
+    for (int version = 1; version <= kDeuteroVersionCount; ++version)
+        offered[std::size_t(version - 1)] = store.deuteroVersionHasText(version);
+    offered[2] = offered[2] && store.firstDeuteroThirdText().size() >= 3;
+    return offered;
 }
 
 } // namespace study

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace store {
@@ -29,8 +30,9 @@ QString DeuteroTitle(const std::vector<store::InfoRow>& info, int version);
 QString DeuteroText(const store::DeuteroRow& row, int version);
 // Index of the row of a book (0-based index) and chapter; -1 when there is none.
 int FindDeuteroRow(const std::vector<store::DeuteroRow>& rows, int bookIndex, int bab);
-// CheckDeutero: whether the store offers the third version (a Kitab3 column whose first
-// row holds at least 3 characters).
-bool CheckDeutero(const store::Store& store);
+// CheckDeutero: the versions the store offers, by version number less one: a version whose
+// column holds text somewhere; the third only where its first row holds at least 3
+// characters.
+std::array<bool, kDeuteroVersionCount> CheckDeutero(const store::Store& store);
 
 } // namespace study

@@ -22,6 +22,10 @@
 
 namespace study {
 
+namespace {
+const QString kNoText = QStringLiteral("Teks pasal ini tidak terdapat dalam database.");
+} // namespace
+
 DeuteroWindow::DeuteroWindow(const StudyContext& context)
     : StudyWindow(context, QStringLiteral("Form11"), QStringLiteral("Deuterokanonika")),
       label1_(new QLabel(this)), label2_(new QLabel(this)), list1_(new QListWidget(this)),
@@ -113,8 +117,9 @@ void DeuteroWindow::buildMenus() {
     connect(mnuCopyClipbook_, &QAction::triggered, this, &DeuteroWindow::copySelectionToClipBook);
 }
 
-void DeuteroWindow::setThirdVersionOffered(bool offered) {
-    versionItems_[2]->setVisible(offered);
+void DeuteroWindow::setVersionsOffered(const std::array<bool, kDeuteroVersionCount>& offered) {
+    for (std::size_t k = 0; k < offered.size(); ++k)
+        versionItems_[k]->setVisible(offered[k]);
 }
 
 void DeuteroWindow::showFor(int version) {
@@ -146,9 +151,16 @@ void DeuteroWindow::ShowDeutero(int version) {
         list1_->setCurrentRow(book);
     }
     label2_->setText(book >= 0 ? list1_->item(book)->text() : QString());
+    showChapterText();
+}
+
+void DeuteroWindow::showChapterText() {
     const auto& rows = context_.store.deuterocanon();
-    if (currentRow_ >= 0 && currentRow_ < static_cast<int>(rows.size()))
-        SetViewText(rt1_, DeuteroText(rows[currentRow_], version));
+    const QString text = currentRow_ >= 0 && currentRow_ < static_cast<int>(rows.size())
+                             ? DeuteroText(rows[std::size_t(currentRow_)], version_)
+                             : QString();
+    // A chapter the store lacks must not leave another book's text under this one's name.
+    SetViewText(rt1_, text.trimmed().isEmpty() ? kNoText : text);
 }
 
 void DeuteroWindow::onBook(int row) {
@@ -170,10 +182,8 @@ void DeuteroWindow::onChapter(int row) {
         return;
     const auto& rows = context_.store.deuterocanon();
     const int found = FindDeuteroRow(rows, book, list2_->item(row)->text().toInt());
-    if (found < 0)
-        return;
     currentRow_ = found;
-    SetViewText(rt1_, DeuteroText(rows[found], version_));
+    showChapterText();
 }
 
 void DeuteroWindow::showPopup(const QPoint& pos) {

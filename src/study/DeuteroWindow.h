@@ -1,5 +1,6 @@
 #pragma once
 
+#include "study/DeuteroBooks.h"
 #include "study/StudyWindow.h"
 
 #include <array>
@@ -33,7 +34,8 @@ public:
     // Shows the window in a version, as the main window's menu items do.
     void showFor(int version);
     // Without a third version its menu item is hidden.
-    void setThirdVersionOffered(bool offered);
+    // Only the versions the store has text for are offered in the window's menu.
+    void setVersionsOffered(const std::array<bool, kDeuteroVersionCount>& offered);
     void setCariDeutro(CariDeutroHook hook) { cariDeutro_ = std::move(hook); }
     int version() const { return version_; }
 
@@ -50,6 +52,8 @@ private:
     void DeuteroList(int version);
     void onBook(int row);
     void onChapter(int row);
+    // The text of the chapter row last found in the version shown.
+    void showChapterText();
     void showPopup(const QPoint& pos);
     void selectVerseAtCaret();
     void copySelection();

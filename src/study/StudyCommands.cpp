@@ -1,11 +1,16 @@
 #include "study/StudyCommands.h"
 
 #include "reader/ClipBookCommands.h"
+#include "reader/MainMenus.h"
 #include "reader/MainWindow.h"
 #include "reader/SearchCommands.h"
+#include "store/Store.h"
+#include "study/DeuteroBooks.h"
 #include "study/DeuteroWindow.h"
 #include "study/PericopeWindow.h"
 #include "study/StudyWindows.h"
+
+#include <QAction>
 
 namespace study {
 
@@ -13,6 +18,7 @@ StudyCommands::StudyCommands(reader::MainWindow& window, StudyWindows& windows,
                              reader::SearchCommands& search, reader::ClipBookCommands& clipBook)
     : QObject(&window), window_(window), windows_(windows) {
     bindCommands();
+    offerDeuteroVersions();
     connect(&windows, &StudyWindows::copyToClipBook, &clipBook,
             &reader::ClipBookCommands::appendEntry);
     windows.setCariDeutro([&search](const DeuteroQuery& query) {
@@ -42,6 +48,18 @@ void StudyCommands::bindCommands() {
     };
     for (const auto& [command, handler] : commands)
         window_.commands().bind(command, handler);
+}
+
+void StudyCommands::offerDeuteroVersions() {
+    // Each version is offered under the store's own name, and only when it has text.
+    const reader::ReaderCommand commands[] = {reader::ReaderCommand::Deutero1,
+                                              reader::ReaderCommand::Deutero2,
+                                              reader::ReaderCommand::Deutero3};
+    for (int version = 1; version <= kDeuteroVersionCount; ++version) {
+        QAction* item = window_.menus().action(commands[version - 1]);
+        item->setText(DeuteroTitle(windows_.context().store.info(), version));
+        item->setVisible(windows_.deuteroVersionOffered(version));
+    }
 }
 
 PericopeWindow& StudyCommands::pericopes() {

@@ -29,6 +29,7 @@ public:
 
 private:
     void bindCommands();
+    void offerDeuteroVersions();
 
     reader::MainWindow& window_;
     StudyWindows& windows_;

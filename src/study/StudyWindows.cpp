@@ -21,7 +21,13 @@ Window& Lazy(std::unique_ptr<Window>& window, const StudyContext& context) {
 } // namespace
 
 StudyWindows::StudyWindows(StudyContext context, QObject* parent)
-    : QObject(parent), context_(std::move(context)), thirdDeutero_(CheckDeutero(context_.store)) {}
+    : QObject(parent), context_(std::move(context)), deuteroOffered_(CheckDeutero(context_.store)) {
+}
+
+bool StudyWindows::deuteroVersionOffered(int version) const {
+    return version >= 1 && version <= kDeuteroVersionCount &&
+           deuteroOffered_[std::size_t(version - 1)];
+}
 
 StudyWindows::~StudyWindows() = default;
 
@@ -53,7 +59,7 @@ MapsWindow& StudyWindows::maps() {
 DeuteroWindow& StudyWindows::deutero() {
     if (!deutero_) {
         Lazy(deutero_, context_);
-        deutero_->setThirdVersionOffered(thirdDeutero_);
+        deutero_->setVersionsOffered(deuteroOffered_);
         deutero_->setCariDeutro(cariDeutro_);
         connect(deutero_.get(), &DeuteroWindow::copyToClipBook, this,
                 &StudyWindows::copyToClipBook);

@@ -38,8 +38,8 @@ public:
     void showMaps();
     // MenuDeutero1..3: the deuterocanon reader in that version.
     void showDeutero(int version);
-    // Whether the store offers the third deuterocanon version (for MenuDeutero3).
-    bool thirdDeuteroVersion() const { return thirdDeutero_; }
+    // Whether the store offers that deuterocanon version (1 to 3) with text of its own.
+    bool deuteroVersionOffered(int version) const;
     void setCariDeutro(CariDeutroHook hook);
 
 signals:
@@ -48,7 +48,7 @@ signals:
 
 private:
     StudyContext context_;
-    bool thirdDeutero_;
+    std::array<bool, kDeuteroVersionCount> deuteroOffered_;
     CariDeutroHook cariDeutro_;
     std::unique_ptr<ParablesWindow> parables_;
     std::unique_ptr<ProphecyWindow> prophecies_;

@@ -69,15 +69,22 @@ TEST(DeuteroWindow, DanielsAdditionsListChapters3_13_14AndSwitchingVersionKeepsT
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Deuterokanonika Bahasa Indonesia Sehari-hari"));
 }
 
-TEST(DeuteroWindow, AChapterTheStoreLacksKeepsTheText) {
+TEST(DeuteroWindow, AChapterTheStoreLacksSaysSoInsteadOfShowingAnotherOne) {
+    const QString none = QStringLiteral("Teks pasal ini tidak terdapat dalam database.");
     StudyHarness h;
     auto& window = h.open().deutero();
     Activate(window);
     auto* text = Find<QTextEdit>(window, "rt1");
     Find<QListWidget>(window, "List2")->setCurrentRow(13); // Tobit 14 is not stored
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("1:1 Teks TB Tobit"));
+    EXPECT_EQ(text->toPlainText(), none);
     Find<QListWidget>(window, "List1")->setCurrentRow(8); // nor is II Makabe
-    EXPECT_EQ(text->toPlainText(), QStringLiteral("1:1 Teks TB Tobit"));
+    EXPECT_EQ(text->toPlainText(), none);
+    EXPECT_EQ(Find<QLabel>(window, "Label2")->text(), QStringLiteral("II Makabe"));
+    // Another version of a chapter that is missing stays missing.
+    VersionItem(window, 2)->trigger();
+    EXPECT_EQ(text->toPlainText(), none);
+    Find<QListWidget>(window, "List1")->setCurrentRow(0);
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("1:1 Teks Toba Tobit"));
 }
 
 TEST(DeuteroWindow, ThirdVersionHiddenWithoutKitab3AndTitlesFromTheStore) {
@@ -86,7 +93,7 @@ TEST(DeuteroWindow, ThirdVersionHiddenWithoutKitab3AndTitlesFromTheStore) {
     StudyHarness h(options);
     h.add(QStringLiteral("UsysInfo"), {{"id", 201}, {"Keterangan", QStringLiteral("Deutero Uji")}});
     auto& windows = h.open();
-    EXPECT_FALSE(windows.thirdDeuteroVersion());
+    EXPECT_FALSE(windows.deuteroVersionOffered(3));
     auto& window = windows.deutero();
     EXPECT_FALSE(VersionItem(window, 3)->isVisible());
     EXPECT_TRUE(VersionItem(window, 2)->isVisible());
@@ -94,7 +101,7 @@ TEST(DeuteroWindow, ThirdVersionHiddenWithoutKitab3AndTitlesFromTheStore) {
     EXPECT_EQ(VersionItem(window, 2)->text(), QStringLiteral("Deuterokanonika Toba"));
 
     StudyHarness full;
-    EXPECT_TRUE(full.open().thirdDeuteroVersion());
+    EXPECT_TRUE(full.open().deuteroVersionOffered(3));
     EXPECT_TRUE(VersionItem(full.windows->deutero(), 3)->isVisible());
 }
 
@@ -157,9 +164,10 @@ TEST(StudyWindows, AnEmptyStoreOpensEveryWindowWithEmptyLists) {
     EXPECT_EQ(Find<QListWidget>(windows.maps(), "List1")->count(), 0);
     windows.showDictionary();
     QTest::keyClicks(Find<QLineEdit>(windows.dictionary(), "Text1"), QStringLiteral("a"));
-    EXPECT_FALSE(windows.thirdDeuteroVersion());
+    EXPECT_FALSE(windows.deuteroVersionOffered(3));
     windows.showDeutero(1);
     Activate(windows.deutero());
-    EXPECT_TRUE(Find<QTextEdit>(windows.deutero(), "rt1")->toPlainText().isEmpty());
+    EXPECT_EQ(Find<QTextEdit>(windows.deutero(), "rt1")->toPlainText(),
+              QStringLiteral("Teks pasal ini tidak terdapat dalam database."));
     EXPECT_EQ(Find<QListWidget>(windows.deutero(), "List1")->currentRow(), 0);
 }

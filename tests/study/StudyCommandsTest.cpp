@@ -5,6 +5,8 @@
 #include "reader/MainMenus.h"
 #include "reader/SearchCommands.h"
 #include "results/Form2.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 #include "study/DeuteroWindow.h"
 #include "study/ParablesWindow.h"
 #include "study/PericopeWindow.h"
@@ -191,4 +193,28 @@ TEST(PericopeIndex, AKeyboardChosenPericopeIsDrawnInTheSelectionColours) {
             filled += picture.pixel(x, y) == highlight ? 1 : 0;
     // Most of the row is the selection colour, not an empty box with a frame.
     EXPECT_GT(filled, picture.width() * picture.height() / 5);
+}
+
+TEST(StudyCommands, DeuterocanonItemsCarryTheStoresNamesAndOnlyVersionsWithText) {
+    ReaderHarness h;
+    {
+        store::Database db(h.storePath, store::Database::Mode::ReadWrite, store::kStorePassword);
+        db.exec(QStringLiteral("UPDATE UsysDeuterokanonika SET Kitab2 = NULL"));
+        db.exec(QStringLiteral("INSERT INTO UsysInfo (id, Keterangan) VALUES "
+                               "(201, 'Deuterokanonika World English Bible')"));
+    }
+    h.open();
+    QAction* first = h.action(QStringLiteral("MenuDeutero1"));
+    EXPECT_EQ(first->text(), QStringLiteral("Deuterokanonika World English Bible"));
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(h.action(QStringLiteral("MenuDeutero2"))->isVisible());
+    EXPECT_TRUE(h.action(QStringLiteral("MenuDeutero3"))->isVisible());
+    EXPECT_EQ(h.action(QStringLiteral("MenuDeutero3"))->text(),
+              QStringLiteral("Deuterokanonika Bahasa Indonesia Sehari-hari"));
+    // The reader's own menu offers the same versions.
+    h.app->studies()->showDeutero(1);
+    auto* own =
+        h.app->studies()->deutero().findChild<QAction*>(QStringLiteral("MenuDeuterokanonika2"));
+    ASSERT_NE(own, nullptr);
+    EXPECT_FALSE(own->isVisible());
 }
