@@ -5,8 +5,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
+namespace {
+
+// A real folder (not a link to one) of owner that no one else may enter.
+bool IsPrivateFolder(const QByteArray& path, uint owner) {
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == owner &&
+           (info.st_mode & 077) == 0;
+}
+
+} // namespace
 
 QString ProgramFolder() {
     const QFileInfo program(QCoreApplication::applicationFilePath());
@@ -18,6 +32,22 @@ QString GetTempFolder() {
     // Qt gives no path when TMPDIR names a missing folder; results files still need a home.
     const QString folder = QDir::tempPath();
     return folder.isEmpty() ? QStringLiteral("/tmp") : folder;
+}
+
+QString PrivateTempFolder(const QString& tempFolder) {
+    return PrivateTempFolder(tempFolder, ::geteuid());
+}
+
+QString PrivateTempFolder(const QString& tempFolder, uint owner) {
+    const QByteArray path = QFile::encodeName(
+        JoinPath(tempFolder, QStringLiteral("vermara-") + QString::number(owner)));
+    if ((::mkdir(path.constData(), 0700) == 0 || errno == EEXIST) && IsPrivateFolder(path, owner))
+        return QFile::decodeName(path);
+    // Someone else may have put that name there first; mkdtemp makes a new one only we can use.
+    QByteArray fresh = path + "-XXXXXX";
+    if (::mkdtemp(fresh.data()) == nullptr)
+        return {};
+    return QFile::decodeName(fresh);
 }
 
 QString UserDataFolder() {

@@ -12,6 +12,13 @@ QString ProgramFolder();
 // results files go.
 QString GetTempFolder();
 
+// A folder of the user's own inside tempFolder for results files: "vermara-<uid>", mode 0700,
+// made when missing. The temporary folder is shared, so a folder of that name that is a link,
+// not the user's or open to others is not used: a fresh "vermara-<uid>-XXXXXX" is made
+// instead. Empty when no folder can be made. owner is the user id the folder must belong to.
+QString PrivateTempFolder(const QString& tempFolder);
+QString PrivateTempFolder(const QString& tempFolder, uint owner);
+
 // The per-user data folder for files that must survive a reboot; created when missing.
 QString UserDataFolder();
 

@@ -31,7 +31,10 @@ QString ReaderApp::UserSettingsFile() {
 }
 
 ReaderFolders ReaderApp::UserFolders() {
-    return {platform::ProgramFolder(), platform::GetTempFolder(), platform::UserDataFolder()};
+    // Results files in a folder of the user's own: in the shared one anybody could leave a
+    // file that "Pencarian Optimal" would show as this user's results.
+    return {platform::ProgramFolder(), platform::PrivateTempFolder(platform::GetTempFolder()),
+            platform::UserDataFolder()};
 }
 
 bool ReaderApp::start(const QString& commandLinePath) {

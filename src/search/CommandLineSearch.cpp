@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstring>
 #include <optional>
@@ -26,6 +27,7 @@ const QString kChapter = QStringLiteral("chapter");
 const QString kExact = QStringLiteral("exact");
 const QString kVersion = QStringLiteral("version");
 const QString kData = QStringLiteral("data");
+const QString kKeep = QStringLiteral("keep");
 
 // A usage or data problem: the Indonesian text goes to standard error.
 struct Refusal {
@@ -41,7 +43,8 @@ void AddOptions(QCommandLineParser& parser) {
          {kChapter, QStringLiteral("Nomor pasal."), QStringLiteral("N"), QStringLiteral("1")},
          {kExact, QStringLiteral("Kata Tepat.")},
          {kVersion, QStringLiteral("Nomor versi."), QStringLiteral("NR"), QStringLiteral("1")},
-         {kData, QStringLiteral("File atau folder data."), QStringLiteral("PATH")}});
+         {kData, QStringLiteral("File atau folder data."), QStringLiteral("PATH")},
+         {kKeep, QStringLiteral("Simpan file hasil pencarian di folder sementara.")}});
 }
 
 int Number(const QCommandLineParser& parser, const QString& option, int low, int high) {
@@ -59,6 +62,9 @@ QString DataPath(const QCommandLineParser& parser, const QString& programFolder)
 
 const store::VersionRow& Version(const store::Store& store, int nr) {
     for (const store::VersionRow& row : store.versions()) {
+        if (row.nr == nr && row.aktif == 0)
+            throw Refusal{QStringLiteral("Versi %1 (%2) tidak aktif di data ini")
+                              .arg(QString::number(nr), row.namaVersi)};
         if (row.nr == nr)
             return row;
     }
@@ -96,6 +102,22 @@ SearchRequest Request(const QCommandLineParser& parser, const store::Store& stor
     return request;
 }
 
+// The user's own temporary folder. A run that keeps nothing writes into a folder of its own
+// there, which goes with the results file and its stamp when the run ends: the reader's file
+// of the same search stays as it was.
+QString ResultsFolder(bool keep, std::optional<QTemporaryDir>& scratch) {
+    const QString folder = platform::PrivateTempFolder(platform::GetTempFolder());
+    if (folder.isEmpty())
+        throw Refusal{QStringLiteral("Folder sementara tidak dapat dibuat di ") +
+                      platform::GetTempFolder()};
+    if (keep)
+        return folder;
+    scratch.emplace(platform::JoinPath(folder, QStringLiteral("cari-XXXXXX")));
+    if (!scratch->isValid())
+        throw Refusal{QStringLiteral("Folder sementara tidak dapat dibuat di ") + folder};
+    return scratch->path();
+}
+
 int Search(const QCommandLineParser& parser, QTextStream& out, const QString& programFolder) {
     std::unique_ptr<store::Store> store;
     try {
@@ -103,7 +125,8 @@ int Search(const QCommandLineParser& parser, QTextStream& out, const QString& pr
     } catch (const store::StoreError& error) {
         throw Refusal{error.message()};
     }
-    SearchEngine engine(*store, platform::GetTempFolder());
+    std::optional<QTemporaryDir> scratch;
+    SearchEngine engine(*store, ResultsFolder(parser.isSet(kKeep), scratch));
     StopToken stop;
     const SearchOutcome outcome = engine.CariSemua(Request(parser, *store), stop);
     if (outcome.kind == SearchOutcome::Kind::Message || outcome.kind == SearchOutcome::Kind::Failed)

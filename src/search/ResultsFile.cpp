@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <optional>
 
 namespace search {
@@ -67,11 +68,19 @@ bool IsReusableResultsFile(const QString& path, const QStringList& header) {
 }
 
 void DeleteResultFiles(const QString& tempFolder) {
+    // QDir would take an empty name for the working folder.
+    if (tempFolder.isEmpty())
+        return;
+    // The key hash is a sum of non-negative terms, so it never has a sign; [0-9] because \d
+    // would take digits of every script.
+    static const QRegularExpression results(
+        QRegularExpression::anchoredPattern(QStringLiteral("~vr[0-9]*\\.tmp(\\.store)?")));
     QDir folder(tempFolder);
-    const QStringList names =
-        folder.entryList({QStringLiteral("~vr*.tmp")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : names)
-        folder.remove(name);
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (results.match(name).hasMatch())
+            folder.remove(name);
+    }
 }
 
 } // namespace search

@@ -35,7 +35,10 @@ QString ComposeResultsFile(const QStringList& header, const ResultRecords& recor
 // these; anything else must be searched again, even under the same file name.
 bool IsReusableResultsFile(const QString& path, const QStringList& header);
 
-// Deletes every "~vr*.tmp" in the folder; a missing folder or file is no failure.
+// Deletes the results files in the folder, "~vr" + the decimal key hash (none for an empty
+// key) + ".tmp", with their stamps, and nothing else: other files of the program (an earlier
+// bookmark list, "~vrBookmarks.tmp") may share the folder. A missing folder or file is no
+// failure; an empty folder name is no folder.
 void DeleteResultFiles(const QString& tempFolder);
 
 } // namespace search

@@ -14,10 +14,16 @@ namespace {
 // bound by the text and not by repaints.
 constexpr qint64 kYieldMilliseconds = 20;
 
-SearchOutcome Message(const QString& text) {
+SearchOutcome Outcome(SearchOutcome::Kind kind, const QString& message, const QString& file = {}) {
     SearchOutcome outcome;
-    outcome.message = text;
+    outcome.kind = kind;
+    outcome.message = message;
+    outcome.file = file;
     return outcome;
+}
+
+SearchOutcome Message(const QString& text) {
+    return Outcome(SearchOutcome::Kind::Message, text);
 }
 
 bool SameText(const QString& a, const QString& b) {
@@ -83,7 +89,7 @@ QString SummaryLines(const QStringList& lines) {
 } // namespace
 
 SearchEngine::SearchEngine(const store::Store& store, QString tempFolder)
-    : store_(store), tempFolder_(std::move(tempFolder)), texts_(store) {}
+    : store_(store), tempFolder_(std::move(tempFolder)), stamp_(store.path()), texts_(store) {}
 
 SearchOutcome SearchEngine::CariSemua(const SearchRequest& request, StopToken& stop,
                                       const ProgressFn& progress) {
@@ -161,12 +167,11 @@ SearchOutcome SearchEngine::run(const Job& job, const CandidateFn& findCandidate
                                 const ProgressFn& progress) {
     if (job.text.size() < 3)
         return Message(QStringLiteral("Kata yang dicari terlalu pendek"));
-    if (job.optimal && IsReusableResultsFile(job.file, job.header)) {
-        SearchOutcome reused;
-        reused.kind = SearchOutcome::Kind::Reused;
-        reused.file = job.file;
-        return reused;
-    }
+    if (tempFolder_.isEmpty())
+        return Outcome(SearchOutcome::Kind::Failed,
+                       QStringLiteral("Tidak ada folder yang aman untuk file hasil pencarian"));
+    if (job.optimal && IsReusableResultsFile(job.file, job.header) && stamp_.matches(job.file))
+        return Outcome(SearchOutcome::Kind::Reused, {}, job.file);
     ParseQuery query;
     query.Query(job.expression);
     if (query.WordList1().isEmpty())
@@ -207,12 +212,14 @@ SearchOutcome SearchEngine::run(const Job& job, const CandidateFn& findCandidate
     outcome.file = job.file;
     outcome.count = records.count();
     outcome.elapsed = ElapsedText(clock.elapsed());
-    if (!platform::WriteScratchFile(
-            job.file, ComposeResultsFile(job.header, records, outcome.elapsed, stopped))) {
+    const QString text = ComposeResultsFile(job.header, records, outcome.elapsed, stopped);
+    if (!platform::WriteScratchFile(job.file, text)) {
         outcome.kind = SearchOutcome::Kind::Failed;
         outcome.message = QStringLiteral("File hasil pencarian tidak dapat ditulis: ") + job.file;
         return outcome;
     }
+    // Without its stamp the file is only not reused; the search itself is done.
+    stamp_.write(job.file, text);
     listTempFiles_.append(job.file);
     outcome.kind = stopped ? SearchOutcome::Kind::Stopped : SearchOutcome::Kind::Finished;
     return outcome;

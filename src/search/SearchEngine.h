@@ -2,6 +2,7 @@
 
 #include "search/ChapterTexts.h"
 #include "search/ResultsFile.h"
+#include "search/ResultsStamp.h"
 #include "search/SearchKeys.h"
 #include "search/StopToken.h"
 
@@ -34,8 +35,10 @@ struct SearchOutcome {
     ResultListEntry entry;
 };
 
-// "Cari Semua" over the canonical books and the deuterocanon search. Results files go to
-// the temporary folder and are written whole before anything sees them.
+// "Cari Semua" over the canonical books and the deuterocanon search. Results files go to the
+// folder the caller gives (the reader gives one of the user's own) and are written whole
+// before anything sees them; "Pencarian Optimal" reuses only those stamped for this store as
+// it was when the engine was made. An empty folder name is no folder: searches then fail.
 class SearchEngine {
 public:
     SearchEngine(const store::Store& store, QString tempFolder);
@@ -78,6 +81,7 @@ private:
 
     const store::Store& store_;
     QString tempFolder_;
+    ResultsStamp stamp_;
     ChapterTexts texts_;
     QStringList listTempFiles_;
 };

@@ -12,7 +12,7 @@ listing() {
 chmod -R a-w "$folder"
 before=$(listing)
 screenshot "$work/read-only.png"
-"$root/usr/bin/vermara" --search langit >"$work/found.txt" ||
+"$root/usr/bin/vermara" --search langit --keep >"$work/found.txt" ||
   fail "the search failed on a read-only install"
 grep -q "Kejadian 1" "$work/found.txt" || fail "no hit in Kejadian 1: $(cat "$work/found.txt")"
 # The customizer reads the installed store and writes its smaller one where the user says.
@@ -27,5 +27,6 @@ if [ "$before" != "$after" ]; then
   diff <(echo "$before") <(echo "$after") >&2 || true
   fail "the program folder changed"
 fi
-# The results file goes to the temporary folder instead.
-compgen -G "$TMPDIR/~vr*.tmp" >/dev/null || fail "no results file in the temporary folder"
+# The results file kept goes to the user's own folder in the temporary folder instead.
+compgen -G "$TMPDIR/vermara-$(id -u)/~vr*.tmp" >/dev/null ||
+  fail "no results file in the user's temporary folder"

@@ -8,10 +8,12 @@
 #include "support/FixtureStore.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace search;
 
@@ -25,13 +27,13 @@ protected:
     }
     static void TearDownTestSuite() { delete folder; }
 
-    int Run(QStringList args) {
+    int Run(QStringList args, const QString& data = folder->path()) {
         out.clear();
         err.clear();
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         args.prepend(QStringLiteral("vermara"));
-        args << QStringLiteral("--data") << folder->path();
+        args << QStringLiteral("--data") << data;
         return CommandLineSearch(args, outStream, errStream, QStringLiteral("/nowhere"));
     }
 
@@ -105,6 +107,55 @@ TEST_F(CommandLineSearchTest, RunsWithoutAnyDisplay) {
     EXPECT_EQ(status, 0);
     EXPECT_FALSE(QCoreApplication::instance()->inherits("QGuiApplication"));
     EXPECT_TRUE(out.contains(QStringLiteral("3:16 Karena begitu besar kasih Allah")));
+}
+
+TEST_F(CommandLineSearchTest, NamesAVersionThatIsSwitchedOff) {
+    QTemporaryDir gaps;
+    fixture::WriteFixtureStore(gaps.path(), {.catalogueWithGaps = true});
+    EXPECT_EQ(Run({"--search", "kasih", "--version", "2"}, gaps.path()), 2);
+    EXPECT_EQ(err.trimmed(), QStringLiteral("Versi 2 (Versi Lama) tidak aktif di data ini"));
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(Run({"--search", "kasih", "--version", "1"}, gaps.path()), 0) << qPrintable(err);
+}
+
+// Every file under folder, as paths relative to it.
+QStringList FilesUnder(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next().mid(folder.size() + 1);
+    files.sort();
+    return files;
+}
+
+TEST_F(CommandLineSearchTest, LeavesNoFileBehindUnlessAskedToKeepIt) {
+    QTemporaryDir temp;
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    const QString kasih = QStringLiteral("kasih");
+
+    EXPECT_EQ(Run({"--search", kasih}), 0);
+    const QStringList afterRun = FilesUnder(temp.path());
+    EXPECT_EQ(Run({"--search", "zzzz"}), 2);
+    const QStringList afterRefusal = FilesUnder(temp.path());
+
+    EXPECT_EQ(Run({"--search", kasih, "--keep"}), 0);
+    const QString printed = out;
+    const QStringList kept = FilesUnder(temp.path());
+    // A run that keeps nothing leaves the kept file of the same search alone.
+    EXPECT_EQ(Run({"--search", kasih}), 0);
+    const QStringList keptAfterRun = FilesUnder(temp.path());
+    qputenv("TMPDIR", oldTemp);
+
+    EXPECT_EQ(afterRun, QStringList());
+    EXPECT_EQ(afterRefusal, QStringList());
+    const QString own = QStringLiteral("vermara-%1/").arg(::geteuid());
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_TRUE(kept[0].startsWith(own + QStringLiteral("~vr"))) << qPrintable(kept[0]);
+    EXPECT_EQ(kept[1], kept[0] + QStringLiteral(".store"));
+    EXPECT_EQ(platform::ReadTextFile(temp.filePath(kept[0])), printed);
+    EXPECT_EQ(keptAfterRun, kept);
 }
 
 } // namespace

@@ -265,11 +265,12 @@ TEST_F(SearchEngineTest, AFileCutShortIsSearchedAgainAndNoScratchFileStays) {
         EXPECT_EQ(Text(first), whole);
     }
     EXPECT_EQ(Run(request).kind, Kind::Reused);
-    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QFileInfo(first.file).fileName()});
+    const QString name = QFileInfo(first.file).fileName();
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({name, name + QStringLiteral(".store")}));
 }
 
-TEST_F(SearchEngineTest, UnwritableFileIsReportedAndNotRecorded) {
+TEST_F(SearchEngineTest, UnwritableFileOrNoFolderIsReportedAndNotRecorded) {
     QFile blocker(temp.filePath(QStringLiteral("not-a-folder")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -278,6 +279,15 @@ TEST_F(SearchEngineTest, UnwritableFileIsReportedAndNotRecorded) {
     EXPECT_EQ(outcome.kind, Kind::Failed);
     EXPECT_TRUE(outcome.message.contains(outcome.file));
     EXPECT_TRUE(elsewhere.ListTempFiles().isEmpty());
+
+    // No folder at all must not become the root folder.
+    SearchEngine nowhere(*store, QString());
+    const SearchOutcome none = nowhere.CariSemua(Whole(QStringLiteral("Allah")), stop);
+    EXPECT_EQ(none.kind, Kind::Failed);
+    EXPECT_FALSE(none.message.isEmpty());
+    EXPECT_FALSE(QFile::exists(
+        ResultFileName(QStringLiteral("/"), SearchKey(Whole(QStringLiteral("Allah"))))));
+    EXPECT_TRUE(nowhere.ListTempFiles().isEmpty());
 }
 
 TEST_F(SearchEngineTest, YieldsByTimeNotPerLine) {
@@ -315,18 +325,68 @@ TEST_F(SearchEngineTest, DeuteroSearchesTheChosenVersionAndTakesApostrophesAsTex
               QStringLiteral("Kata yang dicari terlalu pendek"));
 }
 
-TEST_F(SearchEngineTest, DeleteResultFilesTakesOnlyResultsFiles) {
-    const QStringList names = {"~vr.tmp", "~vr875.tmp", "~vr1.txt", "vr2.tmp", "a~vr3.tmp"};
+TEST_F(SearchEngineTest, DeleteResultFilesTakesOnlyResultsFilesAndTheirStamps) {
+    const QStringList names = {
+        "~vr.tmp",     "~vr875.tmp",         "~vr12.tmp.store",  "~vr1.txt",
+        "vr2.tmp",     "a~vr3.tmp",          "~vrBookmarks.tmp", "~vrBookmarks.tmp.store",
+        "~vrX.tmp",    "~vr12.tmpx",         "~vr-12.tmp",       "~vr1 2.tmp",
+        "~vr12.store", "~vr\u0661\u0662.tmp"};
     for (const QString& name : names)
         ASSERT_TRUE(platform::WriteTextFile(temp.filePath(name), name));
+    ASSERT_TRUE(QDir(temp.path()).mkpath(QStringLiteral("sub/~vr13.tmp")));
+    ASSERT_TRUE(platform::WriteTextFile(temp.filePath(QStringLiteral("sub/~vr12.tmp")), "x"));
     DeleteResultFiles(temp.path());
     QStringList left;
     for (const QString& name : names) {
         if (QFile::exists(temp.filePath(name)))
             left << name;
     }
-    EXPECT_EQ(left, QStringList({"~vr1.txt", "vr2.tmp", "a~vr3.tmp"}));
+    EXPECT_EQ(left, names.mid(3));
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sub/~vr12.tmp"))));
+    EXPECT_TRUE(QFileInfo(temp.filePath(QStringLiteral("sub/~vr13.tmp"))).isDir());
     DeleteResultFiles(temp.filePath(QStringLiteral("missing")));
+
+    // No folder is not the working folder.
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(temp.path()));
+    ASSERT_TRUE(platform::WriteTextFile(temp.filePath(QStringLiteral("~vr875.tmp")), "x"));
+    DeleteResultFiles(QString());
+    QDir::setCurrent(working);
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("~vr875.tmp"))));
+}
+
+TEST_F(SearchEngineTest, OptimalReusesOnlyAFileSearchedInThisStoreAsItIs) {
+    SearchRequest request = Whole(QStringLiteral("Allah"));
+    request.optimal = true;
+    ASSERT_EQ(Run(request).kind, Kind::Finished);
+    ASSERT_EQ(Run(request).kind, Kind::Reused);
+
+    // The same store written elsewhere: same key, same header, another file.
+    QTemporaryDir otherFolder;
+    const std::unique_ptr<store::Store> other =
+        store::Store::Open(fixture::WriteFixtureStore(otherFolder.path()));
+    SearchEngine otherEngine(*other, temp.path());
+    EXPECT_EQ(otherEngine.CariSemua(request, stop).kind, Kind::Finished);
+    EXPECT_EQ(Run(request).kind, Kind::Finished);
+    EXPECT_EQ(otherEngine.CariSemua(request, stop).kind, Kind::Finished);
+    EXPECT_EQ(otherEngine.CariSemua(request, stop).kind, Kind::Reused);
+
+    // The store file changed since: a new engine sees another modification time.
+    QFile storeFile(other->path());
+    ASSERT_TRUE(storeFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        storeFile.setFileTime(storeFile.fileTime(QFileDevice::FileModificationTime).addSecs(-3600),
+                              QFileDevice::FileModificationTime));
+    storeFile.close();
+    SearchEngine changed(*other, temp.path());
+    EXPECT_EQ(changed.CariSemua(request, stop).kind, Kind::Finished);
+    EXPECT_EQ(changed.CariSemua(request, stop).kind, Kind::Reused);
+
+    // A file whose stamp is gone is searched again, and stamped anew.
+    const QString file = ResultFileName(temp.path(), SearchKey(request));
+    ASSERT_TRUE(QFile::remove(ResultsStamp::PathFor(file)));
+    EXPECT_EQ(changed.CariSemua(request, stop).kind, Kind::Finished);
+    EXPECT_EQ(changed.CariSemua(request, stop).kind, Kind::Reused);
 }
 
 } // namespace
