@@ -128,18 +128,49 @@ void BookmarkWindow::OfferBookmark(const scripture::BookmarkPosition& position,
 }
 
 bool BookmarkWindow::SaveBookmarks_to_File() {
-    if (list_.SaveBookmarks_to_File())
+    switch (list_.SaveBookmarks_to_File()) {
+    case BookmarkList::SaveResult::Saved:
+        unreadableReported_ = false;
+        // The list now holds what the other readers saved as well.
+        fillList();
+        forgetSelection();
         return true;
-    dialogs_.message(QStringLiteral("Daftar bookmark tidak dapat disimpan di ") + list_.filePath(),
-                     platform::MessageButtons::Ok, platform::MessageIcon::Warning,
-                     platform::kProductName);
+    case BookmarkList::SaveResult::Unreadable:
+        reportUnreadable();
+        return false;
+    case BookmarkList::SaveResult::Locked:
+        warn(QStringLiteral("Daftar bookmark sedang dipakai program lain, perubahan belum dapat "
+                            "disimpan: ") +
+             list_.filePath());
+        return false;
+    case BookmarkList::SaveResult::NotWritten:
+        break;
+    }
+    warn(QStringLiteral("Daftar bookmark tidak dapat disimpan di ") + list_.filePath());
     return false;
 }
 
 void BookmarkWindow::RetrieveBookmarks() {
-    list_.RetrieveBookmarks();
+    if (list_.RetrieveBookmarks())
+        unreadableReported_ = false;
+    else
+        reportUnreadable();
     fillList();
     forgetSelection();
+}
+
+void BookmarkWindow::reportUnreadable() {
+    // Every later save is refused as well, until the file can be read; once is enough.
+    if (unreadableReported_)
+        return;
+    unreadableReported_ = true;
+    warn(QStringLiteral("Daftar bookmark tidak dapat dibaca: ") + list_.unreadablePath() +
+         QStringLiteral(" (") + list_.unreadableCause() + QStringLiteral(")"));
+}
+
+void BookmarkWindow::warn(const QString& text) {
+    dialogs_.message(text, platform::MessageButtons::Ok, platform::MessageIcon::Warning,
+                     platform::kProductName);
 }
 
 void BookmarkWindow::fillList() {

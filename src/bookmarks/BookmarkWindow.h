@@ -34,8 +34,11 @@ public:
     // become the ones a new bookmark is saved with, and the window is shown.
     void OfferBookmark(const scripture::BookmarkPosition& position,
                        const scripture::VersionTag& version);
-    // Called by the main window when it closes, and by " Tutup".
+    // Called by the main window when it closes, and by " Tutup": merges this window's
+    // changes into the file and shows the merged list. A failure is reported and the
+    // changes are kept for the next save.
     bool SaveBookmarks_to_File();
+    // A file that cannot be read is reported once and left as it is.
     void RetrieveBookmarks();
 
     const BookmarkList& bookmarks() const { return list_; }
@@ -70,11 +73,14 @@ private:
     void forgetSelection();
     void applyActivation();
     void takeLook();
+    void reportUnreadable();
+    void warn(const QString& text);
 
     platform::Dialogs& dialogs_;
     const platform::ReadingLook& look_;
     BookmarkList list_;
     Mode mode_ = Mode::Simpan;
+    bool unreadableReported_ = false;
     QString positionToSave_; // Label2
     QString versionToSave_;  // lblVersiKitab
     QListWidget* notes_;     // List(0)

@@ -53,6 +53,12 @@ QString ReadTextFile(const QString& path, bool* ok) {
     if (!opened)
         return {};
     const QByteArray bytes = file.readAll();
+    // A read that stops on an error (a failing disk) would pass a part of the file for all of it.
+    if (file.error() != QFileDevice::NoError) {
+        if (ok)
+            *ok = false;
+        return {};
+    }
     // Stateless, so a sequence cut off at the end of the file counts as invalid too.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);

@@ -11,7 +11,7 @@ int AnsiCode(QChar c);
 
 // The text of a file: UTF-8 when its bytes are valid UTF-8 (a byte-order mark dropped),
 // otherwise Windows-1252. Line breaks are kept as stored. ok is false when the file cannot
-// be read; the text is then empty.
+// be opened or a read fails part way (an I/O error); the text is then empty.
 QString ReadTextFile(const QString& path, bool* ok = nullptr);
 
 // Writes the text as UTF-8 without a byte-order mark. The old file stays whole until the

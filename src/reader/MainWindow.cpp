@@ -274,7 +274,12 @@ void MainWindow::SaveSettings() {
     // Without a store nothing was shown, so the last run's position and versions stay.
     if (!context_.store)
         return;
-    context_.settings.SaveSettings(currentSettings());
+    if (!context_.settings.SaveSettings(currentSettings())) {
+        context_.dialogs.message(QStringLiteral("Setting program tidak dapat disimpan di ") +
+                                     context_.settings.filePath(),
+                                 platform::MessageButtons::Ok, platform::MessageIcon::Warning,
+                                 platform::kProductName);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -42,6 +42,10 @@ const QStringList& KitabKeys() {
 ReaderSettings::ReaderSettings(platform::SettingsStore& store, const QString& programFolder)
     : store_(store), key_(InstallationKey(programFolder)) {}
 
+const QString& ReaderSettings::filePath() const {
+    return store_.filePath();
+}
+
 QString ReaderSettings::InstallationKey(const QString& programFolder) {
     return search::QueryKeyHash(programFolder);
 }
@@ -122,44 +126,49 @@ OptionSettings ReaderSettings::LoadSettings() const {
     return o;
 }
 
-void ReaderSettings::SaveSettings(const SavedSettings& saved) {
+bool ReaderSettings::SaveSettings(const SavedSettings& saved) {
     const OptionSettings& o = saved.options;
+    // Every key is tried even after a failure: a key that can still be written is kept.
+    bool ok = true;
     if (!o.saveSettings) {
-        DeleteSettings();
+        ok = DeleteSettings();
         if (tipsChosen_)
-            writeFlag(QStringLiteral("Tip"), o.tipsAtStart);
+            ok &= writeFlag(QStringLiteral("Tip"), o.tipsAtStart);
         if (etikaChosen_)
-            writeFlag(QStringLiteral("Etika"), *etikaChosen_);
-        return;
+            ok &= writeFlag(QStringLiteral("Etika"), *etikaChosen_);
+        return ok;
     }
-    writeFlag(QStringLiteral("pbar"), o.searchBar);
-    writeFlag(QStringLiteral("tbar"), o.toolBar);
-    writeFlag(QStringLiteral("sbar"), o.statusLine);
-    writeFlag(QStringLiteral("klist"), o.bookPanel);
-    writeFlag(QStringLiteral("bbar"), o.specialToolBar);
-    writeFlag(QStringLiteral("Tip"), o.tipsAtStart);
-    writeFlag(QStringLiteral("flush"), o.deleteResults);
-    writeFlag(QStringLiteral("Optimal"), o.optimal);
-    writeFlag(QStringLiteral("splitIntro"), o.separateIntro);
-    writeFlag(QStringLiteral("saveset"), o.saveSettings);
-    write(kFont, QStringLiteral("size"), QString::number(o.fontSize));
-    write(kFont, QStringLiteral("name"), o.fontName);
-    write(kKitab, QStringLiteral("aktif1"), QString::number(saved.activeNr));
-    write(kKitab, QStringLiteral("aktif2"), QString::number(saved.parallelNr));
-    write(kKitab, QStringLiteral("perj"),
-          saved.last.oldTestament ? QStringLiteral("1") : QStringLiteral("2"));
-    write(kKitab, QStringLiteral("buku"), QString::number(saved.last.book));
-    write(kKitab, QStringLiteral("pasal"), QString::number(saved.last.chapter));
-    write(kKitab, QStringLiteral("padanan"), Flag(saved.parallelHidden));
+    ok &= writeFlag(QStringLiteral("pbar"), o.searchBar);
+    ok &= writeFlag(QStringLiteral("tbar"), o.toolBar);
+    ok &= writeFlag(QStringLiteral("sbar"), o.statusLine);
+    ok &= writeFlag(QStringLiteral("klist"), o.bookPanel);
+    ok &= writeFlag(QStringLiteral("bbar"), o.specialToolBar);
+    ok &= writeFlag(QStringLiteral("Tip"), o.tipsAtStart);
+    ok &= writeFlag(QStringLiteral("flush"), o.deleteResults);
+    ok &= writeFlag(QStringLiteral("Optimal"), o.optimal);
+    ok &= writeFlag(QStringLiteral("splitIntro"), o.separateIntro);
+    ok &= writeFlag(QStringLiteral("saveset"), o.saveSettings);
+    ok &= write(kFont, QStringLiteral("size"), QString::number(o.fontSize));
+    ok &= write(kFont, QStringLiteral("name"), o.fontName);
+    ok &= write(kKitab, QStringLiteral("aktif1"), QString::number(saved.activeNr));
+    ok &= write(kKitab, QStringLiteral("aktif2"), QString::number(saved.parallelNr));
+    ok &= write(kKitab, QStringLiteral("perj"),
+                saved.last.oldTestament ? QStringLiteral("1") : QStringLiteral("2"));
+    ok &= write(kKitab, QStringLiteral("buku"), QString::number(saved.last.book));
+    ok &= write(kKitab, QStringLiteral("pasal"), QString::number(saved.last.chapter));
+    ok &= write(kKitab, QStringLiteral("padanan"), Flag(saved.parallelHidden));
+    return ok;
 }
 
-void ReaderSettings::DeleteSettings() {
+bool ReaderSettings::DeleteSettings() {
+    bool ok = true;
     for (const QString& key : OpsiKeys())
-        store_.remove(key_, kOpsi, key);
+        ok &= store_.remove(key_, kOpsi, key);
     for (const char* key : {"size", "name"})
-        store_.remove(key_, kFont, QString::fromUtf8(key));
+        ok &= store_.remove(key_, kFont, QString::fromUtf8(key));
     for (const QString& key : KitabKeys())
-        store_.remove(key_, kKitab, key);
+        ok &= store_.remove(key_, kKitab, key);
+    return ok;
 }
 
 void ReaderSettings::markInstalled() {
@@ -191,12 +200,12 @@ bool ReaderSettings::nonZero(const QString& key, bool fallback) const {
     return number(kOpsi, key, fallback ? 1 : 0) != 0;
 }
 
-void ReaderSettings::write(const QString& section, const QString& key, const QString& value) {
-    store_.set(key_, section, key, value);
+bool ReaderSettings::write(const QString& section, const QString& key, const QString& value) {
+    return store_.set(key_, section, key, value);
 }
 
-void ReaderSettings::writeFlag(const QString& key, bool on) {
-    write(kOpsi, key, Flag(on));
+bool ReaderSettings::writeFlag(const QString& key, bool on) {
+    return write(kOpsi, key, Flag(on));
 }
 
 } // namespace reader

@@ -52,6 +52,8 @@ public:
 
     static QString InstallationKey(const QString& programFolder);
     const QString& installationKey() const { return key_; }
+    // The settings file, for messages about it.
+    const QString& filePath() const;
 
     // The stored data path; a stored folder stands for the data file inside it.
     QString location(const QString& defaultPath) const;
@@ -77,10 +79,11 @@ public:
     OptionSettings LoadSettings() const;
     // Writes every key, or deletes them when "Selalu simpan setting program" is off; then only
     // a start-up window chosen with its check box in this run keeps its key ("Tip" as the
-    // saved options hold it at the end).
-    void SaveSettings(const SavedSettings& saved);
-    // Every key of the reader except "Location".
-    void DeleteSettings();
+    // saved options hold it at the end). False when the settings file could not be updated
+    // (full disk, a folder in its place, a file that cannot be read); every key is still tried.
+    bool SaveSettings(const SavedSettings& saved);
+    // Every key of the reader except "Location"; false when the file could not be updated.
+    bool DeleteSettings();
 
     // The marker the customizer looks for: "VR2000"/"CDInstall"/"Installed" = "yes".
     void markInstalled();
@@ -92,8 +95,8 @@ private:
     int position(const QString& key, int fallback) const;
     bool isOne(const QString& key, bool fallback) const;
     bool nonZero(const QString& key, bool fallback) const;
-    void write(const QString& section, const QString& key, const QString& value);
-    void writeFlag(const QString& key, bool on);
+    bool write(const QString& section, const QString& key, const QString& value);
+    bool writeFlag(const QString& key, bool on);
 
     platform::SettingsStore& store_;
     QString key_;

@@ -1,15 +1,20 @@
 #include "bookmarks/BookmarkList.h"
 
+#include "LockHolder.h"
 #include "platform/AnsiCodePage.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using bookmarks::Bookmark;
 using bookmarks::BookmarkList;
+using SaveResult = bookmarks::BookmarkList::SaveResult;
 
 namespace {
 
@@ -38,6 +43,12 @@ protected:
     QString tempFolder = dir.filePath(QStringLiteral("tmp"));
     QString dataFile = dataFolder + QStringLiteral("/~vrBookmarks.tmp");
     QString legacyFile = tempFolder + QStringLiteral("/~vrBookmarks.tmp");
+    QString lockFile = dataFile + QStringLiteral(".lock");
+    QByteArray oldLine = "lama#@#Kitab1~~~~WEB#@#Rut#1:16\r\n";
+    QByteArray firstLine = "pertama#@#Kitab1~~~~WEB#@#Kejadian#1:1\r\n";
+    QByteArray lastLine = "terakhir#@#Kitab2~~~~KJV#@#Wahyu#22:21\r\n";
+    Bookmark old{QStringLiteral("lama"), QStringLiteral("Kitab1~~~~WEB"),
+                 QStringLiteral("Rut#1:16")};
     Bookmark first{QStringLiteral("pertama"), QStringLiteral("Kitab1~~~~WEB"),
                    QStringLiteral("Kejadian#1:1")};
     Bookmark last{QStringLiteral("terakhir"), QStringLiteral("Kitab2~~~~KJV"),
@@ -51,77 +62,176 @@ TEST_F(BookmarkListTest, SavesInTheDataFolderAndTheNextRunReadsTheSameList) {
     EXPECT_EQ(list.filePath(), dataFile);
     list.add(first);
     list.add(last);
-    ASSERT_TRUE(list.SaveBookmarks_to_File());
-    EXPECT_EQ(readFile(dataFile), QByteArray("pertama#@#Kitab1~~~~WEB#@#Kejadian#1:1\r\n"
-                                             "terakhir#@#Kitab2~~~~KJV#@#Wahyu#22:21\r\n"));
+    ASSERT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(readFile(dataFile), firstLine + lastLine);
     EXPECT_FALSE(QFileInfo::exists(legacyFile));
+    // Neither the lock nor the staging file outlives the save.
+    EXPECT_EQ(QDir(dataFolder).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("~vrBookmarks.tmp")});
 
     BookmarkList next = newList();
-    next.RetrieveBookmarks();
+    EXPECT_TRUE(next.RetrieveBookmarks());
     EXPECT_EQ(next.items(), (QList<Bookmark>{first, last}));
 }
 
 TEST_F(BookmarkListTest, RetrievingReplacesTheListAndAMissingFileGivesNone) {
     BookmarkList list = newList();
     list.add(first);
-    list.RetrieveBookmarks();
+    EXPECT_TRUE(list.RetrieveBookmarks());
     EXPECT_EQ(list.count(), 0);
+    EXPECT_FALSE(list.hasChanges());
+    EXPECT_TRUE(list.unreadablePath().isEmpty());
 }
 
 TEST_F(BookmarkListTest, AnEmptyListRemovesTheFile) {
     BookmarkList list = newList();
     list.add(first);
-    ASSERT_TRUE(list.SaveBookmarks_to_File());
+    ASSERT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
     list.clear();
-    EXPECT_TRUE(list.SaveBookmarks_to_File());
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
     EXPECT_FALSE(QFileInfo::exists(dataFile));
-    EXPECT_TRUE(list.SaveBookmarks_to_File());
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
 }
 
-TEST_F(BookmarkListTest, AFailingWriteKeepsTheOldFileAndTheList) {
-    const QByteArray old("lama#@#Kitab1~~~~WEB#@#Rut#1:16\r\n");
-    writeFile(dataFile, old);
+TEST_F(BookmarkListTest, AFailingWriteKeepsTheOldFileAndTheChanges) {
+    writeFile(dataFile, oldLine);
     QString attempted;
+    bool full = true;
     // A disk that fills up: the writer gives up before the old file is replaced.
-    BookmarkList list = newList([&](const QString& path, const QString&) {
+    BookmarkList list = newList([&](const QString& path, const QString& text) {
         attempted = path;
-        return false;
+        return !full && bookmarks::WriteWholeFile(path, text);
     });
-    list.RetrieveBookmarks();
+    ASSERT_TRUE(list.RetrieveBookmarks());
     list.add(first);
-    EXPECT_FALSE(list.SaveBookmarks_to_File());
-    EXPECT_EQ(attempted, dataFile);
-    EXPECT_EQ(readFile(dataFile), old);
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::NotWritten);
+    // The new list is staged beside the file, never written over it.
+    EXPECT_NE(attempted, dataFile);
+    EXPECT_EQ(QFileInfo(attempted).absolutePath(), QFileInfo(dataFile).absolutePath());
+    EXPECT_EQ(readFile(dataFile), oldLine);
+    EXPECT_FALSE(QFileInfo::exists(attempted));
     EXPECT_EQ(list.count(), 2);
+    EXPECT_TRUE(list.hasChanges());
+    full = false;
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(readFile(dataFile), oldLine + firstLine);
 }
 
-TEST_F(BookmarkListTest, AFolderInTheFilesPlaceMakesSavingFailWithoutLoss) {
+TEST_F(BookmarkListTest, AFolderInTheFilesPlaceIsNeverReplacedAndTheChangesWaitForAFile) {
     QDir().mkpath(dataFile);
-    writeFile(legacyFile, "lama#@#v#@#Rut#1:16\r\n");
-    BookmarkList list = newList();
+    writeFile(legacyFile, oldLine);
+    int writes = 0;
+    BookmarkList list = newList([&](const QString& path, const QString& text) {
+        ++writes;
+        return bookmarks::WriteWholeFile(path, text);
+    });
+    EXPECT_FALSE(list.RetrieveBookmarks());
+    EXPECT_EQ(list.unreadablePath(), dataFile);
+    EXPECT_EQ(list.unreadableCause(), QStringLiteral("di tempatnya ada sebuah folder"));
+    EXPECT_EQ(list.count(), 0);
     list.add(first);
-    EXPECT_FALSE(list.SaveBookmarks_to_File());
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Unreadable);
+    list.clear();
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Unreadable);
+    EXPECT_EQ(writes, 0);
     EXPECT_TRUE(QFileInfo(dataFile).isDir());
     // Until the list has a home, the earlier version's file is kept.
-    EXPECT_TRUE(QFileInfo::exists(legacyFile));
-    list.clear();
-    EXPECT_FALSE(list.SaveBookmarks_to_File());
+    EXPECT_EQ(readFile(legacyFile), oldLine);
+
+    // Once the file can be read, the changes made meanwhile go into what it holds then.
+    ASSERT_TRUE(QDir(dataFile).removeRecursively());
+    writeFile(dataFile, lastLine);
+    list.add(first);
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_TRUE(list.unreadablePath().isEmpty());
+    EXPECT_EQ(readFile(dataFile), lastLine + firstLine);
+    EXPECT_EQ(list.items(), (QList<Bookmark>{last, first}));
+    EXPECT_FALSE(QFileInfo::exists(legacyFile));
 }
 
-TEST_F(BookmarkListTest, AnEarlierVersionsFileIsReadOnceWhenTheDataFolderHasNone) {
+TEST_F(BookmarkListTest, AFileWhoseReadFailsIsNeitherRemovedNorReplaced) {
+    // Reading this process's memory from its first page fails with EIO after a successful
+    // open: an I/O error, whatever the permissions of whoever runs the test.
+    if (!QFileInfo::exists(QStringLiteral("/proc/self/mem")))
+        GTEST_SKIP() << "no /proc";
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), dataFile));
+    BookmarkList list = newList();
+    EXPECT_FALSE(list.RetrieveBookmarks());
+    EXPECT_EQ(list.unreadablePath(), dataFile);
+    EXPECT_EQ(list.unreadableCause(), QStringLiteral("kesalahan baca"));
+    // The list looks empty, and an empty list would remove the file.
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Unreadable);
+    list.add(first);
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Unreadable);
+    EXPECT_EQ(QFileInfo(dataFile).symLinkTarget(), QStringLiteral("/proc/self/mem"));
+    EXPECT_TRUE(list.hasChanges());
+}
+
+TEST_F(BookmarkListTest, AnEarlierVersionsFileIsReadWhenTheDataFolderHasNoneAndMovesThere) {
     // The earlier version wrote the ANSI code page.
     writeFile(legacyFile, "caf\xe9#@#Kitab1~~~~WEB#@#Yohanes#3:16\r\n");
     BookmarkList list = newList();
-    list.RetrieveBookmarks();
+    EXPECT_TRUE(list.RetrieveBookmarks());
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list.items()[0].note, QString::fromUtf8("café"));
-    list.clear();
-    ASSERT_TRUE(list.SaveBookmarks_to_File());
+    // Saved in the data folder at once, and only then removed from the temporary folder.
+    EXPECT_EQ(readFile(dataFile), QByteArray("caf\xc3\xa9#@#Kitab1~~~~WEB#@#Yohanes#3:16\r\n"));
     EXPECT_FALSE(QFileInfo::exists(legacyFile));
+    EXPECT_FALSE(list.hasChanges());
+    list.clear();
+    ASSERT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
 
     BookmarkList next = newList();
     next.RetrieveBookmarks();
     EXPECT_EQ(next.count(), 0);
+}
+
+TEST_F(BookmarkListTest, AnEarlierVersionsFileStaysUntilTheListIsSavedInTheDataFolder) {
+    writeFile(legacyFile, oldLine);
+    bool full = true;
+    BookmarkList list = newList([&](const QString& path, const QString& text) {
+        return !full && bookmarks::WriteWholeFile(path, text);
+    });
+    // The move at the read fails as well; the list is still read.
+    EXPECT_TRUE(list.RetrieveBookmarks());
+    EXPECT_EQ(list.items(), QList<Bookmark>{old});
+    list.add(first);
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::NotWritten);
+    EXPECT_EQ(readFile(legacyFile), oldLine);
+    EXPECT_FALSE(QFileInfo::exists(dataFile));
+    {
+        LockHolder other(lockFile);
+        ASSERT_TRUE(other.held());
+        EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Locked);
+        EXPECT_EQ(readFile(legacyFile), oldLine);
+    }
+    full = false;
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(readFile(dataFile), oldLine + firstLine);
+    EXPECT_FALSE(QFileInfo::exists(legacyFile));
+}
+
+TEST_F(BookmarkListTest, TwoReadersOfAnEarlierVersionsFileDoNotBringBackWhatOneDeleted) {
+    writeFile(legacyFile, oldLine);
+    BookmarkList a = newList();
+    {
+        // The first reader cannot move the file while another save runs, so it reads the
+        // earlier version's file as it is.
+        LockHolder other(lockFile);
+        ASSERT_TRUE(other.held());
+        EXPECT_TRUE(a.RetrieveBookmarks());
+    }
+    EXPECT_TRUE(QFileInfo::exists(legacyFile));
+    BookmarkList b = newList();
+    ASSERT_TRUE(b.RetrieveBookmarks());
+    EXPECT_FALSE(QFileInfo::exists(legacyFile));
+    b.remove(0);
+    b.add(last);
+    ASSERT_EQ(b.SaveBookmarks_to_File(), SaveResult::Saved);
+    a.add(first);
+    ASSERT_EQ(a.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(readFile(dataFile), lastLine + firstLine);
+    EXPECT_FALSE(QFileInfo::exists(legacyFile));
 }
 
 TEST_F(BookmarkListTest, TheDataFolderFileWinsOverAnEarlierVersionsFile) {
@@ -158,4 +268,113 @@ TEST_F(BookmarkListTest, RemovesTheFirstAndTheLastAndIgnoresIndexesOutside) {
     EXPECT_EQ(list.items(), (QList<Bookmark>{first, middle}));
     list.remove(0);
     EXPECT_EQ(list.items(), QList<Bookmark>{middle});
+}
+
+TEST_F(BookmarkListTest, TwoReadersKeepEachOthersNewBookmarks) {
+    BookmarkList a = newList();
+    BookmarkList b = newList();
+    a.RetrieveBookmarks();
+    b.RetrieveBookmarks();
+    a.add(first);
+    b.add(last);
+    ASSERT_EQ(a.SaveBookmarks_to_File(), SaveResult::Saved);
+    ASSERT_EQ(b.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(readFile(dataFile), firstLine + lastLine);
+    // The second adopts the merged list; the first sees it at its next save.
+    EXPECT_EQ(b.items(), (QList<Bookmark>{first, last}));
+    EXPECT_FALSE(b.hasChanges());
+    ASSERT_EQ(a.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(a.items(), (QList<Bookmark>{first, last}));
+    EXPECT_EQ(readFile(dataFile), firstLine + lastLine);
+}
+
+TEST_F(BookmarkListTest, ABookmarkDeletedInOneReaderIsNotBroughtBackByTheOther) {
+    const Bookmark middle{QStringLiteral("tengah"), QStringLiteral("v"), QStringLiteral("Rut#1:1")};
+    writeFile(dataFile, bookmarks::FormatBookmarkFile({first, middle, last}).toUtf8());
+    BookmarkList a = newList();
+    BookmarkList b = newList();
+    a.RetrieveBookmarks();
+    b.RetrieveBookmarks();
+    a.remove(1);
+    ASSERT_EQ(a.SaveBookmarks_to_File(), SaveResult::Saved);
+    // b still shows the deleted one; its own edit of another bookmark is kept.
+    b.updateNote(2, QStringLiteral("diubah"));
+    ASSERT_EQ(b.SaveBookmarks_to_File(), SaveResult::Saved);
+    const Bookmark edited{QStringLiteral("diubah"), last.version, last.position};
+    EXPECT_EQ(b.items(), (QList<Bookmark>{first, edited}));
+
+    // Deleting the whole list takes only what that reader had; a newer bookmark stays.
+    const Bookmark later{QStringLiteral("baru"), QStringLiteral("v"), QStringLiteral("Rut#2:1")};
+    a.add(later);
+    ASSERT_EQ(a.SaveBookmarks_to_File(), SaveResult::Saved);
+    b.clear();
+    ASSERT_EQ(b.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(b.items(), QList<Bookmark>{later});
+    // An edit of a bookmark another reader deleted does not bring it back.
+    a.updateNote(0, QStringLiteral("terlambat"));
+    ASSERT_EQ(a.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(a.items(), QList<Bookmark>{later});
+    EXPECT_EQ(readFile(dataFile), bookmarks::FormatBookmarkFile({later}).toUtf8());
+}
+
+TEST_F(BookmarkListTest, ALockHeldByAnotherProcessWritesNothingAndKeepsTheChanges) {
+    writeFile(dataFile, oldLine);
+    int writes = 0;
+    BookmarkList list = newList([&](const QString& path, const QString& text) {
+        ++writes;
+        return bookmarks::WriteWholeFile(path, text);
+    });
+    ASSERT_TRUE(list.RetrieveBookmarks());
+    list.add(first);
+    LockHolder other(lockFile);
+    ASSERT_TRUE(other.held());
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Locked);
+    // The wait is bounded, and far shorter than the time after which a live lock is stale.
+    EXPECT_LT(waited.elapsed(), 10000);
+    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(readFile(dataFile), oldLine);
+    EXPECT_EQ(list.items(), (QList<Bookmark>{old, first}));
+    EXPECT_TRUE(list.hasChanges());
+
+    other.release();
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(readFile(dataFile), oldLine + firstLine);
+}
+
+TEST_F(BookmarkListTest, AWriterKilledBeforeTheRenameLeavesTheOldListWhole) {
+    writeFile(dataFile, oldLine);
+    constexpr int kDiedInTheWriter = 42;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        BookmarkList list = newList([](const QString& path, const QString& text) {
+            // The new list is whole under the staging name; the process dies before the swap.
+            bookmarks::WriteWholeFile(path, text);
+            ::_exit(kDiedInTheWriter);
+            return true;
+        });
+        list.RetrieveBookmarks();
+        list.add(first);
+        list.SaveBookmarks_to_File();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), kDiedInTheWriter);
+    EXPECT_EQ(readFile(dataFile), oldLine);
+    EXPECT_TRUE(QFileInfo::exists(lockFile));
+
+    // The dead writer's lock is taken over at once and its staging file written over.
+    BookmarkList next = newList();
+    ASSERT_TRUE(next.RetrieveBookmarks());
+    EXPECT_EQ(next.items(), QList<Bookmark>{old});
+    next.add(last);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(next.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_LT(waited.elapsed(), 2000);
+    EXPECT_EQ(readFile(dataFile), oldLine + lastLine);
 }

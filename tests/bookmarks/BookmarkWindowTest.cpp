@@ -1,5 +1,6 @@
 #include "bookmarks/BookmarkWindow.h"
 
+#include "LockHolder.h"
 #include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "scripture/Notations.h"
@@ -36,9 +37,12 @@ protected:
     BookmarkWindowTest() { open(); }
 
     // A new window reads the file again, as the next run of the program does.
-    void open() {
-        window = std::make_unique<BookmarkWindow>(
-            dialogs, BookmarkList(dir.path(), dir.filePath(QStringLiteral("tmp"))), look);
+    void open(BookmarkList::Writer writer = {}) { window = newWindow(std::move(writer)); }
+    // Another reader's window on the same file.
+    std::unique_ptr<BookmarkWindow> newWindow(BookmarkList::Writer writer = {}) {
+        return std::make_unique<BookmarkWindow>(
+            dialogs,
+            BookmarkList(dir.path(), dir.filePath(QStringLiteral("tmp")), std::move(writer)), look);
     }
     QListWidget* list() const { return window->findChild<QListWidget*>(QStringLiteral("List")); }
     QPlainTextEdit* editor() const {
@@ -272,15 +276,103 @@ TEST_F(BookmarkWindowTest, EscHidesWithoutSavingAndAnOfferShowsTheWindowAgain) {
 }
 
 TEST_F(BookmarkWindowTest, AListThatCannotBeSavedIsReported) {
+    // A full disk: the new list cannot be written.
+    open([](const QString&, const QString&) { return false; });
     add(QStringLiteral("pertama"), QStringLiteral("Kejadian"), 1, 1);
-    // A folder where the file belongs makes the write fail.
-    QDir().mkpath(dataFile());
     dialogs.clear();
     click("Command2");
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages()[0].text,
               QStringLiteral("Daftar bookmark tidak dapat disimpan di ") + dataFile());
+    EXPECT_EQ(dialogs.messages()[0].buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Vermara"));
     EXPECT_EQ(items().size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(dataFile()));
+}
+
+TEST_F(BookmarkWindowTest, AListThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
+    // A folder where the file belongs cannot be read.
+    QDir().mkpath(dataFile());
+    open();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("Daftar bookmark tidak dapat dibaca: ") +
+                                              dataFile() +
+                                              QStringLiteral(" (di tempatnya ada sebuah folder)"));
+    EXPECT_EQ(dialogs.messages()[0].buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Vermara"));
+    add(QStringLiteral("pertama"), QStringLiteral("Kejadian"), 1, 1);
+    dialogs.clear();
+    click("Command2");
+    EXPECT_FALSE(window->SaveBookmarks_to_File());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(QFileInfo(dataFile()).isDir());
+
+    // Once the file can be read, the bookmark added meanwhile joins what it holds.
+    ASSERT_TRUE(QDir(dataFile()).removeRecursively());
+    QFile file(dataFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("lama#@#Kitab1~~~~WEB#@#Rut#1:16\r\n");
+    file.close();
+    EXPECT_TRUE(window->SaveBookmarks_to_File());
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("lama"));
+    EXPECT_EQ(list()->item(1)->text(), QStringLiteral("pertama"));
+}
+
+TEST_F(BookmarkWindowTest, TwoWindowsOnOneFileKeepEachOthersBookmarks) {
+    // The helpers drive `window`; the other reader's window takes its place in turn.
+    std::unique_ptr<BookmarkWindow> other = newWindow();
+    add(QStringLiteral("pertama"), QStringLiteral("Kejadian"), 1, 1);
+    std::swap(window, other);
+    add(QStringLiteral("kedua"), QStringLiteral("Rut"), 1, 16);
+    std::swap(window, other);
+    click("Command2");
+    std::swap(window, other);
+    click("Command2");
+    EXPECT_EQ(fileBytes(), QByteArray("pertama#@#Kitab1~~~~WEB#@#Kejadian#1:1\r\n"
+                                      "kedua#@#Kitab1~~~~WEB#@#Rut#1:16\r\n"));
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("pertama"));
+
+    // The second window deletes "pertama"; the first, still showing it, does not restore it.
+    window->show();
+    clickRow(0);
+    choose("MenuHapusBookmark");
+    click("Command2");
+    std::swap(window, other);
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("pertama"));
+    add(QStringLiteral("ketiga"), QStringLiteral("Wahyu"), 22, 21);
+    click("Command2");
+    EXPECT_EQ(fileBytes(), QByteArray("kedua#@#Kitab1~~~~WEB#@#Rut#1:16\r\n"
+                                      "ketiga#@#Kitab1~~~~WEB#@#Wahyu#22:21\r\n"));
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("kedua"));
+    EXPECT_EQ(list()->item(1)->text(), QStringLiteral("ketiga"));
+}
+
+TEST_F(BookmarkWindowTest, AListLockedByAnotherReaderIsReportedAndSavedAtTheNextTutup) {
+    add(QStringLiteral("pertama"), QStringLiteral("Kejadian"), 1, 1);
+    dialogs.clear();
+    {
+        LockHolder other(dataFile() + QStringLiteral(".lock"));
+        ASSERT_TRUE(other.held());
+        click("Command2");
+    }
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              QStringLiteral("Daftar bookmark sedang dipakai program lain, perubahan belum dapat "
+                             "disimpan: ") +
+                  dataFile());
+    EXPECT_EQ(dialogs.messages()[0].icon, platform::MessageIcon::Warning);
+    EXPECT_FALSE(QFileInfo::exists(dataFile()));
+    ASSERT_EQ(list()->count(), 1);
+
+    window->show();
+    click("Command2");
+    EXPECT_EQ(dialogs.messages().size(), 1);
+    EXPECT_EQ(fileBytes(), QByteArray("pertama#@#Kitab1~~~~WEB#@#Kejadian#1:1\r\n"));
 }
 
 TEST_F(BookmarkWindowTest, TheListAndEditorFollowTheReadingFontName) {

@@ -240,6 +240,30 @@ TEST(EndToEnd, ClosingTheMainWindowEndsTheProgramWithTheBookmarksAndSettingsWrit
     EXPECT_EQ(h.setting(QStringLiteral("kitab"), QStringLiteral("pasal")), QStringLiteral("4"));
 }
 
+TEST(EndToEnd, TwoReadersOfOneUserBothKeepTheirBookmarkWhenTheyClose) {
+    QTemporaryDir userData;
+    ReaderHarness first({}, userData.path());
+    ReaderHarness second({}, userData.path());
+    first.open();
+    second.open();
+    first.window->navigator().goTo(QStringLiteral("Matius"), 5, 44);
+    AddBookmark(first, QStringLiteral("Kasihilah musuhmu"));
+    second.window->navigator().goTo(QStringLiteral("Kejadian"), 1, 1);
+    AddBookmark(second, QStringLiteral("Pada mulanya"));
+    first.window->close();
+    second.window->close();
+    const QList<bookmarks::Bookmark> saved = bookmarks::ParseBookmarkFile(
+        FileText(platform::JoinPath(userData.path(), bookmarks::kBookmarkFileName)));
+    ASSERT_EQ(saved.size(), 2);
+    EXPECT_EQ(saved[0].note, QStringLiteral("Kasihilah musuhmu"));
+    EXPECT_EQ(saved[0].position, QStringLiteral("Matius#5:44"));
+    EXPECT_EQ(saved[1].note, QStringLiteral("Pada mulanya"));
+    EXPECT_EQ(saved[1].position, QStringLiteral("Kejadian#1:1"));
+    // Each reader asked only to confirm its bookmark: no save failed.
+    EXPECT_EQ(first.dialogs.messages().size(), 1);
+    EXPECT_EQ(second.dialogs.messages().size(), 1);
+}
+
 TEST(EndToEnd, AJumpWhileAnIntroductionFillsTheReadingViewShowsTheNewBooksChapter) {
     ReaderHarness h;
     h.setSetting(QStringLiteral("Opsi"), QStringLiteral("splitIntro"), QStringLiteral("0"));

@@ -23,8 +23,12 @@
 // own settings file and folders.
 class ReaderHarness {
 public:
-    explicit ReaderHarness(const fixture::Options& options = {}) {
+    // userDataFolder: a folder shared with another harness, as two readers of one user share
+    // theirs; empty gives the harness a folder of its own.
+    explicit ReaderHarness(const fixture::Options& options = {}, QString userDataFolder = {})
+        : userDataFolder_(std::move(userDataFolder)) {
         storePath = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("data")), options);
+        app = NewApp();
     }
 
     static reader::ReaderFolders FoldersIn(const QTemporaryDir& dir);
@@ -99,12 +103,17 @@ public:
     QTemporaryDir dir;
     QString storePath;
     platform::ScriptedDialogs dialogs;
-    std::unique_ptr<reader::ReaderApp> app = NewApp();
+    std::unique_ptr<reader::ReaderApp> app;
     reader::MainWindow* window = nullptr;
 
 private:
     std::unique_ptr<reader::ReaderApp> NewApp() {
+        reader::ReaderFolders folders = FoldersIn(dir);
+        if (!userDataFolder_.isEmpty())
+            folders.userDataFolder = userDataFolder_;
         return std::make_unique<reader::ReaderApp>(
-            dialogs, dir.filePath(QStringLiteral("settings.ini")), FoldersIn(dir));
+            dialogs, dir.filePath(QStringLiteral("settings.ini")), folders);
     }
+
+    QString userDataFolder_;
 };

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -187,6 +188,43 @@ TEST_F(SettingsTest, AStoredFolderStandsForTheDataFileInsideIt) {
     EXPECT_EQ(settings.location({}), dir.filePath(QStringLiteral("missing")));
     settings.resetLocation();
     EXPECT_EQ(get("Opsi", "Location"), QStringLiteral("XYZ"));
+}
+
+TEST_F(SettingsTest, SavingReportsASettingsFileThatCannotBeUpdated) {
+    bool full = false;
+    platform::SettingsFileAccess access = platform::DefaultFileAccess();
+    access.write = [&full, write = access.write](const QString& path, const QString& text) {
+        return !full && write(path, text);
+    };
+    platform::SettingsStore disk(iniPath, access);
+    ReaderSettings reader(disk, program);
+    EXPECT_TRUE(reader.SaveSettings(Changed()));
+    // A full disk: every change fails, and the old file stays.
+    full = true;
+    SavedSettings changed = Changed();
+    changed.activeNr = 6;
+    EXPECT_FALSE(reader.SaveSettings(changed));
+    SavedSettings off = Changed();
+    off.options.saveSettings = false;
+    EXPECT_FALSE(reader.SaveSettings(off));
+    EXPECT_FALSE(reader.DeleteSettings());
+    EXPECT_EQ(get("kitab", "aktif1"), QStringLiteral("5"));
+    // Nothing to change is no failure.
+    EXPECT_TRUE(reader.SaveSettings(Changed()));
+    full = false;
+    EXPECT_TRUE(reader.SaveSettings(off));
+    EXPECT_EQ(get("kitab", "aktif1"), QStringLiteral("<none>"));
+    EXPECT_TRUE(reader.SaveSettings(off));
+}
+
+TEST_F(SettingsTest, AFolderInPlaceOfTheSettingsFileFailsBothSavingAndDeleting) {
+    ASSERT_TRUE(QDir().mkpath(iniPath));
+    EXPECT_FALSE(settings.SaveSettings(Changed()));
+    SavedSettings off = Changed();
+    off.options.saveSettings = false;
+    EXPECT_FALSE(settings.SaveSettings(off));
+    EXPECT_TRUE(QFileInfo(iniPath).isDir());
+    EXPECT_EQ(settings.filePath(), iniPath);
 }
 
 TEST(TipList, BlankLinesAreSkippedAndBothWaysWrapRound) {

@@ -210,6 +210,26 @@ TEST(Startup, ResultsFilesAreDeletedAtTheEndOnlyWhenAsked) {
     EXPECT_FALSE(QFile::exists(results));
 }
 
+TEST(Startup, SettingsThatCannotBeSavedAtTheEndAreReportedOnceNamingTheFile) {
+    for (const char* saveset : {"1", "0"}) {
+        ReaderHarness h;
+        h.setSetting(QStringLiteral("Opsi"), QStringLiteral("saveset"), QString::fromUtf8(saveset));
+        h.open();
+        // A folder where the settings file belongs: neither writing nor deleting a key works.
+        const QString file = h.settingsStore().filePath();
+        ASSERT_TRUE(QFile::remove(file));
+        ASSERT_TRUE(QDir().mkpath(file));
+        h.dialogs.clear();
+        h.window->close();
+        ASSERT_EQ(h.dialogs.messages().size(), 1) << saveset;
+        const platform::RecordedMessage& message = h.dialogs.messages()[0];
+        EXPECT_EQ(message.text, QStringLiteral("Setting program tidak dapat disimpan di ") + file);
+        EXPECT_EQ(message.buttons, platform::MessageButtons::Ok);
+        EXPECT_EQ(message.icon, platform::MessageIcon::Warning);
+        EXPECT_EQ(message.title, QStringLiteral("Vermara"));
+    }
+}
+
 TEST(Startup, TheCitationRulesAndTheTipsOpenAtStartWhenAsked) {
     ReaderHarness h;
     WriteTips(h, QStringLiteral("satu\r\ndua\r\n"));
