@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     platform::ScriptedDialogs dialogs;
     reader::ReaderApp reader(dialogs, dir.filePath(QStringLiteral("settings.ini")),
-                             {dir.path(), dir.path(), dir.path()});
+                             {dir.path(), dir.path(), dir.path(), dir.path()});
     if (!reader.start(storePath) || !reader.context().store)
         return 1;
     reader::MainWindow& window = reader.window();

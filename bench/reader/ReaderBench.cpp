@@ -31,7 +31,9 @@ struct ReaderHome {
         reader::ReaderSettings(settings, dir.path()).setLocation(path);
     }
     QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
-    reader::ReaderFolders folders() const { return {dir.path(), dir.path(), dir.path()}; }
+    reader::ReaderFolders folders() const {
+        return {dir.path(), dir.path(), dir.path(), dir.path()};
+    }
 };
 
 // One reader as main() composes it: the splash, the settings' data location, the store, the

@@ -33,7 +33,7 @@ struct Reader {
     platform::ScriptedDialogs dialogs;
     reader::ReaderApp app{dialogs,
                           dir.filePath(QStringLiteral("settings.ini")),
-                          {dir.path(), dir.path(), dir.path()}};
+                          {dir.path(), dir.path(), dir.path(), dir.path()}};
     reader::AppContext& context = app.context();
     reader::MainWindow* window = nullptr;
 

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     platform::ScriptedDialogs dialogs;
     reader::ReaderApp reader(dialogs, dir.filePath(QStringLiteral("settings.ini")),
-                             {folder, dir.path(), dir.path()});
+                             {folder, dir.path(), dir.path(), dir.path()});
     if (!reader.start(path) || !reader.context().store)
         return 1;
     reader::MainWindow& window = reader.window();

@@ -19,8 +19,9 @@ namespace reader {
 // Where a run of the reader keeps its files; tests and benchmarks give their own.
 struct ReaderFolders {
     QString programFolder;
-    QString tempFolder;     // results files, and where bookmarks were kept before
+    QString tempFolder;     // results files
     QString userDataFolder; // the bookmark file
+    QString legacyFolder;   // where an earlier version kept the bookmark file
 };
 
 // What the composition prepares for the windows: no window reaches for globals.
@@ -31,6 +32,7 @@ struct AppContext {
     QString programFolder;
     QString tempFolder;
     QString userDataFolder;
+    QString legacyFolder;
     QString dataPath;
     QString dataFolder;                  // the DataLocation caption
     std::unique_ptr<store::Store> store; // null when the store could not be opened

@@ -20,7 +20,7 @@ bookmarks::BookmarkWindow& BookmarkCommands::bookmarkWindow() {
     if (bookmarks_)
         return *bookmarks_;
     bookmarks_ = new bookmarks::BookmarkWindow(
-        context_.dialogs, bookmarks::BookmarkList(context_.userDataFolder, context_.tempFolder),
+        context_.dialogs, bookmarks::BookmarkList(context_.userDataFolder, context_.legacyFolder),
         window_.models().look, &window_);
     // The stored version is not used: the jump shows the place in the active version.
     connect(bookmarks_, &bookmarks::BookmarkWindow::jumpRequested, &window_,

@@ -34,7 +34,7 @@ ReaderFolders ReaderApp::UserFolders() {
     // Results files in a folder of the user's own: in the shared one anybody could leave a
     // file that "Pencarian Optimal" would show as this user's results.
     return {platform::ProgramFolder(), platform::PrivateTempFolder(platform::GetTempFolder()),
-            platform::UserDataFolder()};
+            platform::UserDataFolder(), platform::GetTempFolder()};
 }
 
 bool ReaderApp::start(const QString& commandLinePath) {

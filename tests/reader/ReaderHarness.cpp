@@ -5,9 +5,9 @@
 #include <QLabel>
 
 reader::ReaderFolders ReaderHarness::FoldersIn(const QTemporaryDir& dir) {
-    const reader::ReaderFolders folders{dir.filePath(QStringLiteral("program")),
-                                        dir.filePath(QStringLiteral("tmp")),
-                                        dir.filePath(QStringLiteral("userdata"))};
+    const reader::ReaderFolders folders{
+        dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("tmp")),
+        dir.filePath(QStringLiteral("userdata")), dir.filePath(QStringLiteral("tmp"))};
     for (const QString& folder : {folders.tempFolder, folders.userDataFolder})
         QDir().mkpath(folder);
     return folders;
