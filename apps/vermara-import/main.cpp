@@ -1,9 +1,11 @@
 #include "import/ImportError.h"
 #include "import/Importer.h"
+#include "import/MarkupAudit.h"
 #include "import/PictureMaker.h"
 #include "import/StoreAudit.h"
 #include "import/SwordLibrary.h"
 #include "platform/Folders.h"
+#include "platform/QtTranslation.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
 
@@ -14,6 +16,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -71,10 +74,11 @@ void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Membangun VERMARA2000.DAT dari modul SWORD dan berkas data. Tanpa opsi "
                        "modul: database sampel (WEB, KJV, RV1909, Nave, MHCC)."));
-    parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("out"), QStringLiteral("Folder tujuan database."),
-         QStringLiteral("FOLDER")},
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         QStringLiteral("Menampilkan petunjuk pemakaian ini.")},
+        {QStringLiteral("out"), QStringLiteral("Direktori tujuan database."),
+         QStringLiteral("DIREKTORI")},
         {QStringLiteral("bible"),
          QStringLiteral("Modul Alkitab, boleh berulang (Kitab1, Kitab2, ...)."),
          QStringLiteral("MODUL[=NAMA]")},
@@ -84,9 +88,11 @@ void AddOptions(QCommandLineParser& parser) {
         {QStringLiteral("topics"), QStringLiteral("Modul topik ayat."), QStringLiteral("MODUL")},
         {QStringLiteral("commentary"), QStringLiteral("Modul tafsiran (perikop dan komentar)."),
          QStringLiteral("MODUL")},
-        {QStringLiteral("data"), QStringLiteral("Folder berkas data."), QStringLiteral("FOLDER")},
+        {QStringLiteral("data"), QStringLiteral("Direktori berkas data."),
+         QStringLiteral("DIREKTORI")},
         {QStringLiteral("check"),
-         QStringLiteral("Memeriksa rujukan dan entri kamus database yang sudah ada."),
+         QStringLiteral("Memeriksa rujukan, entri kamus dan sisa markup database yang sudah "
+                        "ada."),
          QStringLiteral("BERKAS")},
     });
 }
@@ -107,7 +113,8 @@ void PrintSummary(const import::ImportSummary& summary, qint64 milliseconds) {
 // Prints what the check finds in the store at path; the exit code tells whether it is sound.
 int CheckStore(const QString& path) {
     try {
-        const QStringList findings = import::AuditStore(*store::Store::Open(path));
+        const QStringList findings =
+            import::AuditStore(*store::Store::Open(path)) + import::AuditMarkup(path);
         for (const QString& finding : findings)
             Out() << finding << '\n';
         Out() << QStringLiteral("Pemeriksaan %1: %2 temuan")
@@ -122,26 +129,39 @@ int CheckStore(const QString& path) {
     }
 }
 
-} // namespace
+// What the command line asks for: a check of a store, or an import.
+struct Request {
+    QString check;
+    ImportOptions options;
+};
 
-int main(int argc, char* argv[]) {
-    // The charts are drawn without a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+// The options are read before the window system is reached, so --help, a wrong option and
+// --check need no display; the texts of Qt's own parser are Indonesian too.
+std::optional<Request> ParseArguments(int& argc, char** argv, int& exitCode) {
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vermara-import"));
-
+    platform::InstallIndonesianQtTranslation(app);
     QCommandLineParser parser;
     AddOptions(parser);
     parser.process(app);
-    if (parser.isSet(QStringLiteral("check")))
-        return CheckStore(parser.value(QStringLiteral("check")));
-    if (parser.value(QStringLiteral("out")).isEmpty()) {
-        Err() << "vermara-import: --out FOLDER harus diberikan.\n";
-        return 2;
+    exitCode = 0;
+    if (parser.isSet(QStringLiteral("help"))) {
+        Out() << parser.helpText();
+        Out().flush();
+        return std::nullopt;
     }
+    if (parser.isSet(QStringLiteral("check")))
+        return Request{parser.value(QStringLiteral("check")), {}};
+    if (parser.value(QStringLiteral("out")).isEmpty()) {
+        Err() << "vermara-import: --out DIREKTORI harus diberikan.\n";
+        Err().flush();
+        exitCode = 2;
+        return std::nullopt;
+    }
+    return Request{{}, OptionsOf(parser)};
+}
 
-    ImportOptions options = OptionsOf(parser);
+int Import(ImportOptions options) {
     options.drawPictures = import::DrawPictures;
     QElapsedTimer timer;
     timer.start();
@@ -161,4 +181,21 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    int exitCode = 0;
+    const std::optional<Request> request = ParseArguments(argc, argv, exitCode);
+    if (!request)
+        return exitCode;
+    if (!request->check.isEmpty())
+        return CheckStore(request->check);
+    // The charts are drawn without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vermara-import"));
+    return Import(request->options);
 }

@@ -23,12 +23,12 @@ const QString kHelp = QStringLiteral("help");
 
 void AddOptions(QCommandLineParser& parser) {
     parser.addOptions({
-        {kSource, QStringLiteral("Folder database sumber (VERMARA2000.DAT lengkap)."),
-         QStringLiteral("FOLDER")},
-        {kDest, QStringLiteral("Folder database baru."), QStringLiteral("FOLDER")},
+        {kSource, QStringLiteral("Direktori database sumber (VERMARA2000.DAT lengkap)."),
+         QStringLiteral("DIREKTORI")},
+        {kDest, QStringLiteral("Direktori database baru."), QStringLiteral("DIREKTORI")},
         {kVersions, QStringLiteral("Versi yang dipakai, dipisah \";\"."), QStringLiteral("NAMA")},
         {kModules, QStringLiteral("Modul yang dipakai, dipisah \";\"."), QStringLiteral("NAMA")},
-        {kYes, QStringLiteral("Tindih VERMARA2000.DAT yang sudah ada di folder tujuan.")},
+        {kYes, QStringLiteral("Tindih VERMARA2000.DAT yang sudah ada di direktori tujuan.")},
         {kHelp, QStringLiteral("Tampilkan petunjuk ini.")},
     });
 }

@@ -178,7 +178,7 @@ QString CustomBuild::checkSource() {
             plan_.sourcePath, store::Database::Mode::ReadOnly, store::kStorePassword);
         problems = SourceProblems(*source_, plan_.columns, plan_.modules);
     } catch (const store::StoreError& error) {
-        return texts::SourceUnreadable(error.message());
+        return texts::SourceUnreadable(plan_.sourcePath, error.message());
     }
     if (problems.isEmpty())
         return {};

@@ -17,7 +17,15 @@ inline QString FoldersRequired() {
 inline QString SourceMissing(const QString& sourceText) {
     return QStringLiteral("Database VERMARA2000.DAT tidak ditemukan di path ") + sourceText;
 }
-inline QString SourceUnreadable(const QString& cause) {
+// storeMessage is the store's own account of why the source at path failed. When the storage
+// engine failed, the store closes that account with the engine's words in parentheses, in
+// English ("(no such table: UsysTematik)"); the user reads the Indonesian part only.
+inline QString SourceUnreadable(const QString& path, const QString& storeMessage) {
+    QString cause = storeMessage;
+    const QString prefix = QStringLiteral("Database ") + path + QStringLiteral(": ");
+    const qsizetype engine = cause.indexOf(QStringLiteral(" ("), prefix.size());
+    if (cause.startsWith(prefix) && engine >= 0 && cause.endsWith(u')'))
+        cause = cause.left(engine) + QStringLiteral("; berkasnya mungkin rusak.");
     return QStringLiteral("Database sumber tidak dapat dibuka.") + kCrLf + cause;
 }
 inline QString NoActiveVersion() {

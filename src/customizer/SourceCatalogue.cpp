@@ -27,7 +27,7 @@ SourceCatalogue LoadSourceCatalogue(const QString& path) {
         problems = CatalogueProblemsAt(path);
     } catch (const store::StoreError& error) {
         source.store.reset();
-        source.problem = texts::SourceUnreadable(error.message());
+        source.problem = texts::SourceUnreadable(path, error.message());
         return source;
     }
     if (!problems.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "import/Markup.h"
 
+#include "import/ControlCodes.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 #include <map>
@@ -8,36 +10,100 @@ namespace import {
 
 namespace {
 
-// &amp;, &lt;, &#233; ... replaced by their characters; unknown entities stay as written.
+const std::map<QString, QString>& NamedEntities() {
+    static const std::map<QString, QString> named = {
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},
+        {QStringLiteral("nbsp"), QStringLiteral(" ")},
+        {QStringLiteral("ndash"), QStringLiteral("\u2013")},
+        {QStringLiteral("mdash"), QStringLiteral("\u2014")},
+        {QStringLiteral("hellip"), QStringLiteral("\u2026")},
+        {QStringLiteral("lsquo"), QStringLiteral("\u2018")},
+        {QStringLiteral("rsquo"), QStringLiteral("\u2019")},
+        {QStringLiteral("ldquo"), QStringLiteral("\u201c")},
+        {QStringLiteral("rdquo"), QStringLiteral("\u201d")},
+        {QStringLiteral("laquo"), QStringLiteral("\u00ab")},
+        {QStringLiteral("raquo"), QStringLiteral("\u00bb")},
+        {QStringLiteral("middot"), QStringLiteral("\u00b7")},
+        {QStringLiteral("para"), QStringLiteral("\u00b6")},
+        {QStringLiteral("sect"), QStringLiteral("\u00a7")},
+        {QStringLiteral("copy"), QStringLiteral("\u00a9")},
+        {QStringLiteral("deg"), QStringLiteral("\u00b0")},
+        {QStringLiteral("dagger"), QStringLiteral("\u2020")},
+        {QStringLiteral("szlig"), QStringLiteral("\u00df")},
+        {QStringLiteral("aelig"), QStringLiteral("\u00e6")},
+        {QStringLiteral("AElig"), QStringLiteral("\u00c6")},
+        {QStringLiteral("oslash"), QStringLiteral("\u00f8")},
+        {QStringLiteral("Oslash"), QStringLiteral("\u00d8")},
+        {QStringLiteral("shy"), QString()}};
+    return named;
+}
+
+// The combining mark of each accent an entity may name ("eacute", "Uuml").
+const std::map<QString, char16_t>& AccentMarks() {
+    static const std::map<QString, char16_t> marks = {
+        {QStringLiteral("acute"), u'\u0301'}, {QStringLiteral("grave"), u'\u0300'},
+        {QStringLiteral("circ"), u'\u0302'},  {QStringLiteral("uml"), u'\u0308'},
+        {QStringLiteral("tilde"), u'\u0303'}, {QStringLiteral("cedil"), u'\u0327'},
+        {QStringLiteral("ring"), u'\u030a'},  {QStringLiteral("caron"), u'\u030c'}};
+    return marks;
+}
+
+// The character an entity names, or an accented letter named the HTML way (&eacute;).
+QString NamedCharacter(const QString& name) {
+    for (const QString& key : {name, name.toLower()}) {
+        if (const auto found = NamedEntities().find(key); found != NamedEntities().end())
+            return found->second;
+    }
+    const auto mark = AccentMarks().find(name.mid(1));
+    if (mark == AccentMarks().end())
+        return {};
+    return (name.left(1) + QChar(mark->second)).normalized(QString::NormalizationForm_C);
+}
+
+// The character of "#233", "#x2014" or "eacute"; empty for an entity that names none.
+QString EntityText(const QString& body) {
+    if (!body.startsWith(u'#'))
+        return NamedCharacter(body);
+    const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
+    bool ok = false;
+    const uint code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+    if (!ok || code == 0 || code > 0x10FFFF || QChar::isSurrogate(code))
+        return {};
+    const char32_t c = code;
+    return QString::fromUcs4(&c, 1);
+}
+
+// &amp;, &lt;, &#233; ... replaced by their characters. An entity that names no character
+// is left out rather than shown as written. "&amp;gt;" is markup escaped twice: the bracket
+// it stands for is what is left of a tag and is left out too.
 QString DecodeEntities(const QString& text) {
     if (!text.contains(u'&'))
         return text;
-    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
-    static const std::map<QString, QString> named = {{QStringLiteral("amp"), QStringLiteral("&")},
-                                                     {QStringLiteral("lt"), QStringLiteral("<")},
-                                                     {QStringLiteral("gt"), QStringLiteral(">")},
-                                                     {QStringLiteral("quot"), QStringLiteral("\"")},
-                                                     {QStringLiteral("apos"), QStringLiteral("'")},
-                                                     {QStringLiteral("nbsp"), QStringLiteral(" ")}};
+    static const QRegularExpression entity(
+        QStringLiteral("&((?:amp;)*)(#[xX][0-9a-fA-F]+|#[0-9]+|[A-Za-z][A-Za-z0-9]*);"));
     QString out;
     qsizetype last = 0;
     for (auto it = entity.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         out += text.mid(last, match.capturedStart() - last);
         last = match.capturedEnd();
-        const QString body = match.captured(1);
-        if (body.startsWith(u'#')) {
-            const bool hex = body.startsWith(QStringLiteral("#x"));
-            bool ok = false;
-            const char32_t code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
-            out += ok ? QString::fromUcs4(&code, 1) : match.captured(0);
-        } else {
-            const auto found = named.find(body);
-            out += found != named.end() ? found->second : match.captured(0);
-        }
+        const QString decoded = EntityText(match.captured(2));
+        const bool escapedTwice = !match.captured(1).isEmpty();
+        if (!escapedTwice || (decoded != u"<" && decoded != u">"))
+            out += decoded;
     }
     out += text.mid(last);
     return out;
+}
+
+// A tag that escaped markup decoded into ("&lt;i&gt;"): markup, not text.
+QString WithoutTags(QString text) {
+    static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][^<>]*>"));
+    return text.remove(tag);
 }
 
 struct Tag {
@@ -132,7 +198,7 @@ public:
     void text(const QString& run) {
         if (!skipName_.isEmpty() || run.isEmpty())
             return;
-        const QString decoded = DecodeEntities(run);
+        const QString decoded = codes_.text(DecodeEntities(run));
         if (joinAfterSkip_ && !out_.isEmpty() && !OpensWord(out_.back()) && !decoded.isEmpty() &&
             decoded.front().isLetterOrNumber())
             out_ += u' ';
@@ -171,6 +237,7 @@ public:
 
 private:
     bool readable_;
+    ControlCodes codes_;
     QString out_;
     QString skipName_;
     QString skipOpen_;
@@ -189,11 +256,11 @@ QString Collect(const QString& markup, bool readable) {
 } // namespace
 
 QString PlainVerseText(const QString& markup) {
-    return Collect(markup, false).simplified();
+    return WithoutTags(Collect(markup, false)).simplified();
 }
 
 QString ReadableText(const QString& markup) {
-    const QStringList lines = Collect(markup, true).split(u'\n');
+    const QStringList lines = WithoutTags(Collect(markup, true)).split(u'\n');
     QStringList kept;
     for (const QString& line : lines) {
         const QString simple = line.simplified();
@@ -238,6 +305,20 @@ std::vector<NoteReference> CrossReferenceNotes(const QString& markup) {
                     found.push_back(current);
             }
         });
+    return found;
+}
+
+std::vector<MarkupResidue> FindMarkupResidue(const QString& text) {
+    static const QRegularExpression residue(
+        QStringLiteral("\\\\(?:\\+?[A-Za-z]+\\d*\\*?|['\\\\{}])|</?[A-Za-z!?][^<>]*>"
+                       "|&(?:#[xX][0-9a-fA-F]+|#[0-9]+|[A-Za-z][A-Za-z0-9]*);"));
+    std::vector<MarkupResidue> found;
+    if (!text.contains(u'\\') && !text.contains(u'<') && !text.contains(u'&'))
+        return found;
+    for (auto it = residue.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        found.push_back({match.capturedStart(), match.captured(0)});
+    }
     return found;
 }
 

@@ -24,6 +24,15 @@ struct NoteReference {
 
 std::vector<NoteReference> CrossReferenceNotes(const QString& markup);
 
+// Markup left in text meant to be plain: a backslash code ("\nd", "\add*", "\'e9"), a tag
+// ("<i>", "</w>") or an entity ("&gt;", "&#233;"), with where it starts.
+struct MarkupResidue {
+    qsizetype start = 0;
+    QString text;
+};
+
+std::vector<MarkupResidue> FindMarkupResidue(const QString& text);
+
 // The value of attribute name in a tag's attribute text; empty when it is absent.
 QString AttributeValue(const QString& attributes, const QString& name);
 

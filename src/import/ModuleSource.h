@@ -10,7 +10,7 @@
 
 namespace import {
 
-// What a module's configuration says about it.
+// What a module's configuration says about it, as written there (RTF codes, entities).
 struct ModuleInfo {
     QString name;
     QString description;

@@ -13,8 +13,18 @@ QString MilestoneName(const QString& markup, const QString& type) {
     const QRegularExpression milestone(
         QStringLiteral("<milestone\\s+([^>]*type=\"%1\"[^>]*)/?>").arg(type));
     const QRegularExpressionMatch match = milestone.match(markup);
-    return match.hasMatch() ? AttributeValue(match.captured(1), QStringLiteral("n")).trimmed()
+    return match.hasMatch() ? PlainVerseText(AttributeValue(match.captured(1), QStringLiteral("n")))
                             : QString();
+}
+
+// A configuration's About text is RTF with "\par" between lines; the blank lines between its
+// paragraphs stay.
+QString AboutText(const QString& about) {
+    static const QRegularExpression paragraph(QStringLiteral("\\\\par(?![A-Za-z])"));
+    QStringList lines;
+    for (const QString& line : QString(about).replace(paragraph, QStringLiteral("\n")).split(u'\n'))
+        lines << PlainVerseText(line);
+    return lines.join(QStringLiteral("\r\n")).trimmed();
 }
 
 } // namespace
@@ -24,7 +34,7 @@ QString VersionName(const QString& description) {
         QStringLiteral(
             "\\s+(with|including|incl\\.)\\s+(the\\s+)?(deuterocanon|apocrypha)\\w*\\s*$"),
         QRegularExpression::CaseInsensitiveOption);
-    QString name = description.trimmed();
+    QString name = PlainVerseText(description);
     name.remove(announced);
     return name.trimmed();
 }
@@ -48,19 +58,24 @@ QString ModuleBookName(const QString& introMarkup) {
 }
 
 QString CopyrightLine(const ModuleInfo& info) {
-    return info.licence.isEmpty() ? info.copyright.trimmed() : info.licence.trimmed();
+    return PlainVerseText(info.licence.isEmpty() ? info.copyright : info.licence);
 }
 
 QString RightsParagraph(const ModuleInfo& info) {
-    QStringList lines{QStringLiteral("%1 (modul SWORD %2)").arg(info.description, info.name)};
-    if (!info.licence.isEmpty())
-        lines << QStringLiteral("Lisensi: ") + info.licence;
-    if (!info.copyright.isEmpty() && info.copyright.compare(info.licence, Qt::CaseInsensitive) != 0)
-        lines << QStringLiteral("Hak cipta: ") + info.copyright;
-    if (!info.textSource.isEmpty())
-        lines << QStringLiteral("Sumber: ") + info.textSource;
-    if (!info.about.isEmpty())
-        lines << info.about;
+    const QString licence = PlainVerseText(info.licence);
+    const QString copyright = PlainVerseText(info.copyright);
+    const QString source = PlainVerseText(info.textSource);
+    const QString about = AboutText(info.about);
+    QStringList lines{
+        QStringLiteral("%1 (modul SWORD %2)").arg(PlainVerseText(info.description), info.name)};
+    if (!licence.isEmpty())
+        lines << QStringLiteral("Lisensi: ") + licence;
+    if (!copyright.isEmpty() && copyright.compare(licence, Qt::CaseInsensitive) != 0)
+        lines << QStringLiteral("Hak cipta: ") + copyright;
+    if (!source.isEmpty())
+        lines << QStringLiteral("Sumber: ") + source;
+    if (!about.isEmpty())
+        lines << about;
     return lines.join(QStringLiteral("\r\n"));
 }
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <listkey.h>
@@ -24,17 +23,6 @@ QString FromSword(const char* text) {
 
 QString Entry(const sword::SWModule& module, const char* key) {
     return FromSword(module.getConfigEntry(key));
-}
-
-// About texts carry RTF control words (\par, \qc) from the module's configuration.
-QString AboutText(QString about) {
-    about.replace(QStringLiteral("\\par"), QStringLiteral("\n"));
-    static const QRegularExpression control(QStringLiteral("\\\\[a-z]+\\d* ?"));
-    about.remove(control);
-    QStringList lines;
-    for (const QString& line : about.split(u'\n'))
-        lines << line.simplified();
-    return lines.join(QStringLiteral("\r\n")).trimmed();
 }
 
 std::vector<qint64> IndexFileSizes(const QString& dataPath) {
@@ -178,7 +166,7 @@ std::optional<ModuleInfo> SwordLibrary::info(const QString& moduleName) const {
     info.name = FromSword(module->getName());
     info.description = FromSword(module->getDescription());
     info.category = FromSword(module->getType());
-    info.about = AboutText(Entry(*module, "About"));
+    info.about = Entry(*module, "About");
     info.licence = Entry(*module, "DistributionLicense");
     info.copyright = Entry(*module, "ShortCopyright");
     if (info.copyright.isEmpty())

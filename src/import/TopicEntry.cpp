@@ -97,7 +97,7 @@ private:
 TopicEntry ParseTopicEntry(const QString& key, const QString& markup, const ReferenceFit& fit) {
     static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
     TopicEntry entry;
-    entry.headword = HeadwordCase(key.trimmed());
+    entry.headword = HeadwordCase(PlainVerseText(key));
     EntryReader reader(entry, fit);
     const QString source = WithoutVerseTags(markup);
     qsizetype last = 0;

@@ -993,4 +993,246 @@ Pilih nama berkas lain.</translation>
         <translation>Otomatis</translation>
     </message>
 </context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Pemakaian: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opsi]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opsi:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumen:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Menampilkan petunjuk opsi baris perintah.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Menampilkan petunjuk, termasuk opsi khusus Qt.</translation>
+    </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <translation>Menampilkan petunjuk, termasuk opsi umum Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Menampilkan informasi versi.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opsi &apos;%1&apos; tidak dikenal.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opsi tidak dikenal: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nilai setelah &apos;%1&apos; tidak ada.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nilai setelah &apos;%1&apos; tidak diharapkan.</translation>
+    </message>
+</context>
+<context>
+    <name>QFontDatabase</name>
+    <message>
+        <source>Any</source>
+        <translation>Semua</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latin</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Yunani</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Sirilik</translation>
+    </message>
+    <message>
+        <source>Armenian</source>
+        <translation>Armenia</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Ibrani</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arab</translation>
+    </message>
+    <message>
+        <source>Syriac</source>
+        <translation>Suryani</translation>
+    </message>
+    <message>
+        <source>Thaana</source>
+        <translation>Thaana</translation>
+    </message>
+    <message>
+        <source>Devanagari</source>
+        <translation>Dewanagari</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>Bengali</translation>
+    </message>
+    <message>
+        <source>Gurmukhi</source>
+        <translation>Gurmukhi</translation>
+    </message>
+    <message>
+        <source>Gujarati</source>
+        <translation>Gujarati</translation>
+    </message>
+    <message>
+        <source>Oriya</source>
+        <translation>Oriya</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>Tamil</translation>
+    </message>
+    <message>
+        <source>Telugu</source>
+        <translation>Telugu</translation>
+    </message>
+    <message>
+        <source>Kannada</source>
+        <translation>Kannada</translation>
+    </message>
+    <message>
+        <source>Malayalam</source>
+        <translation>Malayalam</translation>
+    </message>
+    <message>
+        <source>Sinhala</source>
+        <translation>Sinhala</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>Lao</source>
+        <translation>Laos</translation>
+    </message>
+    <message>
+        <source>Tibetan</source>
+        <translation>Tibet</translation>
+    </message>
+    <message>
+        <source>Myanmar</source>
+        <translation>Myanmar</translation>
+    </message>
+    <message>
+        <source>Georgian</source>
+        <translation>Georgia</translation>
+    </message>
+    <message>
+        <source>Khmer</source>
+        <translation>Khmer</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>Tionghoa Sederhana</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation>Tionghoa Tradisional</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Jepang</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Korea</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnam</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Simbol</translation>
+    </message>
+    <message>
+        <source>Ogham</source>
+        <translation>Ogham</translation>
+    </message>
+    <message>
+        <source>Runic</source>
+        <translation>Runik</translation>
+    </message>
+    <message>
+        <source>N&apos;Ko</source>
+        <translation>N&apos;Ko</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Sangat Tipis</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Ekstra Tipis</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Tipis</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Sedang</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Setengah Tebal</translation>
+    </message>
+    <message>
+        <source>Demi</source>
+        <translation>Setengah</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Tebal</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Ekstra Tebal</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Sangat Tebal</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Ekstra</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Miring</translation>
+    </message>
+    <message>
+        <source>Oblique</source>
+        <translation>Condong</translation>
+    </message>
+</context>
 </TS>

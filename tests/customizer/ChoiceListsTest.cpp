@@ -4,6 +4,7 @@
 #include "customizer/StoreProbe.h"
 #include "store/Store.h"
 #include "support/FixtureStore.h"
+#include "support/ProgramTexts.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -107,6 +108,18 @@ TEST(SourceCatalogueTest, AStoreThatCannotBeUsedNamesItsCause) {
     const QString other = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("b")));
     probe::Exec(other, QStringLiteral("DROP TABLE UsysVersi"));
     EXPECT_TRUE(LoadSourceCatalogue(other).problem.contains(QStringLiteral("UsysVersi")));
+
+    // Pages the engine cannot decrypt: its own English words stay out of the message.
+    const QString damaged = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("d")));
+    QFile pages(damaged);
+    ASSERT_TRUE(pages.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(pages.seek(pages.size() / 2));
+    pages.write(QByteArray(4096, '\x5a'));
+    pages.close();
+    const QString problem = LoadSourceCatalogue(damaged).problem;
+    EXPECT_TRUE(problem.startsWith(QStringLiteral("Database sumber tidak dapat dibuka.\r\n")))
+        << problem.toStdString();
+    EXPECT_EQ(programs::EnglishWords(problem, {damaged}), QStringList()) << problem.toStdString();
 
     const QString idle = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("c")));
     probe::Exec(idle, QStringLiteral("UPDATE UsysVersi SET Aktif = 0"));

@@ -5,6 +5,7 @@
 #include "store/Store.h"
 #include "store/StoreWriter.h"
 #include "support/FixtureStore.h"
+#include "support/ProgramTexts.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -129,6 +130,64 @@ TEST_F(CommandLineTest, ASourceWithoutAVersionColumnOrChaptersIsRefusedNamingWha
     EXPECT_EQ(err, "Database sumber " + file +
                        " tidak lengkap atau rusak:\n- tabel UsysAlkitab kosong\n");
     EXPECT_EQ(probe::Entries(destination), QStringList());
+}
+
+TEST_F(CommandLineTest, ASourceWithoutTheThematicTableIsRefusedInIndonesian) {
+    const QString file = fixture::WriteFixtureStore(source, {.withTematik = false});
+    EXPECT_EQ(run(basic("Alkitab Kabar Baik") << "--modules"
+                                              << "Kamus;Tematik"),
+              1);
+    EXPECT_EQ(out, QStringLiteral("Silahkan tunggu... Database sedang dibuat.\n"));
+    EXPECT_EQ(err, "Database sumber " + file +
+                       " tidak lengkap atau rusak:\n- tabel UsysTematik tidak ada\n"
+                       "Folder tujuan tidak diubah.\n");
+    EXPECT_EQ(programs::EnglishWords(out + err, {file}, {"folder"}), QStringList());
+    EXPECT_EQ(probe::Entries(destination), QStringList());
+}
+
+TEST(VersipackProgramTest, HelpAndRefusedArgumentsAreIndonesian) {
+    const QString program = QStringLiteral(VERSIPACK_PROGRAM);
+    const programs::Run help = programs::Start(program, {QStringLiteral("--help")});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Pemakaian: ") + program + " [opsi]\n\nOpsi:\n"))
+        << help.out.toStdString();
+    EXPECT_EQ(programs::EnglishWords(help.out + help.err, {program}), QStringList());
+
+    const std::vector<std::pair<QStringList, QString>> refused = {
+        {{"--help", "--bogus"}, "Opsi 'bogus' tidak dikenal.\n"},
+        {{"--source"}, "Nilai setelah '--source' tidak ada.\n"},
+        {{"--yes"}, "--source, --dest dan --versions harus diisi.\n" + help.out}};
+    for (const auto& [arguments, message] : refused) {
+        const programs::Run run = programs::Start(program, arguments);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(programs::EnglishWords(run.out + run.err, {program}), QStringList());
+    }
+}
+
+// The manual page explains the options the program has, and shows as needed exactly those
+// the program refuses to run without.
+TEST(VersipackProgramTest, TheManualPageMatchesTheProgramsOptions) {
+    const QString program = QStringLiteral(VERSIPACK_PROGRAM);
+    const programs::ManPage page =
+        programs::ReadManPage(QStringLiteral(VERMARA_MAN_DIR "/versipack.1"));
+    QStringList options = programs::HelpOptions(programs::Start(program, {"--help"}).out);
+    ASSERT_FALSE(options.isEmpty());
+    QStringList explained = page.options;
+    options.sort();
+    explained.sort();
+    EXPECT_EQ(explained, options);
+
+    const QString refusal = programs::Start(program, {"--yes"}).err.section(u'\n', 0, 0);
+    QStringList needed;
+    static const QRegularExpression option(QStringLiteral("--\\w+"));
+    for (auto it = option.globalMatch(refusal); it.hasNext();)
+        needed << it.next().captured(0);
+    QStringList shownNeeded = page.synopsis;
+    for (const QString& optional : page.optional)
+        shownNeeded.removeAll(optional);
+    EXPECT_EQ(needed, (QStringList{"--source", "--dest", "--versions"}));
+    EXPECT_EQ(shownNeeded, needed);
 }
 
 TEST(VersipackProgramTest, WithoutADisplayTheWindowProgramSaysSoInOneLine) {

@@ -5,6 +5,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
 #include "support/FixtureStore.h"
+#include "support/ProgramTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -293,5 +294,28 @@ TEST_F(CustomizerWindowTest, StartingTheBuildRunsEveryPageCheckAgainOnWhatItWill
     EXPECT_EQ(lastMessage(), "Database sumber " + sourceFile +
                                  " tidak lengkap atau rusak:\r\n- tabel UsysAlkitab kosong");
     EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(probe::Entries(destination), QStringList());
+}
+
+// Every module chosen from a source that lacks the thematic table: each message the user
+// reads is Indonesian, whatever the storage engine said.
+TEST_F(CustomizerWindowTest, ASourceWithoutTheThematicTableGivesOnlyIndonesianMessages) {
+    const QString file = fixture::WriteFixtureStore(source, {.withTematik = false});
+    toVersionsPage();
+    click("Command5");
+    click("Command13");
+    click("Command8");
+    EXPECT_TRUE(items("List3").contains(QStringLiteral("Tematik")));
+    click("Command14");
+    click("Command15");
+    ASSERT_FALSE(dialogs.messages().isEmpty());
+    EXPECT_EQ(lastMessage(), "Database sumber " + file +
+                                 " tidak lengkap atau rusak:\r\n- tabel UsysTematik tidak ada\r\n"
+                                 "Folder tujuan tidak diubah.");
+    for (const platform::RecordedMessage& message : dialogs.messages()) {
+        EXPECT_EQ(programs::EnglishWords(message.text + message.title, {file}, {"folder"}),
+                  QStringList())
+            << message.text.toStdString();
+    }
     EXPECT_EQ(probe::Entries(destination), QStringList());
 }

@@ -2,6 +2,7 @@
 #include "MemorySource.h"
 #include "import/ImportError.h"
 #include "import/Importer.h"
+#include "import/MarkupAudit.h"
 #include "import/StoreAudit.h"
 #include "scripture/Notations.h"
 #include "store/ModuleSwitches.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // Small stores built from modules held in memory: the write step, the catalogue, the module
@@ -200,6 +202,61 @@ TEST_F(ImporterMemoryTest, CrossReferencesReachOnlyVersesTheStoreHolds) {
     EXPECT_EQ(import::AuditStore(*store),
               QStringList{QStringLiteral("UsysUmpama Penabur: \"Markus#4:3-9\": kitab Markus tidak "
                                          "ada dalam database")});
+}
+
+// USFM and RTF codes, tags and entities, in every module text the store takes: verses of
+// both versions and the deuterocanon, a book name, a commentary, dictionary headwords and
+// explanations, and a module's name, copyright and description.
+TEST_F(ImporterMemoryTest, NoMarkupOfAnyKindReachesTheStore) {
+    const QString mhcc = QStringLiteral("MHCC");
+    source_.addModule(mhcc, QStringLiteral("Concise &amp; \\i Complete\\i0"),
+                      MemorySource::kCommentary);
+    import::ModuleInfo& kjv = source_.moduleInfo(kKjv);
+    kjv.description = QStringLiteral("King James \\b Version\\b0");
+    kjv.licence.clear();
+    kjv.copyright = QStringLiteral("&lt;b&gt;Public&lt;/b&gt; Domain");
+    kjv.about = QStringLiteral("KJV\\par\\par\\qc Printed 1769 caf\\'e9 \\u8212?");
+    source_.setVerse(kKjv, QStringLiteral("Gen"), 1, 1,
+                     QStringLiteral("I <transChange type=\"added\">am</transChange> the \\nd "
+                                    "<w>LORD</w></divineName> your God\\f + \\fr 1:1 \\ft "
+                                    "<w>note</w>\\f*.<note>n \\+nd LORD\\+nd*</note>"));
+    source_.setVerse(kKjv, QStringLiteral("Gen"), 1, 2,
+                     QStringLiteral("\\wj And\\wj* \\add the\\add* &lt;i&gt;earth&lt;/i&gt; "
+                                    "was &bogus;\\+w void|strong=\"H1\"\\+w* &amp;gt;"));
+    source_.setVerse(kWeb, QStringLiteral("Tob"), 1, 1, QStringLiteral("Tobit \\nd LORD\\nd*"));
+    source_.setIntro(kKjv, QStringLiteral("Matt"),
+                     QStringLiteral("<milestone type=\"x-usfm-toc2\" n=\"\\nd Matthew\\nd*\"/>"));
+    source_.setVerse(mhcc, QStringLiteral("Gen"), 1, 1,
+                     QStringLiteral("<p>The \\nd LORD\\nd* made all, &amp;c. &amp;gt;</p>"
+                                    "\\p Second &lt;b&gt;part&lt;/b&gt;"));
+    source_.addEntry(kNave, QStringLiteral("ABBA&amp;gt;"),
+                     QStringLiteral("<lb/>\\nd Father\\nd* Ge 1:1 &amp;gt; See <ref "
+                                    "target=\"Nave:GOD\">GOD</ref>&amp;gt;"));
+    ImportOptions withCommentary = options();
+    withCommentary.commentary = mhcc;
+    const ImportSummary summary = run(withCommentary);
+
+    EXPECT_EQ(import::AuditMarkup(summary.storePath), QStringList());
+    const auto store = store::Store::Open(summary.storePath);
+    const int kejadian1 = *store->findChapter(QStringLiteral("Kejadian"), 1);
+    EXPECT_EQ(store->chapterText(kejadian1, QStringLiteral("Kitab2")),
+              QStringLiteral("1:1 I am the LORD your God.\r\n1:2 And the earth was void\r\n"
+                             "1:3 Gen 1:3 text"));
+    EXPECT_EQ(store->deuterocanon().front().kitab1, QStringLiteral("1:1 Tobit LORD"));
+    EXPECT_EQ(store->findBook(QStringLiteral("Matius"))->name(QStringLiteral("Kitab2")),
+              QStringLiteral("Matthew"));
+    const auto abba =
+        std::find_if(store->dictionary().begin(), store->dictionary().end(),
+                     [](const store::DictionaryRow& row) { return row.entri == u"Abba"; });
+    ASSERT_NE(abba, store->dictionary().end());
+    EXPECT_EQ(abba->penjelasan, QStringLiteral("Father Kejadian 1:1 See GOD"));
+    EXPECT_EQ(store->versions()[1].namaVersi, QStringLiteral("King James Version"));
+    EXPECT_EQ(store->versions()[1].hakCipta, QStringLiteral("Public Domain"));
+    EXPECT_TRUE(store->GetInfoText(4).contains(
+        QStringLiteral("King James Version (modul SWORD KJV)\r\nHak cipta: Public Domain\r\n"
+                       "KJV\r\n\r\nPrinted 1769 caf\u00e9 \u2014")))
+        << store->GetInfoText(4).toStdString();
+    EXPECT_TRUE(store->GetInfoText(4).contains(QStringLiteral("Concise & Complete (modul SWORD")));
 }
 
 TEST_F(ImporterMemoryTest, WarnsOfEachDeuterocanonBookTheModuleLacks) {

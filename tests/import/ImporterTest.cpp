@@ -1,6 +1,7 @@
 #include "import/Importer.h"
 
 #include "import/ImportError.h"
+#include "import/MarkupAudit.h"
 #include "import/StoreAudit.h"
 #include "import/SwordLibrary.h"
 #include "scripture/BookCatalogue.h"
@@ -182,8 +183,10 @@ TEST_F(ImporterTest, FillsTheStudyTablesAndSwitchesOnWhatIsPresent) {
 }
 
 // Only the parallels into gospels this two-book store leaves out (Markus, Lukas, Yohanes) may
-// be wanting; every other reference of every study table resolves.
+// be wanting; every other reference of every study table resolves, and no text of the
+// modules (Nave's whole dictionary among them) keeps any markup.
 TEST_F(ImporterTest, TheFinishedStorePassesTheCheckButForBooksItLeavesOut) {
+    EXPECT_EQ(import::AuditMarkup(summary_->storePath), QStringList());
     for (const QString& finding : import::AuditStore(*store_)) {
         EXPECT_TRUE(finding.startsWith(QStringLiteral("UsysUmpama ")) ||
                     finding.startsWith(QStringLiteral("UsysNubuat ")))
@@ -191,6 +194,27 @@ TEST_F(ImporterTest, TheFinishedStorePassesTheCheckButForBooksItLeavesOut) {
         EXPECT_TRUE(finding.endsWith(QStringLiteral("tidak ada dalam database")))
             << finding.toStdString();
     }
+}
+
+// The King James module leaves USFM codes ("the \nd LORD") in 27 chapters, Imamat 19 among
+// them.
+TEST(ImporterKingJames, LeviticusReadsWithoutTheModulesCodes) {
+    QTemporaryDir folder;
+    ImportOptions options = TwoBooks(folder.path());
+    options.books = {QStringLiteral("Imamat")};
+    options.deutero.clear();
+    options.dictionary.clear();
+    options.topics.clear();
+    const import::SwordLibrary library;
+    const import::ImportSummary summary = import::Importer(library, options).run();
+    EXPECT_EQ(import::AuditMarkup(summary.storePath), QStringList());
+    const auto store = store::Store::Open(summary.storePath);
+    const QString kjv =
+        store->chapterText(*store->findChapter(QStringLiteral("Imamat"), 19), "Kitab2");
+    EXPECT_TRUE(kjv.contains(QStringLiteral(
+        "\r\n19:25 And in the fifth year shall ye eat of the fruit thereof, that it may yield "
+        "unto you the increase thereof: I am the LORD your God.\r\n")))
+        << kjv.toStdString();
 }
 
 TEST(ImporterFailure, NamesTheUnknownModuleAndTheUnreadableDataFile) {

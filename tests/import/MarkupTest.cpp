@@ -44,15 +44,69 @@ TEST(PlainVerseText, ReadsGbfAndThmlMarkupAndEntities) {
                   "Love <sync type=\"Strongs\" value=\"G25\"/>your enemies<note>lit.</note> "
                   "<scripRef>Luke 6:27</scripRef>&amp; pray &#233;&#x2014;")),
               QStringLiteral("Love your enemies & pray é—"));
-    EXPECT_EQ(PlainVerseText(QStringLiteral("a &lt; b &unknown; c")),
-              QStringLiteral("a < b &unknown; c"));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("a &lt; b &gt; c &amp;c.")),
+              QStringLiteral("a < b > c &c."));
 }
 
-TEST(PlainVerseText, DecodesNamedAndNumericEntitiesButKeepsWhatItCannotRead) {
+// An entity that names no character is left out rather than shown; markup escaped twice
+// ("&amp;gt;", as Nave's has it) leaves no bracket, and escaped tags no tag.
+TEST(PlainVerseText, DecodesEntitiesAndLeavesNoneAsWritten) {
     EXPECT_EQ(PlainVerseText(QStringLiteral("&quot;Yes&quot; &apos;no&apos;&nbsp;&gt;&#x41;&#66;")),
               QStringLiteral("\"Yes\" 'no' >AB"));
-    EXPECT_EQ(PlainVerseText(QStringLiteral("a &#99999999999; b &AMP; c &#x; d")),
-              QStringLiteral("a &#99999999999; b &AMP; c &#x; d"));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("&eacute;t&eacute; &Uuml;ber &ntilde; &mdash; &AMP;")),
+              QStringLiteral("été Über ñ — &"));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("a &#99999999999; b &unknown; c &#0; d &#x; e")),
+              QStringLiteral("a b c d &#x; e"));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("See DEATH&amp;gt; and &amp;gt;LIFE")),
+              QStringLiteral("See DEATH and LIFE"));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("&lt;i&gt;word&lt;/i&gt; x &amp;amp; y")),
+              QStringLiteral("word x & y"));
+}
+
+// The King James module keeps USFM codes inside its OSIS text (Leviticus 19:24 and 25).
+TEST(PlainVerseText, DropsBackslashCodesAndKeepsTheirWords) {
+    EXPECT_EQ(PlainVerseText(QStringLiteral(
+                  "thereof: I <transChange type=\"added\">am</transChange> the \\nd <w "
+                  "lemma=\"strong:H3068\">LORD</w></divineName> your <w>God</w>.")),
+              QStringLiteral("thereof: I am the LORD your God."));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("to the <divineName>LORD\\+nd*</divineName>’s "
+                                            "\\wj Blessed\\wj* \\add are\\add* "
+                                            "\\+w they|strong=\"G3588\"\\+w*")),
+              QStringLiteral("to the LORD’s Blessed are they"));
+    // A note runs across tags up to its closing code; an RTF font code is no note.
+    EXPECT_EQ(PlainVerseText(QStringLiteral("holy\\f + \\fr 19.24 \\ft Heb. <w>holiness</w> "
+                                            "of \\+nd LORD\\+nd*\\f* to praise \\x - \\xo "
+                                            "1 \\xt Ps 1\\x*him")),
+              QStringLiteral("holy to praise him"));
+    EXPECT_EQ(PlainVerseText(QStringLiteral("{\\f0\\fs24 caf\\'e9 \\u8212? \\\\ \\{x\\} end\\")),
+              QStringLiteral("{caf\u00e9 \u2014 {x} end"));
+}
+
+TEST(ReadableText, ParagraphCodesStartLines) {
+    EXPECT_EQ(ReadableText(QStringLiteral("\\p First line\\q1 Second\\par Third \\pard end")),
+              QStringLiteral("First line\r\nSecond\r\nThird end"));
+}
+
+// Markup of every kind goes in; what comes out holds none that the store check reports.
+TEST(FindMarkupResidue, FindsCodesTagsAndEntitiesButNotPlainSigns) {
+    const QString text = QStringLiteral("the \\nd LORD\\nd* <i>x</i> caf\\'e9 &gt; &#233;");
+    QStringList found;
+    for (const import::MarkupResidue& residue : import::FindMarkupResidue(text))
+        found << QStringLiteral("%1:%2").arg(residue.start).arg(residue.text);
+    EXPECT_EQ(found, (QStringList{"4:\\nd", "12:\\nd*", "17:<i>", "21:</i>", "29:\\'", "34:&gt;",
+                                  "39:&#233;"}));
+    EXPECT_TRUE(import::FindMarkupResidue(
+                    QStringLiteral("a < b, Info > Hak Cipta, &c. 1 & 2, C:/data, x<3 y>2"))
+                    .empty());
+    const QStringList inputs = {
+        QStringLiteral("\\nd <w>LORD</w>\\nd* &amp;gt; &lt;b&gt; &bogus; \\f + \\ft x"),
+        QStringLiteral("<lb/>\\p a\\'e9 \\u233? &amp;amp;lt;i&amp;amp;gt; \\")};
+    for (const QString& input : inputs) {
+        EXPECT_TRUE(import::FindMarkupResidue(PlainVerseText(input)).empty())
+            << PlainVerseText(input).toStdString();
+        EXPECT_TRUE(import::FindMarkupResidue(ReadableText(input)).empty())
+            << ReadableText(input).toStdString();
+    }
 }
 
 TEST(ReadableText, StartsALineForEachBlockAndDropsNotes) {

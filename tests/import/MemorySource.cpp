@@ -10,6 +10,10 @@ void MemorySource::addModule(const QString& name, const QString& description,
     modules_[name] = info;
 }
 
+auto MemorySource::moduleInfo(const QString& name) -> import::ModuleInfo& {
+    return modules_.at(name);
+}
+
 void MemorySource::setBook(const QString& osisBook, const std::vector<int>& verses) {
     books_[osisBook] = verses;
 }
@@ -21,6 +25,10 @@ void MemorySource::setVerse(const QString& module, const QString& osisBook, int 
 
 void MemorySource::addEntry(const QString& module, const QString& key, const QString& markup) {
     entries_[module].emplace_back(key, markup);
+}
+
+void MemorySource::setIntro(const QString& module, const QString& osisBook, const QString& markup) {
+    intros_[{module, osisBook}] = markup;
 }
 
 int MemorySource::chapterCount(const QString& osisBook) const {
@@ -56,8 +64,9 @@ std::vector<import::VerseText> MemorySource::chapterEntries(const QString& modul
     return verses;
 }
 
-QString MemorySource::bookIntro(const QString&, const QString&) const {
-    return {};
+QString MemorySource::bookIntro(const QString& module, const QString& osisBook) const {
+    const auto found = intros_.find({module, osisBook});
+    return found == intros_.end() ? QString() : found->second;
 }
 
 std::vector<std::pair<QString, QString>>

@@ -11,13 +11,17 @@ class MemorySource : public import::ModuleSource {
 public:
     static inline const QString kBible = QStringLiteral("Biblical Texts");
     static inline const QString kDictionary = QStringLiteral("Lexicons / Dictionaries");
+    static inline const QString kCommentary = QStringLiteral("Commentaries");
 
     void addModule(const QString& name, const QString& description, const QString& category);
+    // What the configuration of a module added before says, to change.
+    auto moduleInfo(const QString& name) -> import::ModuleInfo&;
     // The verses of each chapter of a book in the versification that lists the store's chapters.
     void setBook(const QString& osisBook, const std::vector<int>& verses);
     void setVerse(const QString& module, const QString& osisBook, int chapter, int verse,
                   const QString& markup);
     void addEntry(const QString& module, const QString& key, const QString& markup);
+    void setIntro(const QString& module, const QString& osisBook, const QString& markup);
 
     int chapterCount(const QString& osisBook) const override;
     int verseCount(const QString& osisBook, int chapter) const override;
@@ -37,4 +41,5 @@ private:
     std::map<QString, std::vector<int>> books_;
     std::map<ChapterId, std::map<int, QString>> verses_;
     std::map<QString, std::vector<std::pair<QString, QString>>> entries_;
+    std::map<std::pair<QString, QString>, QString> intros_;
 };

@@ -1,5 +1,8 @@
 #include "import/StoreAudit.h"
 
+#include "import/MarkupAudit.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 #include "store/Store.h"
 #include "store/StoreWriter.h"
 #include "support/FixtureStore.h"
@@ -47,4 +50,35 @@ TEST(AuditStore, FindsEveryPlantedFaultAndPassesWhatResolves) {
         EXPECT_FALSE(finding.contains(QStringLiteral("Matius#5:3-12")));
         EXPECT_FALSE(finding.contains(QStringLiteral("Amos 1:1\" tidak diubah")));
     }
+}
+
+// Markup planted in the fixture store: each column that has any is named once, with how many
+// and the first three places; the verse is the one of the line the markup is in.
+TEST(AuditMarkup, CountsEachColumnAndNamesTheFirstPlaces) {
+    QTemporaryDir folder;
+    const QString path = fixture::WriteFixtureStore(folder.path());
+    EXPECT_EQ(import::AuditMarkup(path), QStringList());
+    {
+        store::Database db(path, store::Database::Mode::ReadWrite, store::kStorePassword);
+        db.exec(QStringLiteral(
+            "UPDATE UsysAlkitab SET Kitab2 = replace(replace(Kitab2, 'bumi belum', "
+            "'\\nd bumi\\nd* belum'), 'Jadilah', '<i>Jadilah') WHERE Buku = 'Kejadian' AND "
+            "Bab = 1;"
+            "UPDATE UsysAlkitab SET Kitab2 = replace(Kitab2, 'TUHAN akan', 'TUHAN &gt; akan') "
+            "WHERE Buku = 'Zakharia';"
+            "UPDATE UsysAlkitab SET Komentar = 'Tafsiran \\add x' WHERE Buku = 'Kejadian' AND "
+            "Bab = 2;"
+            "UPDATE UsysKamus SET Penjelasan = 'Kota &#233; Daud.' WHERE Entri = 'Yerusalem';"
+            "UPDATE UsysInfo SET Keterangan = Keterangan || ' <b>' WHERE id = 4;"
+            "UPDATE UsysInfo SET Keterangan = 'Menu Info > Hak Cipta, dst. &c. 1 < 2' "
+            "WHERE id = 3;"));
+    }
+    EXPECT_EQ(import::AuditMarkup(path),
+              (QStringList{"UsysAlkitab Komentar: 1 sisa markup, yang pertama: Kejadian 2 "
+                           "\"\\add\"",
+                           "UsysAlkitab Kitab2: 4 sisa markup, yang pertama: Kejadian 1:2 "
+                           "\"\\nd\"; Kejadian 1:2 \"\\nd*\"; Kejadian 1:3 \"<i>\"",
+                           "UsysInfo Keterangan: 1 sisa markup, yang pertama: id 4 \"<b>\"",
+                           "UsysKamus Penjelasan: 1 sisa markup, yang pertama: Yerusalem "
+                           "\"&#233;\""}));
 }

@@ -1,10 +1,16 @@
 #include "platform/QtTranslation.h"
 
+#include "support/ProgramTexts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
@@ -51,3 +57,35 @@ TEST_F(QtTranslationTest, DialogsShowTheIndonesianTexts) {
 }
 
 } // namespace
+
+// Every text of the font dialog, writing systems included, is Indonesian; what its lists
+// show besides is the names of the installed fonts and their styles.
+TEST_F(QtTranslationTest, TheFontDialogHasNoEnglishWord) {
+    const std::pair<const char*, const char*> texts[] = {
+        {"&Font", "&Huruf"},           {"Font st&yle", "&Gaya huruf"},
+        {"&Size", "&Ukuran"},          {"Effects", "Efek"},
+        {"Stri&keout", "&Coret"},      {"&Underline", "Garis &bawah"},
+        {"Sample", "Contoh"},          {"Wr&iting System", "&Sistem Tulisan"},
+        {"Select Font", "Pilih Huruf"}};
+    for (const auto& [source, translation] : texts)
+        EXPECT_EQ(QCoreApplication::translate("QFontDialog", source), translation) << source;
+    EXPECT_EQ(QFontDatabase::writingSystemName(QFontDatabase::Any), "Semua");
+    EXPECT_EQ(QFontDatabase::writingSystemName(QFontDatabase::Greek), "Yunani");
+
+    QFontDialog dialog;
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    QStringList shown{dialog.windowTitle()};
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        shown << label->text();
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        shown << button->text();
+    for (const QGroupBox* box : dialog.findChildren<QGroupBox*>())
+        shown << box->title();
+    for (const QComboBox* combo : dialog.findChildren<QComboBox*>()) {
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+    }
+    EXPECT_TRUE(shown.contains("Semua"));
+    EXPECT_EQ(programs::EnglishWords(shown.join(u'\n')), QStringList())
+        << shown.join(u'|').toStdString();
+}
