@@ -1,6 +1,7 @@
 #include "customizer/CommandLine.h"
 #include "customizer/CustomizerTexts.h"
 #include "customizer/CustomizerWindow.h"
+#include "platform/Display.h"
 #include "platform/Folders.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtTranslation.h"
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
         return customizer::RunCommandLine(arguments, out, err);
     }
     // Without a display Qt would abort with a message of its own; say it in one line.
-    if (!customizer::HasDisplay(arguments)) {
+    if (!platform::HasDisplay(arguments)) {
         QTextStream(stderr) << customizer::texts::NoDisplay() << Qt::endl;
         return 1;
     }

@@ -129,14 +129,6 @@ bool IsCommandLineBuild(const QStringList& arguments) {
     return false;
 }
 
-bool HasDisplay(const QStringList& arguments) {
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        if (!qEnvironmentVariableIsEmpty(variable))
-            return true;
-    }
-    return arguments.mid(1).contains(QStringLiteral("-platform"));
-}
-
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     AddOptions(parser);

@@ -10,10 +10,6 @@ namespace customizer {
 // the program need not create a window or reach a display.
 bool IsCommandLineBuild(const QStringList& arguments);
 
-// True when the window can reach a display: DISPLAY or WAYLAND_DISPLAY is set, or a Qt
-// platform is chosen through QT_QPA_PLATFORM or -platform (offscreen, for example).
-bool HasDisplay(const QStringList& arguments);
-
 // versipack --source FOLDER --dest FOLDER --versions "NAME;NAME" [--modules "A;B"] [--yes]
 // Runs the wizard's checks and the build. Progress and the closing text go to out, the
 // messages to err. Returns 0 for a finished build, 1 when a check, the overwrite

@@ -1,7 +1,12 @@
 #include "reader/ReaderCommandLine.h"
 
+#include "platform/Display.h"
+#include "platform/QtTranslation.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTextStream>
+#include <cstdlib>
 
 namespace reader {
 
@@ -9,6 +14,12 @@ namespace {
 
 QCommandLineOption Option(const char* name, const char* description, const char* value = "") {
     return {QString::fromUtf8(name), QString::fromUtf8(description), QString::fromUtf8(value)};
+}
+
+QString NoDisplay() {
+    return QStringLiteral("vermara memerlukan layar grafis, tetapi DISPLAY dan WAYLAND_DISPLAY "
+                          "tidak diatur; jalankan dari desktop, atau cari tanpa jendela dengan "
+                          "--search (vermara --help).");
 }
 
 } // namespace
@@ -40,12 +51,18 @@ ReaderCommandLine ParseReaderCommandLine(int argc, char** argv) {
          Option("book", "Kitab untuk lingkup 0-2 (nama kanonik, bawaan Kejadian).", "KITAB"),
          Option("chapter", "Pasal untuk lingkup 0 (bawaan 1).", "PASAL"),
          Option("exact", "Kata Tepat: huruf besar dan kecil dibedakan."),
-         Option("version", "Nomor versi dalam katalog (bawaan 1).", "NOMOR")});
+         Option("version", "Nomor versi dalam katalog (bawaan 1).", "NOMOR"),
+         Option("keep", "Bersama --search: simpan berkas hasil pencarian di folder sementara.")});
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vermara"));
+    platform::InstallIndonesianQtTranslation(core);
     parser.process(core);
     if (parser.isSet(help))
         parser.showHelp(0);
+    if (!platform::HasDisplay(QCoreApplication::arguments())) {
+        QTextStream(stderr) << NoDisplay() << Qt::endl;
+        std::exit(1);
+    }
     return {parser.value(data), parser.value(screenshot), parser.isSet(parallel),
             parser.isSet(textOnly)};
 }

@@ -12,8 +12,8 @@ struct ReaderCommandLine {
     bool textOnly = false;
 };
 
-// Reads the options; --help and a wrong option are answered here, before any display is
-// opened, and end the program.
+// Reads the options; --help, a wrong option and a missing display are answered here, before
+// any display is opened, and end the program.
 ReaderCommandLine ParseReaderCommandLine(int argc, char** argv);
 
 } // namespace reader

@@ -3,6 +3,7 @@
 #include "platform/AnsiCodePage.h"
 #include "platform/Folders.h"
 #include "platform/ProductName.h"
+#include "platform/QtTranslation.h"
 #include "scripture/BookCatalogue.h"
 #include "search/SearchEngine.h"
 #include "store/Schema.h"
@@ -147,6 +148,7 @@ bool IsCommandLineSearch(int argc, char** argv) {
 
 int RunCommandLineSearch(int argc, char** argv) {
     QCoreApplication core(argc, argv);
+    platform::InstallIndonesianQtTranslation(core);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return CommandLineSearch(QCoreApplication::arguments(), out, err, platform::ProgramFolder());
