@@ -5,6 +5,7 @@
 #include "customizer/CustomBuild.h"
 #include "customizer/CustomizerTexts.h"
 #include "customizer/FolderCheck.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Dialogs.h"
 #include "platform/FolderBrowser.h"
 #include "platform/SettingsStore.h"
@@ -112,10 +113,16 @@ QPushButton* CustomizerWindow::button(const char* name, const QString& caption,
     return b;
 }
 
-QListWidget* CustomizerWindow::list(const char* name) {
+QListWidget* CustomizerWindow::list(const char* name, const QString& accessibleName) {
     auto* widget = new QListWidget(this);
     widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(accessibleName);
     return widget;
+}
+
+QPushButton* CustomizerWindow::tip(QPushButton* b, const QString& text) {
+    platform::SetTip(b, text);
+    return b;
 }
 
 QLabel* CustomizerWindow::label(const char* name, const QString& text) {
@@ -131,6 +138,8 @@ QWidget* CustomizerWindow::buildDatabasePage() {
     text1_->setObjectName(QStringLiteral("Text1"));
     text2_ = new QLineEdit(page);
     text2_->setObjectName(QStringLiteral("Text2"));
+    text1_->setAccessibleName(QStringLiteral("Lokasi Database Sumber"));
+    text2_->setAccessibleName(QStringLiteral("Lokasi Database Baru"));
     auto* grid = new QGridLayout(page);
     grid->addWidget(label("Label3", QStringLiteral("Pilih database sumber. Gunakanlah database "
                                                    "VERMARA2000.DAT versi lengkap yang terdapat "
@@ -139,12 +148,15 @@ QWidget* CustomizerWindow::buildDatabasePage() {
     grid->addWidget(label("Label4", QStringLiteral("Lokasi Database Sumber")), 1, 0, 1, 2);
     grid->addWidget(text1_, 2, 0);
     grid->addWidget(
-        button("Command1", QStringLiteral("Browse..."), &CustomizerWindow::browseSource), 2, 1);
+        tip(button("Command1", QStringLiteral("Browse..."), &CustomizerWindow::browseSource),
+            QStringLiteral("Pilih folder database sumber")),
+        2, 1);
     grid->addWidget(label("Label5", QStringLiteral("Lokasi Database Baru")), 3, 0, 1, 2);
     grid->addWidget(text2_, 4, 0);
     grid->addWidget(
-        button("Command2", QStringLiteral("Browse..."), &CustomizerWindow::browseDestination), 4,
-        1);
+        tip(button("Command2", QStringLiteral("Browse..."), &CustomizerWindow::browseDestination),
+            QStringLiteral("Pilih folder database baru")),
+        4, 1);
     grid->setRowStretch(5, 1);
     grid->addLayout(ButtonRow({button("Command3", QStringLiteral("Lanjut"),
                                       &CustomizerWindow::nextFromDatabase)}),
@@ -154,18 +166,22 @@ QWidget* CustomizerWindow::buildDatabasePage() {
 
 QWidget* CustomizerWindow::buildVersionsPage() {
     auto* page = new QWidget(this);
-    list1_ = list("List1");
-    list2_ = list("List2");
+    list1_ = list("List1", QStringLiteral("Versi di database sumber"));
+    list2_ = list("List2", QStringLiteral("Versi untuk database baru"));
     label7_ = label("Label7", QString());
     label14_ = label("Label14", QString());
     auto* moves = new QVBoxLayout;
     moves->addStretch();
-    moves->addWidget(button("Command4", QStringLiteral(">"), &CustomizerWindow::chooseVersion));
+    moves->addWidget(tip(button("Command4", QStringLiteral(">"), &CustomizerWindow::chooseVersion),
+                         QStringLiteral("Pilih versi ini")));
     moves->addWidget(
-        button("Command5", QStringLiteral(">>"), &CustomizerWindow::chooseAllVersions));
-    moves->addWidget(button("Command6", QStringLiteral("<"), &CustomizerWindow::returnVersion));
+        tip(button("Command5", QStringLiteral(">>"), &CustomizerWindow::chooseAllVersions),
+            QStringLiteral("Pilih semua versi")));
+    moves->addWidget(tip(button("Command6", QStringLiteral("<"), &CustomizerWindow::returnVersion),
+                         QStringLiteral("Batalkan pilihan versi ini")));
     moves->addWidget(
-        button("Command7", QStringLiteral("<<"), &CustomizerWindow::returnAllVersions));
+        tip(button("Command7", QStringLiteral("<<"), &CustomizerWindow::returnAllVersions),
+            QStringLiteral("Batalkan semua pilihan versi")));
     moves->addStretch();
     auto* grid = new QGridLayout(page);
     grid->addLayout(Folders(label("Label6", QStringLiteral("Database Sumber")), label7_,
@@ -186,16 +202,22 @@ QWidget* CustomizerWindow::buildVersionsPage() {
 
 QWidget* CustomizerWindow::buildModulesPage() {
     auto* page = new QWidget(this);
-    list4_ = list("List4");
-    list3_ = list("List3");
+    list4_ = list("List4", QStringLiteral("Modul di database sumber"));
+    list3_ = list("List3", QStringLiteral("Modul untuk database baru"));
     sourceOnModules_ = label("lblSumber", QString());
     destinationOnModules_ = label("lblTujuan", QString());
     auto* moves = new QVBoxLayout;
     moves->addStretch();
-    moves->addWidget(button("Command11", QStringLiteral(">"), &CustomizerWindow::chooseModule));
-    moves->addWidget(button("Command8", QStringLiteral(">>"), &CustomizerWindow::chooseAllModules));
-    moves->addWidget(button("Command10", QStringLiteral("<"), &CustomizerWindow::returnModule));
-    moves->addWidget(button("Command9", QStringLiteral("<<"), &CustomizerWindow::returnAllModules));
+    moves->addWidget(tip(button("Command11", QStringLiteral(">"), &CustomizerWindow::chooseModule),
+                         QStringLiteral("Pilih modul ini")));
+    moves->addWidget(
+        tip(button("Command8", QStringLiteral(">>"), &CustomizerWindow::chooseAllModules),
+            QStringLiteral("Pilih semua modul")));
+    moves->addWidget(tip(button("Command10", QStringLiteral("<"), &CustomizerWindow::returnModule),
+                         QStringLiteral("Batalkan pilihan modul ini")));
+    moves->addWidget(
+        tip(button("Command9", QStringLiteral("<<"), &CustomizerWindow::returnAllModules),
+            QStringLiteral("Batalkan semua pilihan modul")));
     moves->addStretch();
     auto* grid = new QGridLayout(page);
     grid->addLayout(Folders(label("Label11", QStringLiteral("Database Sumber")), sourceOnModules_,
@@ -228,7 +250,7 @@ QWidget* CustomizerWindow::buildConfirmPage() {
     lblProgress_->hide();
     progressBar_->hide();
     // The chosen columns are kept out of sight, as the build's working list.
-    list5_ = list("List5");
+    list5_ = list("List5", QStringLiteral("Kolom yang akan di-copy"));
     list5_->hide();
     command15_ = button("Command15", QStringLiteral("Lanjut"), &CustomizerWindow::startBuild);
     command17_ = button("Command17", QStringLiteral("Kembali"), &CustomizerWindow::backToModules);

@@ -41,7 +41,9 @@ private:
     QWidget* buildConfirmPage();
     QWidget* buildFinishPage();
     QPushButton* button(const char* name, const QString& caption, void (CustomizerWindow::*slot)());
-    QListWidget* list(const char* name);
+    QListWidget* list(const char* name, const QString& accessibleName);
+    // Sets the tip a screen reader also says: the captions alone are arrows or English.
+    static QPushButton* tip(QPushButton* button, const QString& text);
     QLabel* label(const char* name, const QString& text);
 
     void browseSource();

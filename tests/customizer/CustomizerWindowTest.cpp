@@ -4,6 +4,7 @@
 #include "customizer/StoreProbe.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
+#include "support/AccessibleTree.h"
 #include "support/FixtureStore.h"
 #include "support/ProgramTexts.h"
 
@@ -318,4 +319,20 @@ TEST_F(CustomizerWindowTest, ASourceWithoutTheThematicTableGivesOnlyIndonesianMe
             << message.text.toStdString();
     }
     EXPECT_EQ(probe::Entries(destination), QStringList());
+}
+
+// Each page is looked at as the user reaches it, so its controls are shown.
+TEST_F(CustomizerWindowTest, EveryPageNamesEachControlForAScreenReader) {
+    QStringList unnamed = accessible::Unnamed(window.get());
+    toVersionsPage();
+    unnamed += accessible::Unnamed(window.get());
+    click("Command5");
+    unnamed += accessible::Unnamed(window.get());
+    click("Command13");
+    unnamed += accessible::Unnamed(window.get());
+    click("Command14");
+    unnamed += accessible::Unnamed(window.get());
+    EXPECT_EQ(tabs()->currentIndex(), 3);
+    unnamed.removeDuplicates();
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u'\n').toStdString();
 }

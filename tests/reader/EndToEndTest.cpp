@@ -10,8 +10,8 @@
 #include "reader/SearchCommands.h"
 #include "results/Form2.h"
 #include "search/SearchKeys.h"
+#include "support/AccessibleTree.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -351,55 +351,6 @@ TEST(EndToEnd, TheTipsBoxCheckedInARunThatKeepsNoSettingsShowsTheTipsNextTime) {
     EXPECT_TRUE(TopLevel("Form10")->isVisible());
 }
 
-namespace {
-
-bool Interactive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::List:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::PageTab:
-    case QAccessible::PageTabList:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The interactive controls of a window's accessible tree that a screen reader cannot name.
-void CollectUnnamed(QAccessibleInterface* node, const QString& path, QStringList& unnamed) {
-    if (!node || node->state().invisible)
-        return;
-    const QString name = node->text(QAccessible::Name).trimmed();
-    QObject* object = node->object();
-    const QString where = path + u'/' +
-                          (object ? object->objectName() + u':' + object->metaObject()->className()
-                                  : QString::number(int(node->role())));
-    if (Interactive(node->role()) && name.isEmpty())
-        unnamed.append(where);
-    for (int i = 0; i < node->childCount(); ++i)
-        CollectUnnamed(node->child(i), where, unnamed);
-}
-
-QStringList Unnamed(QWidget* window) {
-    QStringList unnamed;
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
-    if (root->text(QAccessible::Name).trimmed().isEmpty())
-        unnamed.append(window->objectName() + QStringLiteral(" (window)"));
-    CollectUnnamed(root, window->objectName(), unnamed);
-    return unnamed;
-}
-
-} // namespace
-
 TEST(EndToEnd, EveryWindowAndInteractiveControlHasANameAScreenReaderCanSay) {
     ReaderHarness h;
     h.open();
@@ -410,16 +361,16 @@ TEST(EndToEnd, EveryWindowAndInteractiveControlHasANameAScreenReaderCanSay) {
     for (const char* item : items)
         Trigger(h, item);
     Trigger(h, "MenuDaftar");
-    QStringList unnamed = Unnamed(h.window);
+    QStringList unnamed = accessible::Unnamed(h.window);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != h.window && window->isVisible() && !qobject_cast<QMenu*>(window))
-            unnamed += Unnamed(window);
+            unnamed += accessible::Unnamed(window);
     }
     // The modal windows, looked at while they are up.
     const auto whileModal = [&](const std::function<void()>& open) {
         QTimer::singleShot(50, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
-                unnamed += Unnamed(modal);
+                unnamed += accessible::Unnamed(modal);
                 modal->close();
             }
         });
