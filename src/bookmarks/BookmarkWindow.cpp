@@ -125,6 +125,11 @@ void BookmarkWindow::OfferBookmark(const scripture::BookmarkPosition& position,
         editor_->setPlainText(kPlaceholder);
     if (!isVisible())
         show();
+    // The user came to write a note: the keyboard goes there, over the placeholder.
+    activateWindow();
+    editor_->setFocus(Qt::OtherFocusReason);
+    if (mode_ != Mode::Update)
+        editor_->selectAll();
 }
 
 bool BookmarkWindow::SaveBookmarks_to_File() {

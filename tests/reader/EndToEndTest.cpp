@@ -449,4 +449,18 @@ TEST(EndToEnd, TheBookmarkWindowWorksFromTheKeyboard) {
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(h.window->navigator().bookName(), QStringLiteral("Yohanes"));
     EXPECT_EQ(h.window->navigator().chapter(), 3);
+
+    // The "Bookmark" command leaves the keyboard over the placeholder: typing writes the
+    // note, Tab reaches "Simpan".
+    Trigger(h, "MenuBookmark");
+    EXPECT_EQ(window.focusWidget(), editor);
+    QTest::keyClicks(editor, QStringLiteral("Injil"));
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Injil"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    auto* save = Child<QPushButton>(&window, "Command3");
+    EXPECT_EQ(window.focusWidget(), save);
+    h.dialogs.queueAnswer(platform::DialogResult::Ok);
+    QTest::keyClick(save, Qt::Key_Space);
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Injil"));
 }
