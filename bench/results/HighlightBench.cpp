@@ -4,7 +4,6 @@
 #include "support/BenchSupport.h"
 #include "support/HighlightLoop.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -43,8 +42,5 @@ BENCHMARK(BM_OneMarkOneLine)->Arg(30)->Iterations(1)->Unit(benchmark::kMilliseco
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    return bench::RunBenchmarks(argc, argv);
+    return bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -148,8 +148,5 @@ BENCHMARK(BM_Highlight2000Verses)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    return bench::RunBenchmarks(argc, argv);
+    return bench::RunWidgetBenchmarks(argc, argv);
 }

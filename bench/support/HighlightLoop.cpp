@@ -2,6 +2,7 @@
 
 #include "results/HighlightWord.h"
 #include "search/StopToken.h"
+#include "support/BenchSupport.h"
 
 #include <QApplication>
 #include <QTextEdit>
@@ -24,6 +25,13 @@ int HighlightLoop(benchmark::State& state, const QString& text, const QString& w
         QApplication::processEvents();
     }
     return marked;
+}
+
+int RunWidgetBenchmarks(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return RunBenchmarks(argc, argv);
 }
 
 } // namespace bench
