@@ -60,12 +60,18 @@ bool IsApostrophe(char16_t c) {
     return c == u'`' || c == 0x00b4 || c == 0x02bc || c == 0x2018 || c == 0x2019 || c == 0x2032;
 }
 
+// Latin, Greek and Cyrillic letters with accents; other scripts (Hangul syllables, say)
+// decompose into parts that are not their base letter.
+bool HasAccentedLetters(char32_t c) {
+    return c < 0x0530 || (c >= 0x1e00 && c < 0x2000);
+}
+
 // Each unit's base letter: canonical decompositions followed to their first character.
 std::array<char16_t, 0x10000> AccentTable() {
     std::array<char16_t, 0x10000> table{};
     for (char32_t c = 0; c < 0x10000; ++c) {
         char32_t base = c;
-        while (QChar::decompositionTag(base) == QChar::Canonical) {
+        while (HasAccentedLetters(c) && QChar::decompositionTag(base) == QChar::Canonical) {
             const QString parts = QChar::decomposition(base);
             if (parts.isEmpty() || parts[0].isSurrogate())
                 break;

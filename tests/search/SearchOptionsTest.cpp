@@ -4,6 +4,7 @@
 #include "search/LineMatch.h"
 #include "search/ParseQuery.h"
 #include "search/SearchEngine.h"
+#include "search/SearchedWords.h"
 #include "store/Store.h"
 #include "store/StoreWriter.h"
 
@@ -160,4 +161,12 @@ TEST(WholeWord, BoundariesAreLettersAndDigitsOnly) {
     EXPECT_TRUE(ContainsWholeWord(u"apa saja", u""));
     EXPECT_EQ(FoldAccents(QStringLiteral("Jehová Lord\u2019s")), QStringLiteral("Jehova Lord's"));
     EXPECT_EQ(FoldAccents(QStringLiteral("e\u0301")).size(), 2);
+}
+
+TEST(SearchedWords, TheRequiredAndAdditionalWordsAreMarkedNotTheExcludedOnes) {
+    EXPECT_EQ(SearchedWords(QStringLiteral("kasih&Allah+dunia^benci")),
+              (QStringList{"kasih", "Allah", "dunia"}));
+    EXPECT_EQ(SearchedWords(QStringLiteral("kasih+ +kasih")), QStringList{"kasih"});
+    EXPECT_EQ(SearchedWords(QStringLiteral("Lord''s")), QStringList{"Lord''s"});
+    EXPECT_TRUE(SearchedWords(QStringLiteral("^benci")).isEmpty());
 }
