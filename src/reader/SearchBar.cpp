@@ -24,7 +24,9 @@ constexpr int kKeptVisible = 80;
 SearchBar::SearchBar(QWidget* parent)
     : QFrame(parent), strip_(new QWidget(this)), cmdResetPos_(new QToolButton(this)),
       text1_(new QLineEdit(strip_)), combo2_(new QComboBox(strip_)),
-      check1_(new QCheckBox(QStringLiteral(" Kata Tepat"), strip_)) {
+      check1_(new QCheckBox(QStringLiteral(" Kata Tepat"), strip_)),
+      wholeWords_(new QCheckBox(QStringLiteral(" Kata Utuh"), strip_)),
+      fold_(new QCheckBox(QStringLiteral(" Abaikan Aksen"), strip_)) {
     setObjectName(QStringLiteral("picSearchBar"));
     strip_->setObjectName(QStringLiteral("SearchBar"));
     strip_->installEventFilter(this);
@@ -44,6 +46,11 @@ void SearchBar::buildStrip() {
     combo2_->setAccessibleName(QStringLiteral("Lingkup pencarian"));
     combo2_->addItems(search::ScopeItems());
     check1_->setObjectName(QStringLiteral("Check1"));
+    wholeWords_->setObjectName(QStringLiteral("CheckKataUtuh"));
+    wholeWords_->setToolTip(QStringLiteral(" Hanya kata utuh: kasih tidak menemukan kasihnya "));
+    fold_->setObjectName(QStringLiteral("CheckAksen"));
+    fold_->setToolTip(
+        QStringLiteral(" Jehova menemukan Jehov\u00e1, Lord's menemukan Lord\u2019s "));
     const char* const captions[4] = {"Cari", "<", ">", "Cari Semua"};
     const char* const tips[4] = {" Cari di pasal ini ", " Sebelumnya ", " Berikutnya ",
                                  " Cari di seluruh lingkup "};
@@ -70,6 +77,8 @@ void SearchBar::buildStrip() {
     row->addWidget(commands_[2]);
     row->addWidget(combo2_, 1);
     row->addWidget(check1_);
+    row->addWidget(wholeWords_);
+    row->addWidget(fold_);
     row->addWidget(commands_[3]);
 }
 

@@ -21,6 +21,9 @@ public:
     QLineEdit* text1() const { return text1_; }
     QComboBox* combo2() const { return combo2_; }
     QCheckBox* check1() const { return check1_; }
+    // "Kata Utuh" and the folding of accents and apostrophe forms, both off at start.
+    QCheckBox* wholeWords() const { return wholeWords_; }
+    QCheckBox* fold() const { return fold_; }
     QPushButton* command(int k) const; // Command1..4
     QWidget* strip() const { return strip_; }
     QToolButton* resetButton() const { return cmdResetPos_; }
@@ -48,6 +51,8 @@ private:
     QLineEdit* text1_;
     QComboBox* combo2_;
     QCheckBox* check1_;
+    QCheckBox* wholeWords_;
+    QCheckBox* fold_;
     QPushButton* commands_[4];
     int offset_ = 0;
     int dragFrom_ = -1; // global x where a drag began, -1 when none
