@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -687,7 +688,9 @@ TEST(EndToEnd, SearchOptionsStartOffAndEnterTheSearchAndItsHeader) {
     Search(h, QStringLiteral("kasih"));
     QTextEdit* rt1 = h.app->search()->resultsWindow().rt1();
     EXPECT_TRUE(rt1->toPlainText().contains(QStringLiteral(" -- Ditemukan : 2 ayat")));
-    bar.wholeWords()->click();
+    EXPECT_EQ(bar.optionsButton()->text(), QStringLiteral("Opsi \u25be"));
+    bar.wholeWords()->trigger();
+    EXPECT_EQ(bar.optionsButton()->text(), QStringLiteral("Opsi \u2713"));
     Search(h, QStringLiteral("kasih"));
     EXPECT_TRUE(rt1->toPlainText().contains(QStringLiteral(" -- Ditemukan : 1 ayat")));
     EXPECT_TRUE(rt1->toPlainText().contains(QStringLiteral(" -- Kata Utuh")));
