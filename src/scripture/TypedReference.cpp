@@ -29,12 +29,14 @@ QString Squeeze(const QString& text) {
 // "I Samuel", "I.Sam" and "1 Sam" alike; a roman numeral needs a blank or a dot after it,
 // as "Imamat" and "Ibrani" begin with an I of their own.
 QString NameKey(const QString& name) {
-    static const QRegularExpression roman(QStringLiteral("^\\s*(III|II|I)[\\s.]+(\\S.*)$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = roman.match(name);
-    if (match.hasMatch())
-        return QString::number(match.capturedLength(1)) + Squeeze(match.captured(2));
-    return Squeeze(name);
+    const QString trimmed = name.trimmed();
+    qsizetype roman = 0;
+    while (roman < 3 && roman < trimmed.size() && trimmed[roman].toUpper() == u'I')
+        ++roman;
+    const bool separated =
+        roman > 0 && roman < trimmed.size() && (trimmed[roman].isSpace() || trimmed[roman] == u'.');
+    const QString rest = separated ? Squeeze(trimmed.mid(roman)) : QString();
+    return rest.isEmpty() ? Squeeze(trimmed) : QString::number(roman) + rest;
 }
 
 // The key itself, then its leading i's read as a numeral ("ikor" as "1kor").
