@@ -267,6 +267,7 @@ void CustomBuild::copyTables(store::StoreWriter& writer) {
     CopyTable(writer, QStringLiteral("UsysMenu"));
     introductionsChosen_ = ArrayExist(plan_.modules, QStringLiteral("Pengantar"), false);
     pericopesChosen_ = ArrayExist(plan_.modules, QStringLiteral("Perikop"), false);
+    commentaryChosen_ = ArrayExist(plan_.modules, QStringLiteral("Commentary"), false);
     for (const auto& [module, table] : HandledModules()) {
         if (table.isEmpty() || !ArrayExist(plan_.modules, module, false))
             continue;
@@ -313,6 +314,8 @@ void CustomBuild::CopyVersionTable(store::StoreWriter& writer, const QString& ta
             return introductionsChosen_ ? FieldAction::Copy : FieldAction::Empty;
         if (SameName(f, QStringLiteral("Perikop")))
             return pericopesChosen_ ? FieldAction::Copy : FieldAction::Empty;
+        if (SameName(f, QStringLiteral("Komentar")))
+            return commentaryChosen_ ? FieldAction::Copy : FieldAction::Empty;
         return FieldAction::Copy;
     });
     while (NextSourceRow(rows)) {

@@ -99,6 +99,7 @@ private:
     bool hadStore_ = false;
     bool introductionsChosen_ = false;
     bool pericopesChosen_ = false;
+    bool commentaryChosen_ = false;
     int copied_ = 0;
     int total_ = 0;
 };

@@ -8,7 +8,8 @@
 namespace customizer {
 
 // The modules whose data a build copies, in the order it handles them; an empty table name
-// marks the two fields of UsysKitab, and "Deuterokanonika" has its own copy.
+// marks a field of the version tables (Perikop, Intro, Komentar), and "Deuterokanonika" has
+// its own copy.
 inline const std::vector<std::pair<QString, QString>>& HandledModules() {
     static const std::vector<std::pair<QString, QString>> modules{
         {QStringLiteral("Perikop"), QString()},
@@ -18,7 +19,8 @@ inline const std::vector<std::pair<QString, QString>>& HandledModules() {
         {QStringLiteral("Deuterokanonika"), QStringLiteral("UsysDeuterokanonika")},
         {QStringLiteral("Kamus"), QStringLiteral("UsysKamus")},
         {QStringLiteral("Peta"), QStringLiteral("UsysGambar")},
-        {QStringLiteral("Tematik"), QStringLiteral("UsysTematik")}};
+        {QStringLiteral("Tematik"), QStringLiteral("UsysTematik")},
+        {QStringLiteral("Commentary"), QString()}};
     return modules;
 }
 

@@ -3,6 +3,7 @@
 #include "reader/BookPanel.h"
 #include "reader/MainMenus.h"
 #include "reader/Navigator.h"
+#include "reader/NumberTyping.h"
 #include "reader/ReaderOptions.h"
 #include "reader/ReaderTexts.h"
 #include "reader/ReadingArea.h"
@@ -17,11 +18,26 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
 
 namespace reader {
+
+namespace {
+
+// A chosen place is read from the top down: its line comes to rest one line below the view's
+// top edge rather than at its bottom edge, where showing the caret alone would leave it.
+void ShowNearTop(QTextEdit* view, int position) {
+    QTextCursor at(view->document());
+    at.setPosition(position);
+    const QRect line = view->cursorRect(at);
+    QScrollBar* bar = view->verticalScrollBar();
+    bar->setValue(bar->value() + line.top() - line.height());
+}
+
+} // namespace
 
 ChapterView::ChapterView(Navigator& navigator, ReadingState& state, const ReaderOptions& options,
                          BookPanel& panel, ReadingArea& area, MainMenus& menus, QObject* parent)
@@ -50,6 +66,20 @@ void ChapterView::wireInputs() {
     connect(rtf1, &ScriptureView::clicked, this, &ChapterView::hideDropDown);
     connect(rtf1, &ScriptureView::caretMoved, this, &ChapterView::trackCaret);
     connect(rtf1, &QTextEdit::customContextMenuRequested, this, &ChapterView::showContextMenu);
+    wireNumberTyping();
+}
+
+void ChapterView::wireNumberTyping() {
+    QListWidget* chapters = panel_.list2();
+    auto* chapterNumbers = new NumberTyping(chapters, [chapters] { return chapters->count(); });
+    connect(chapterNumbers, &NumberTyping::numberChosen, this,
+            [chapters](int number) { chapters->setCurrentRow(number - 1); });
+    QComboBox* verses = panel_.combo1();
+    auto* verseNumbers = new NumberTyping(verses, [verses] { return verses->count(); });
+    connect(verseNumbers, &NumberTyping::numberChosen, this, [this, verses](int number) {
+        verses->setCurrentIndex(number - 1);
+        onVerseChosen(number - 1);
+    });
 }
 
 void ChapterView::observeNavigator() {
@@ -58,6 +88,7 @@ void ChapterView::observeNavigator() {
     connect(&nav_, &Navigator::chapterChanged, this, &ChapterView::showChapter);
     connect(&nav_, &Navigator::verseChosen, this,
             [this](int verse) { SelectAyat(area_.rtf1(), verse, true); });
+    connect(&nav_, &Navigator::passageChosen, this, &ChapterView::selectPassage);
 }
 
 void ChapterView::onBookChosen(int row) {
@@ -179,8 +210,10 @@ void ChapterView::SelectAyat(QTextEdit* view, int verse, bool select) {
         return;
     state_.caretPos = *position;
     // A chosen verse is selected even when the caret already stands in it.
-    if (select)
+    if (select) {
         SelectParagraphVerse(view, *position, true, true);
+        ShowNearTop(view, *position);
+    }
 }
 
 void ChapterView::SelectParagraphVerse(QTextEdit* view, int position, bool select, bool force) {
@@ -221,7 +254,24 @@ void ChapterView::selectJumpLine(int verse) {
     cursor.setPosition(*start);
     cursor.setPosition(int(end), QTextCursor::KeepAnchor);
     rtf1->setTextCursor(cursor);
-    rtf1->ensureCursorVisible();
+    ShowNearTop(rtf1, *start);
+}
+
+void ChapterView::selectPassage(int firstVerse, int lastVerse) {
+    QTextEdit* rtf1 = area_.rtf1();
+    const QString text = rtf1->toPlainText();
+    const auto start = FindVerseLine(text, firstVerse);
+    if (!start)
+        return;
+    const auto last = FindVerseLine(text, lastVerse);
+    qsizetype end = text.indexOf(u'\n', last ? *last : *start);
+    if (end < 0)
+        end = text.size();
+    QTextCursor cursor = rtf1->textCursor();
+    cursor.setPosition(*start);
+    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
+    rtf1->setTextCursor(cursor);
+    ShowNearTop(rtf1, *start);
 }
 
 void ChapterView::selectVerseAtCaret() {

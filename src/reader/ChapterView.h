@@ -31,6 +31,8 @@ public:
     QTextEdit* readingView() const;
     // A jump's verse: its line selected up to its end, the line break left out.
     void selectJumpLine(int verse);
+    // A typed passage: its verses selected from the first line's start to the last one's end.
+    void selectPassage(int firstVerse, int lastVerse);
     // "Pilih ayat": the verse under the caret, selected.
     void selectVerseAtCaret();
     // "Tampilkan Seluruh Pasal": the whole chapter in the parallel version.
@@ -49,6 +51,8 @@ private:
     bool studyInView() const;
     void onTestamentChosen(bool oldTestament);
     void wireInputs();
+    // Digits typed into the chapter list or the verse chooser choose that number.
+    void wireNumberTyping();
     void observeNavigator();
     void onBookChosen(int row);
     void onChapterChosen(int row);

@@ -40,11 +40,6 @@ CommandRow WithShortcut(CommandRow row, const char* key) {
     return row;
 }
 
-CommandRow Unbound(CommandRow row) {
-    row.bound = false;
-    return row;
-}
-
 std::vector<CommandRow> BuildRows() {
     return {
         Item(M::Deuterokanonika, "MenuDeutero1", "Deuterokanonika Terjemahan Baru", C::Deutero1),
@@ -54,8 +49,7 @@ std::vector<CommandRow> BuildRows() {
         Item(M::Artikel, "MenuPerikop", "Daftar Perikop Alkitab", C::Pericope, "Perikop"),
         Item(M::Artikel, "MenuKeterangan", "Keterangan Alkitab", C::BookNotes, "Keterangan", true),
         Item(M::Artikel, "MenuPengantar", "Pengantar Kitab", C::BookIntroduction, "Pengantar"),
-        Unbound(
-            Item(M::Artikel, "MenuCommentary", "Tafsiran Alkitab", C::Commentary, "Commentary")),
+        Item(M::Artikel, "MenuCommentary", "Tafsiran Alkitab", C::Commentary, "Commentary"),
         Item(M::Artikel, "MenuPerumpamaan", "Daftar Perumpamaan Yesus", C::Parables, "Perumpamaan",
              true),
         Item(M::Artikel, "MenuNubuat", "Daftar Nubuat dan Penggenapan", C::Prophecies, "Nubuat"),
@@ -156,6 +150,9 @@ const std::vector<KeyRow>& KeyRows() {
         {QStringLiteral("keyHistoryForward"), QStringLiteral("F4"), C::HistoryForward},
         {QStringLiteral("keyHistoryNewest"), QStringLiteral("F5"), C::HistoryNewest},
         {QStringLiteral("keyHistoryList"), QStringLiteral("Ctrl+F9"), C::ToggleHistory},
+        {QStringLiteral("keyBukaAyat"), QStringLiteral("Ctrl+L"), C::OpenReference},
+        {QStringLiteral("keyPasalBerikut"), QStringLiteral("Ctrl+PgDown"), C::NextChapter},
+        {QStringLiteral("keyPasalSebelumnya"), QStringLiteral("Ctrl+PgUp"), C::PreviousChapter},
     };
     return rows;
 }

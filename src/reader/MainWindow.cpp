@@ -21,6 +21,8 @@
 #include "reader/ReaderTexts.h"
 #include "reader/ReadingArea.h"
 #include "reader/ReadingFont.h"
+#include "reader/ReferenceField.h"
+#include "reader/ReferenceJump.h"
 #include "reader/SearchBar.h"
 #include "reader/ShellCommands.h"
 #include "reader/SideWindows.h"
@@ -173,6 +175,9 @@ void MainWindow::bindOwnCommands() {
         {C::BookIntroduction, [this] { intro_->ShowBookIntroduction(); }},
         {C::BookNotes, [this] { intro_->ShowBookNotes(); }},
         {C::BackToScripture, [this] { intro_->backToScripture(); }},
+        {C::OpenReference, [this] { area_->referenceField()->takeKeyboard(); }},
+        {C::NextChapter, [this] { nav_.stepChapter(1); }},
+        {C::PreviousChapter, [this] { nav_.stepChapter(-1); }},
     };
     for (const auto& [command, handler] : own)
         bindings_.bind(command, handler);
@@ -198,9 +203,18 @@ void MainWindow::observeNavigator() {
     connect(&nav_, &Navigator::versionChanged, this, [this] {
         menus_->checkVersion(nav_.activeEntry());
         showWindowTitle();
+        area_->showVersionNames(nav_.activeName(), nav_.parallelName());
     });
     connect(&nav_, &Navigator::parallelChanged, this, &MainWindow::showParallelVersion);
     connect(&nav_, &Navigator::lineChosen, chapterView_, &ChapterView::selectJumpLine);
+    connect(area_->referenceField(), &ReferenceField::entered, this, &MainWindow::openReference);
+}
+
+void MainWindow::openReference(const QString& text) {
+    const QString problem = GoToTypedReference(nav_, text);
+    area_->referenceField()->showProblem(problem);
+    if (problem.isEmpty())
+        area_->rtf1()->setFocus();
 }
 
 void MainWindow::wireButtons() {
@@ -311,6 +325,7 @@ void MainWindow::showWindowTitle() {
 
 void MainWindow::showParallelVersion() {
     menus_->checkParallel(nav_.parallelEntry());
+    area_->showVersionNames(nav_.activeName(), nav_.parallelName());
     area_->rtf2()->setToolTip(ParallelToolTip(nav_.parallelName()));
     SelectParagraphVerse(area_->rtf1(), area_->rtf1()->textCursor().selectionStart());
 }

@@ -123,6 +123,8 @@ private:
     void bindOptions();
     void wireButtons();
     void observeNavigator();
+    // The reference field's Enter: there, or what was not understood shown under the field.
+    void openReference(const QString& text);
     void load();
     void LoadSettings(const OptionSettings& options);
     void observeOptions();

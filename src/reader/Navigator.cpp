@@ -176,6 +176,41 @@ bool Navigator::goToKey(const scripture::LocationKey& key) {
     return goTo(key.book, key.chapter, key.firstVerse);
 }
 
+bool Navigator::goToPassage(const QString& book, int chapter, int firstVerse, int lastVerse) {
+    if (!goTo(book, chapter, firstVerse))
+        return false;
+    if (firstVerse > 0 && lastVerse > firstVerse)
+        emit passageChosen(firstVerse, lastVerse);
+    return true;
+}
+
+const store::BookRow* Navigator::neighbourBook(int step) const {
+    if (validBook(book_ + step))
+        return books_[std::size_t(book_ + step)];
+    if (step > 0 && oldTestament_) {
+        const auto books = booksOf(false);
+        return books.empty() ? nullptr : books.front();
+    }
+    if (step < 0 && !oldTestament_ && otAvailable_ == 1) {
+        const auto books = booksOf(true);
+        return books.empty() ? nullptr : books.back();
+    }
+    return nullptr;
+}
+
+bool Navigator::stepChapter(int step) {
+    if (!validBook(book_))
+        return false;
+    const int chapter = chapter_ + step;
+    if (chapter >= 1 && chapter <= chapterCount())
+        return showBookChapter(bookName(), chapter, Record::Yes);
+    const store::BookRow* row = neighbourBook(step);
+    if (!row)
+        return false;
+    return showBookChapter(row->name(kCanonicalColumn), step > 0 ? 1 : row->jumlahBuku,
+                           Record::Yes);
+}
+
 bool Navigator::jumpTo(const scripture::LocationKey& key, Record record) {
     if (!showBookChapter(key.book, key.chapter, record))
         return false;

@@ -83,6 +83,11 @@ public:
     bool goTo(const QString& book, int chapter, int verse = 0);
     // By location key, "Matius#5:44"; a range goes to its first verse.
     bool goToKey(const scripture::LocationKey& key);
+    // goTo with a range of verses (lastVerse 0 for one verse); the range is then selected.
+    bool goToPassage(const QString& book, int chapter, int firstVerse, int lastVerse);
+    // The next (step 1) or previous (step -1) chapter, across books and testaments; false at
+    // either end of the canon or of what the active version holds.
+    bool stepChapter(int step);
     // JumpLocation's move: the key's chapter shown, then the line of its first verse selected
     // (the verse itself is not entered in the history).
     bool jumpTo(const scripture::LocationKey& key, Record record);
@@ -112,6 +117,8 @@ signals:
     void verseChosen(int verse);
     // A jump's verse: its line is selected, up to its end.
     void lineChosen(int verse);
+    // A passage's verses, first to last, are to be selected together.
+    void passageChosen(int firstVerse, int lastVerse);
 
 private:
     std::vector<const store::BookRow*> booksOf(bool oldTestament) const;
@@ -122,6 +129,8 @@ private:
     // The testament and book of a canonical name, shown at that chapter.
     bool showBookChapter(const QString& book, int chapter, Record record);
     void recordPlace(int verse);
+    // The book before or after the one shown, in the other testament past either end.
+    const store::BookRow* neighbourBook(int step) const;
     bool validBook(int index) const { return index >= 0 && index < int(books_.size()); }
 
     const store::Store* store_;

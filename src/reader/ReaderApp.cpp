@@ -3,6 +3,7 @@
 #include "platform/Folders.h"
 #include "reader/BookmarkCommands.h"
 #include "reader/ClipBookCommands.h"
+#include "reader/CommentaryCommands.h"
 #include "reader/FindCommands.h"
 #include "reader/FrameViews.h"
 #include "reader/MainWindow.h"
@@ -60,6 +61,7 @@ void ReaderApp::buildCommands() {
     studyCommands_ = new study::StudyCommands(window, *studies_, *search_, *clipBook_);
     bookmarks_ = new BookmarkCommands(window, context_);
     find_ = new FindCommands(window, *context_.store, context_.dialogs);
+    commentary_ = new CommentaryCommands(window, *context_.store);
 }
 
 void ReaderApp::shutDown() {

@@ -18,6 +18,7 @@ namespace reader {
 
 class BookmarkCommands;
 class ClipBookCommands;
+class CommentaryCommands;
 class FindCommands;
 class MainWindow;
 class SearchCommands;
@@ -53,6 +54,7 @@ public:
     ClipBookCommands* clipBook() const { return clipBook_; }
     BookmarkCommands* bookmarks() const { return bookmarks_; }
     FindCommands* find() const { return find_; }
+    CommentaryCommands* commentary() const { return commentary_; }
     study::StudyWindows* studies() const { return studies_.get(); }
     study::StudyCommands* studyCommands() const { return studyCommands_; }
 
@@ -76,6 +78,7 @@ private:
     ClipBookCommands* clipBook_ = nullptr;
     BookmarkCommands* bookmarks_ = nullptr;
     FindCommands* find_ = nullptr;
+    CommentaryCommands* commentary_ = nullptr;
     study::StudyCommands* studyCommands_ = nullptr;
 };
 

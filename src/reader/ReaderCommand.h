@@ -57,6 +57,9 @@ enum class ReaderCommand {
     HistoryForward,
     HistoryNewest,
     ToggleHistory,
+    OpenReference,
+    NextChapter,
+    PreviousChapter,
 };
 
 } // namespace reader

@@ -51,6 +51,8 @@ ReaderCommandLine ParseReaderCommandLine(int argc, char** argv) {
          Option("book", "Kitab untuk lingkup 0-2 (nama kanonik, bawaan Kejadian).", "KITAB"),
          Option("chapter", "Pasal untuk lingkup 0 (bawaan 1).", "PASAL"),
          Option("exact", "Kata Tepat: huruf besar dan kecil dibedakan."),
+         Option("whole-words", "Kata Utuh: kata hanya ditemukan sebagai kata utuh."),
+         Option("fold", "Abaikan aksen dan bentuk apostrof (Jehova menemukan Jehová)."),
          Option("version", "Nomor versi dalam katalog (bawaan 1).", "NOMOR"),
          Option("keep", "Bersama --search: simpan berkas hasil pencarian di folder sementara.")});
     QCoreApplication core(argc, argv);

@@ -1,5 +1,6 @@
 #include "reader/ReadingArea.h"
 
+#include "reader/ReferenceField.h"
 #include "reader/ScriptureView.h"
 #include "reader/UiMetrics.h"
 
@@ -33,14 +34,28 @@ QWidget* StudyChoices(QWidget* parent) {
     return box;
 }
 
+QLabel* VersionCaption(const QString& name, QWidget* parent) {
+    auto* caption = new QLabel(parent);
+    caption->setObjectName(name);
+    QFont small = caption->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    small.setItalic(true);
+    caption->setFont(small);
+    caption->setStyleSheet(QStringLiteral("color: #1f4e8c;"));
+    return caption;
+}
+
 } // namespace
 
 ReadingArea::ReadingArea(QWidget* parent)
     : QWidget(parent), label1_(new QLabel(this)),
       command5_(new QPushButton(QStringLiteral("Kitab"), this)), picture4_(StudyChoices(this)),
+      reference_(new ReferenceField(this, this)),
+      activeCaption_(VersionCaption(QStringLiteral("lblVersiAktif"), this)),
       splitter_(new QSplitter(Qt::Vertical, this)),
       rtf1_(new ScriptureView(QStringLiteral("rtf1"), splitter_)), frame2_(new QFrame(splitter_)),
-      rtf2_(new ScriptureView(QStringLiteral("rtf2"), frame2_)) {
+      rtf2_(new ScriptureView(QStringLiteral("rtf2"), frame2_)),
+      parallelCaption_(VersionCaption(QStringLiteral("lblVersiPadanan"), frame2_)) {
     label1_->setObjectName(QStringLiteral("Label1"));
     QFont titleFont = label1_->font();
     titleFont.setBold(true);
@@ -54,6 +69,7 @@ ReadingArea::ReadingArea(QWidget* parent)
     header->addWidget(command5_);
     header->addWidget(picture4_);
     header->addStretch();
+    header->addWidget(reference_);
 
     layOutParallelFrame();
     splitter_->setObjectName(QStringLiteral("splitter"));
@@ -69,6 +85,8 @@ ReadingArea::ReadingArea(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(header);
+    activeCaption_->setContentsMargins(6, 0, 4, 1);
+    layout->addWidget(activeCaption_);
     layout->addWidget(splitter_, 1);
 }
 
@@ -79,11 +97,21 @@ void ReadingArea::layOutParallelFrame() {
     QFont captionFont = caption->font();
     captionFont.setBold(true);
     caption->setFont(captionFont);
+    auto* captions = new QHBoxLayout;
+    captions->setContentsMargins(0, 0, 4, 0);
+    captions->addWidget(caption);
+    captions->addStretch();
+    captions->addWidget(parallelCaption_);
     auto* panel = new QVBoxLayout(frame2_);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(1);
-    panel->addWidget(caption);
+    panel->addLayout(captions);
     panel->addWidget(rtf2_);
+}
+
+void ReadingArea::showVersionNames(const QString& active, const QString& parallel) {
+    activeCaption_->setText(active);
+    parallelCaption_->setText(parallel);
 }
 
 void ReadingArea::showParallel(bool show) {

@@ -4,11 +4,13 @@
 #include "search/SearchKeys.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
@@ -24,7 +26,10 @@ constexpr int kKeptVisible = 80;
 SearchBar::SearchBar(QWidget* parent)
     : QFrame(parent), strip_(new QWidget(this)), cmdResetPos_(new QToolButton(this)),
       text1_(new QLineEdit(strip_)), combo2_(new QComboBox(strip_)),
-      check1_(new QCheckBox(QStringLiteral(" Kata Tepat"), strip_)) {
+      check1_(new QCheckBox(QStringLiteral(" Kata Tepat"), strip_)),
+      options_(new QToolButton(strip_)),
+      wholeWords_(new QAction(QStringLiteral("Kata Utuh"), options_)),
+      fold_(new QAction(QStringLiteral("Abaikan Aksen"), options_)) {
     setObjectName(QStringLiteral("picSearchBar"));
     strip_->setObjectName(QStringLiteral("SearchBar"));
     strip_->installEventFilter(this);
@@ -44,6 +49,7 @@ void SearchBar::buildStrip() {
     combo2_->setAccessibleName(QStringLiteral("Lingkup pencarian"));
     combo2_->addItems(search::ScopeItems());
     check1_->setObjectName(QStringLiteral("Check1"));
+    buildOptions();
     const char* const captions[4] = {"Cari", "<", ">", "Cari Semua"};
     const char* const tips[4] = {" Cari di pasal ini ", " Sebelumnya ", " Berikutnya ",
                                  " Cari di seluruh lingkup "};
@@ -70,7 +76,35 @@ void SearchBar::buildStrip() {
     row->addWidget(commands_[2]);
     row->addWidget(combo2_, 1);
     row->addWidget(check1_);
+    row->addWidget(options_);
     row->addWidget(commands_[3]);
+}
+
+void SearchBar::buildOptions() {
+    options_->setObjectName(QStringLiteral("cmdOpsiCari"));
+    options_->setAccessibleName(QStringLiteral("Opsi pencarian"));
+    options_->setToolTip(
+        QStringLiteral("Kata Utuh: kasih tidak menemukan kasihnya\nAbaikan Aksen: "
+                       "Jehova menemukan Jehov\u00e1, Lord's menemukan Lord\u2019s"));
+    options_->setPopupMode(QToolButton::InstantPopup);
+    // The arrow is part of the caption; the style's own indicator would cover its last letter.
+    options_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    auto* menu = new QMenu(options_);
+    menu->setObjectName(QStringLiteral("mnuOpsiCari"));
+    wholeWords_->setObjectName(QStringLiteral("mnuKataUtuh"));
+    fold_->setObjectName(QStringLiteral("mnuAbaikanAksen"));
+    for (QAction* option : {wholeWords_, fold_}) {
+        option->setCheckable(true);
+        menu->addAction(option);
+        connect(option, &QAction::toggled, this, &SearchBar::markOptions);
+    }
+    options_->setMenu(menu);
+    markOptions();
+}
+
+void SearchBar::markOptions() {
+    const bool on = wholeWords_->isChecked() || fold_->isChecked();
+    options_->setText(on ? QStringLiteral("Opsi \u2713") : QStringLiteral("Opsi \u25be"));
 }
 
 QPushButton* SearchBar::command(int k) const {

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -21,6 +22,11 @@ public:
     QLineEdit* text1() const { return text1_; }
     QComboBox* combo2() const { return combo2_; }
     QCheckBox* check1() const { return check1_; }
+    // "Kata Utuh" and the folding of accents and apostrophe forms, both off at start; they sit
+    // in the menu of the button "Opsi" so that the strip keeps its width.
+    QAction* wholeWords() const { return wholeWords_; }
+    QAction* fold() const { return fold_; }
+    QToolButton* optionsButton() const { return options_; }
     QPushButton* command(int k) const; // Command1..4
     QWidget* strip() const { return strip_; }
     QToolButton* resetButton() const { return cmdResetPos_; }
@@ -41,6 +47,9 @@ protected:
 
 private:
     void buildStrip();
+    void buildOptions();
+    // "Opsi" is marked while an option is on, so that a narrowed search does not go unseen.
+    void markOptions();
     void placeStrip();
 
     QWidget* strip_;
@@ -48,6 +57,9 @@ private:
     QLineEdit* text1_;
     QComboBox* combo2_;
     QCheckBox* check1_;
+    QToolButton* options_;
+    QAction* wholeWords_;
+    QAction* fold_;
     QPushButton* commands_[4];
     int offset_ = 0;
     int dragFrom_ = -1; // global x where a drag began, -1 when none

@@ -78,6 +78,8 @@ search::SearchRequest SearchCommands::request() const {
     if (const auto row = nav.chapterRow())
         request.perjanjian = store_.chapters()[size_t(*row)].perjanjian;
     request.exact = bar.check1()->isChecked();
+    request.wholeWords = bar.wholeWords()->isChecked();
+    request.fold = bar.fold()->isChecked();
     request.optimal = optimal();
     return request;
 }

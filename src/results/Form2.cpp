@@ -119,6 +119,11 @@ Form2::Form2(platform::Dialogs& dialogs, const platform::ReadingLook& look, QWid
     rt1_->setAccessibleName(QStringLiteral("Hasil Pencarian"));
     rt2_->setAccessibleName(QStringLiteral("ClipBook"));
     rt1_->viewport()->installEventFilter(this);
+    // The results are what was found: read and chosen from, not edited; the ClipBook page is
+    // the user's own text and stays editable.
+    rt1_->setReadOnly(true);
+    rt1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rt1_->installEventFilter(this);
     // However the tab changes (a click, the arrow keys, Ctrl+Tab), its page follows.
     connect(tabs_, &QTabBar::currentChanged, this, &Form2::tabChosen);
     resize(720, 560);
@@ -255,6 +260,12 @@ void Form2::loadResults(const QString& file) {
     LoadView(*rt1_, file);
 }
 
+void Form2::highlightFound(const QStringList& words, bool exact) {
+    esc_.clear();
+    for (const QString& word : words)
+        HighlightWord(*rt1_, word, exact, &esc_, color_, [] { QApplication::processEvents(); });
+}
+
 void Form2::AddResultListEntry(const search::ResultListEntry& entry) {
     list_.add(entry);
     refreshList();
@@ -379,12 +390,22 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == rt1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        const int line = rt1_->cursorForPosition(at).blockNumber();
-        const QString key = ReferenceKeyOfLine(rt1_->toPlainText().split(u'\n'), line);
-        if (const auto place = scripture::ParseLocationKey(key))
-            emit referenceChosen(*place);
+        chooseResultLine(rt1_->cursorForPosition(at).blockNumber());
+    }
+    if (watched == rt1_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseResultLine(rt1_->textCursor().blockNumber());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form2::chooseResultLine(int line) {
+    const QString key = ReferenceKeyOfLine(rt1_->toPlainText().split(u'\n'), line);
+    if (const auto place = scripture::ParseLocationKey(key))
+        emit referenceChosen(*place);
 }
 
 } // namespace results

@@ -48,6 +48,8 @@ public:
 
     // Loads a results file into rt1, replacing its text.
     void loadResults(const QString& file);
+    // Marks the searched words in rt1 as "Highlight" does; Escape stops it.
+    void highlightFound(const QStringList& words, bool exact);
     // AddResultListEntry: the search engine calls it only under "Pencarian Optimal".
     void AddResultListEntry(const search::ResultListEntry& entry);
     const ResultList& resultList() const { return list_; }
@@ -58,7 +60,7 @@ public:
     void setPrinterSetup(PrinterSetup setup) { printerSetup_ = std::move(setup); }
 
 signals:
-    // A verse line of the results was double-clicked.
+    // A verse line of the results was double-clicked, or Enter pressed on it.
     void referenceChosen(const scripture::LocationKey& key);
 
 protected:
@@ -69,6 +71,8 @@ protected:
 
 private:
     void takeLook();
+    // The verse of that line of rt1 (0-based), when it has one, is chosen.
+    void chooseResultLine(int line);
     QWidget* buildTextTools();
     QWidget* buildListTools();
     // The text view of the current mode: rt1 for "cari", else rt2.

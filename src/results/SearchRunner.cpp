@@ -4,6 +4,7 @@
 #include "platform/ProductName.h"
 #include "results/Form2.h"
 #include "results/Form3.h"
+#include "search/SearchedWords.h"
 
 #include <QApplication>
 #include <QTime>
@@ -35,7 +36,7 @@ search::SearchOutcome SearchRunner::CariSemua(const search::SearchRequest& reque
         [&](search::StopToken& stop, const search::ProgressFn& progress) {
             return engine_.CariSemua(request, stop, progress);
         },
-        request.optimal);
+        request.optimal, search::SearchedWords(search::Expression(request.text)), request.exact);
 }
 
 search::SearchOutcome SearchRunner::CariDeutro(const search::DeuteroRequest& request) {
@@ -43,10 +44,11 @@ search::SearchOutcome SearchRunner::CariDeutro(const search::DeuteroRequest& req
         [&](search::StopToken& stop, const search::ProgressFn& progress) {
             return engine_.CariDeutro(request, stop, progress);
         },
-        request.optimal);
+        request.optimal, search::SearchedWords(request.text), request.exact);
 }
 
-search::SearchOutcome SearchRunner::run(const EngineCall& call, bool optimal) {
+search::SearchOutcome SearchRunner::run(const EngineCall& call, bool optimal,
+                                        const QStringList& words, bool exact) {
     search::SearchOutcome outcome;
     if (running_)
         return outcome;
@@ -74,13 +76,14 @@ search::SearchOutcome SearchRunner::run(const EngineCall& call, bool optimal) {
         }
         progress_->hide();
     }
-    show(outcome, optimal);
+    show(outcome, optimal, words, exact);
     running_ = false;
     emit searchFinished();
     return outcome;
 }
 
-void SearchRunner::show(const search::SearchOutcome& outcome, bool optimal) {
+void SearchRunner::show(const search::SearchOutcome& outcome, bool optimal,
+                        const QStringList& words, bool exact) {
     if (outcome.kind == Kind::Message || outcome.kind == Kind::Failed) {
         tell(outcome.message);
         return;
@@ -89,6 +92,7 @@ void SearchRunner::show(const search::SearchOutcome& outcome, bool optimal) {
     if (outcome.kind == Kind::Finished && optimal)
         results_.AddResultListEntry(outcome.entry);
     results_.showMode(ResultsPage::Cari);
+    results_.highlightFound(words, exact);
 }
 
 void SearchRunner::tell(const QString& message) {

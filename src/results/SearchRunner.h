@@ -35,8 +35,11 @@ signals:
 private:
     using EngineCall =
         std::function<search::SearchOutcome(search::StopToken&, const search::ProgressFn&)>;
-    search::SearchOutcome run(const EngineCall& call, bool optimal);
-    void show(const search::SearchOutcome& outcome, bool optimal);
+    // words: what the results window marks once it shows the results.
+    search::SearchOutcome run(const EngineCall& call, bool optimal, const QStringList& words,
+                              bool exact);
+    void show(const search::SearchOutcome& outcome, bool optimal, const QStringList& words,
+              bool exact);
     void tell(const QString& message);
 
     search::SearchEngine& engine_;

@@ -35,9 +35,8 @@ store::ChapterTextSink KeepIn(std::vector<ChapterTexts::Text>& texts, TextArena&
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                          QStringDecoder::Flag::ConvertInitialBom);
         char16_t* decoded = arena.take(decoder.requiredSpace(utf8.size()));
-        const qsizetype size =
-            decoder.appendToBuffer(reinterpret_cast<QChar*>(decoded), utf8) -
-            reinterpret_cast<QChar*>(decoded);
+        const qsizetype size = decoder.appendToBuffer(reinterpret_cast<QChar*>(decoded), utf8) -
+                               reinterpret_cast<QChar*>(decoded);
         arena.keep(size);
         char16_t* folded = arena.take(size);
         FoldCaseInto(decoded, size, folded);
@@ -57,6 +56,17 @@ const std::vector<ChapterTexts::Text>& ChapterTexts::column(const QString& name)
         found = columns_.emplace(name, std::move(column)).first;
     }
     return found->second.texts;
+}
+
+const std::vector<QString>& ChapterTexts::withoutAccents(const QString& name) {
+    auto found = withoutAccents_.find(name);
+    if (found == withoutAccents_.end()) {
+        std::vector<QString> plain;
+        for (const Text& text : column(name))
+            plain.push_back(text.text.isNull() ? QString() : FoldAccents(text.folded));
+        found = withoutAccents_.emplace(name, std::move(plain)).first;
+    }
+    return found->second;
 }
 
 // Decrypting the pages is most of the work, so a second connection reads the later half of

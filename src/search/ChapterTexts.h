@@ -27,6 +27,9 @@ public:
 
     // Parallel to store.chapters().
     const std::vector<Text>& column(const QString& name);
+    // FoldAccents of each folded text, made on the first search that folds and then kept;
+    // null where the text is.
+    const std::vector<QString>& withoutAccents(const QString& name);
 
 private:
     struct Column {
@@ -38,6 +41,7 @@ private:
 
     const store::Store& store_;
     std::map<QString, Column> columns_;
+    std::map<QString, std::vector<QString>> withoutAccents_;
 };
 
 } // namespace search

@@ -29,6 +29,8 @@ const QString kExact = QStringLiteral("exact");
 const QString kVersion = QStringLiteral("version");
 const QString kData = QStringLiteral("data");
 const QString kKeep = QStringLiteral("keep");
+const QString kWholeWords = QStringLiteral("whole-words");
+const QString kFold = QStringLiteral("fold");
 
 // A usage or data problem: the Indonesian text goes to standard error.
 struct Refusal {
@@ -45,7 +47,9 @@ void AddOptions(QCommandLineParser& parser) {
          {kExact, QStringLiteral("Kata Tepat.")},
          {kVersion, QStringLiteral("Nomor versi."), QStringLiteral("NR"), QStringLiteral("1")},
          {kData, QStringLiteral("File atau folder data."), QStringLiteral("PATH")},
-         {kKeep, QStringLiteral("Simpan file hasil pencarian di folder sementara.")}});
+         {kKeep, QStringLiteral("Simpan file hasil pencarian di folder sementara.")},
+         {kWholeWords, QStringLiteral("Kata Utuh.")},
+         {kFold, QStringLiteral("Abaikan aksen dan bentuk apostrof.")}});
 }
 
 int Number(const QCommandLineParser& parser, const QString& option, int low, int high) {
@@ -100,6 +104,8 @@ SearchRequest Request(const QCommandLineParser& parser, const store::Store& stor
     request.chapterIndex = chapter - 1;
     request.perjanjian = Testament(store, book, chapter, old);
     request.exact = parser.isSet(kExact);
+    request.wholeWords = parser.isSet(kWholeWords);
+    request.fold = parser.isSet(kFold);
     return request;
 }
 

@@ -2,6 +2,7 @@
 
 #include "search/ParseQuery.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -46,13 +47,47 @@ bool MatchesAt(const char16_t* at, const char16_t* word, qsizetype size) {
 }
 
 // Count starts at -1 and rises per contained word, so "all contained" is count == last index.
-int ContainedCount(const QStringList& words, QStringView line) {
+int ContainedCount(const LineFilter::WordSet& set, QStringView line) {
     int count = -1;
-    for (const QString& word : words) {
-        if (ContainsText(line, word))
+    for (const QString& word : set.words) {
+        if (set.whole ? ContainsWholeWord(line, word) : ContainsText(line, word))
             ++count;
     }
     return count;
+}
+
+bool IsApostrophe(char16_t c) {
+    return c == u'`' || c == 0x00b4 || c == 0x02bc || c == 0x2018 || c == 0x2019 || c == 0x2032;
+}
+
+// Latin, Greek and Cyrillic letters with accents; other scripts (Hangul syllables, say)
+// decompose into parts that are not their base letter.
+bool HasAccentedLetters(char32_t c) {
+    return c < 0x0530 || (c >= 0x1e00 && c < 0x2000);
+}
+
+// Each unit's base letter: canonical decompositions followed to their first character.
+std::array<char16_t, 0x10000> AccentTable() {
+    std::array<char16_t, 0x10000> table{};
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        char32_t base = c;
+        while (HasAccentedLetters(c) && QChar::decompositionTag(base) == QChar::Canonical) {
+            const QString parts = QChar::decomposition(base);
+            if (parts.isEmpty() || parts[0].isSurrogate())
+                break;
+            base = parts[0].unicode();
+        }
+        if (IsApostrophe(char16_t(c)))
+            base = u'\'';
+        else if (QChar::category(c) == QChar::Mark_NonSpacing)
+            base = 0;
+        table[c] = char16_t(base);
+    }
+    return table;
+}
+
+bool IsWordUnit(QStringView text, qsizetype at) {
+    return at >= 0 && at < text.size() && text[at].isLetterOrNumber();
 }
 
 bool Verdict(int count, int last, bool leading) {
@@ -63,37 +98,40 @@ bool Verdict(int count, int last, bool leading) {
     return true;
 }
 
-QString Fold(const QString& text, bool exact) {
-    return exact ? text : FoldCase(text);
+QString Fold(const QString& text, bool exact, const MatchOptions& options = {}) {
+    const QString cased = exact ? text : FoldCase(text);
+    return options.fold ? FoldAccents(cased) : cased;
 }
 
-LineFilter::WordSet IncludeSet(const QString& list, bool exact) {
+LineFilter::WordSet IncludeSet(const QString& list, bool exact, const MatchOptions& options = {}) {
     LineFilter::WordSet set;
     set.leading = list.startsWith(u'+');
+    set.whole = options.wholeWords;
     const QChar separator = list.contains(u'&') ? u'&' : u'+';
     if (!list.isEmpty())
-        set.words = Fold(list, exact).split(separator);
+        set.words = Fold(list, exact, options).split(separator);
     return set;
 }
 
-LineFilter::WordSet ExcludeSet(const QString& list, bool exact) {
+LineFilter::WordSet ExcludeSet(const QString& list, bool exact, const MatchOptions& options = {}) {
     LineFilter::WordSet set;
     set.leading = list.startsWith(u'^');
+    set.whole = options.wholeWords;
     const QString rest = set.leading ? list.mid(1) : list;
     set.empty = rest.trimmed().isEmpty();
     if (!set.empty)
-        set.words = Fold(rest, exact).split(u'+');
+        set.words = Fold(rest, exact, options).split(u'+');
     return set;
 }
 
 bool Includes(const LineFilter::WordSet& set, QStringView line) {
-    return Verdict(ContainedCount(set.words, line), int(set.words.size()) - 1, set.leading);
+    return Verdict(ContainedCount(set, line), int(set.words.size()) - 1, set.leading);
 }
 
 bool Excludes(const LineFilter::WordSet& set, QStringView line) {
     if (set.empty)
         return false;
-    return Verdict(ContainedCount(set.words, line), int(set.words.size()) - 1, set.leading);
+    return Verdict(ContainedCount(set, line), int(set.words.size()) - 1, set.leading);
 }
 
 } // namespace
@@ -113,7 +151,8 @@ bool ContainsText(QStringView text, QStringView word) {
     const Lanes end = SameLanes(w[size - 1]);
     qsizetype at = 0;
     for (; at + kLanes - 1 <= last; at += kLanes) {
-        const Lanes hits = (LoadLanes(from + at) == first) & (LoadLanes(from + at + size - 1) == end);
+        const Lanes hits =
+            (LoadLanes(from + at) == first) & (LoadLanes(from + at + size - 1) == end);
         if (!AnyLane(hits))
             continue;
         for (qsizetype k = 0; k < kLanes; ++k) {
@@ -151,6 +190,27 @@ QString FoldCase(const QString& text) {
     return folded;
 }
 
+QString FoldAccents(const QString& text) {
+    static const std::array<char16_t, 0x10000> table = AccentTable();
+    QString folded = text;
+    char16_t* units = reinterpret_cast<char16_t*>(folded.data());
+    for (qsizetype k = 0; k < folded.size(); ++k) {
+        if (units[k] >= 0x80 || units[k] == u'`')
+            units[k] = table[units[k]];
+    }
+    return folded;
+}
+
+bool ContainsWholeWord(QStringView text, QStringView word) {
+    if (word.isEmpty())
+        return true;
+    for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
+        if (!IsWordUnit(text, at - 1) && !IsWordUnit(text, at + word.size()))
+            return true;
+    }
+    return false;
+}
+
 QString UndoubleApostrophes(const QString& text) {
     QString out = text;
     out.replace(QStringLiteral("''"), QStringLiteral("'"));
@@ -165,18 +225,25 @@ bool MatchExcludeList(const QString& list, const QString& line, bool exact) {
     return Excludes(ExcludeSet(list, exact), Fold(line, exact));
 }
 
-LineFilter::LineFilter(const ParseQuery& query, bool exact)
-    : exact_(exact), onlyList1_((query.WordList2() + query.WordList3()).trimmed().isEmpty()),
-      list1_(IncludeSet(UndoubleApostrophes(query.WordList1()), exact)),
-      list2_(IncludeSet(UndoubleApostrophes(query.WordList2()), exact)),
-      list3_(ExcludeSet(UndoubleApostrophes(query.WordList3()), exact)) {}
+LineFilter::LineFilter(const ParseQuery& query, bool exact, MatchOptions options)
+    : exact_(exact), options_(options),
+      onlyList1_((query.WordList2() + query.WordList3()).trimmed().isEmpty()),
+      list1_(IncludeSet(UndoubleApostrophes(query.WordList1()), exact, options)),
+      list2_(IncludeSet(UndoubleApostrophes(query.WordList2()), exact, options)),
+      list3_(ExcludeSet(UndoubleApostrophes(query.WordList3()), exact, options)) {}
 
 bool LineFilter::accepts(const QString& line) const {
-    return accepts(line, Fold(line, exact_));
+    return accepts(line, Fold(line, false, options_));
 }
 
 bool LineFilter::accepts(QStringView line, QStringView folded) const {
-    const QStringView compared = exact_ ? line : folded;
+    if (!exact_)
+        return verdict(folded);
+    // "Kata Tepat" keeps the letter case; folding still drops the accents.
+    return options_.fold ? verdict(FoldAccents(line.toString())) : verdict(line);
+}
+
+bool LineFilter::verdict(QStringView compared) const {
     if (!Includes(list1_, compared))
         return false;
     if (onlyList1_)

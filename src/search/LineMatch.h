@@ -25,6 +25,18 @@ bool ContainsText(QStringView text, QStringView word);
 // FoldCase of size code units at from, written to to.
 void FoldCaseInto(const char16_t* from, qsizetype size, char16_t* to);
 
+// Accents and apostrophe forms compared away, one unit for one so that positions stay those
+// of the text: "é" as "e", "’" and "‘" as "'", a combining mark as U+0000.
+QString FoldAccents(const QString& text);
+// True when word occurs in text between characters that are not letters or digits.
+bool ContainsWholeWord(QStringView text, QStringView word);
+
+// The search options "Kata Utuh" (whole words) and folding; both off is the plain comparison.
+struct MatchOptions {
+    bool wholeWords = false;
+    bool fold = false;
+};
+
 // The expression language keeps apostrophes doubled for the store's literals; lines hold
 // single ones.
 QString UndoubleApostrophes(const QString& text);
@@ -35,11 +47,12 @@ class ParseQuery;
 // again), prepared once per search so that every line is lowered once, not once per word.
 class LineFilter {
 public:
-    LineFilter(const ParseQuery& query, bool exact);
+    LineFilter(const ParseQuery& query, bool exact, MatchOptions options = {});
 
     // Word list 1 matched and, when list 2 or 3 has content, list 2 matched and list 3 not.
     bool accepts(const QString& line) const;
-    // The same for a line whose lower case is known: folded is FoldCase(line).
+    // The same for a line whose lower case is known: folded is FoldCase(line), and with the
+    // fold option FoldAccents of that.
     bool accepts(QStringView line, QStringView folded) const;
 
     // One word list folded for the comparison; empty marks a list of blanks.
@@ -47,10 +60,14 @@ public:
         QStringList words;
         bool leading = false;
         bool empty = false;
+        bool whole = false; // whole words only
     };
 
 private:
+    bool verdict(QStringView compared) const;
+
     bool exact_;
+    MatchOptions options_;
     bool onlyList1_;
     WordSet list1_;
     WordSet list2_;

@@ -32,10 +32,10 @@ bool SameText(const QString& a, const QString& b) {
 
 // The candidate stage compares without regard to case, whatever "Kata Tepat" says: the
 // chapters are the same ones a case-blind LIKE on each alternative of word list 1 finds.
-QStringList CandidateWords(const QString& wordList1) {
+QStringList CandidateWords(const QString& wordList1, bool fold) {
     QStringList words = UndoubleApostrophes(wordList1).split(u'&');
     for (QString& word : words)
-        word = FoldCase(word);
+        word = fold ? FoldAccents(FoldCase(word)) : FoldCase(word);
     return words;
 }
 
@@ -93,9 +93,13 @@ SearchEngine::SearchEngine(const store::Store& store, QString tempFolder)
 
 SearchOutcome SearchEngine::CariSemua(const SearchRequest& request, StopToken& stop,
                                       const ProgressFn& progress) {
-    const Job job{request.text,         Expression(request.text),
-                  HeaderLines(request), ResultFileName(tempFolder_, SearchKey(request)),
-                  request.exact,        request.optimal};
+    const Job job{request.text,
+                  Expression(request.text),
+                  HeaderLines(request),
+                  ResultFileName(tempFolder_, SearchKey(request)),
+                  request.exact,
+                  request.optimal,
+                  {request.wholeWords, request.fold}};
     SearchOutcome outcome = run(
         job, [&](const QStringList& words) { return chapterCandidates(request, words); }, stop,
         progress);
@@ -119,7 +123,8 @@ SearchOutcome SearchEngine::CariDeutro(const DeuteroRequest& request, StopToken&
                   DeuteroHeaderLines(request),
                   ResultFileName(tempFolder_, DeuteroKey(request)),
                   request.exact,
-                  request.optimal};
+                  request.optimal,
+                  {}};
     SearchOutcome outcome = run(
         job, [&](const QStringList& words) { return deuteroCandidates(request, words); }, stop,
         progress);
@@ -137,13 +142,16 @@ SearchOutcome SearchEngine::CariDeutro(const DeuteroRequest& request, StopToken&
 std::vector<SearchEngine::Candidate> SearchEngine::chapterCandidates(const SearchRequest& request,
                                                                      const QStringList& words) {
     const std::vector<ChapterTexts::Text>& texts = texts_.column(request.column);
+    const std::vector<QString>* plain =
+        request.fold ? &texts_.withoutAccents(request.column) : nullptr;
     const std::vector<store::ChapterRow>& rows = store_.chapters();
     std::vector<Candidate> found;
     for (size_t index = 0; index < rows.size() && index < texts.size(); ++index) {
         const store::ChapterRow& row = rows[index];
         const ChapterTexts::Text& text = texts[index];
-        if (!text.text.isNull() && InScope(row, request) && ContainsAny(text.folded, words))
-            found.push_back({row.buku + u' ' + QString::number(row.bab), text.text, text.folded});
+        const QString& folded = plain ? (*plain)[index] : text.folded;
+        if (!text.text.isNull() && InScope(row, request) && ContainsAny(folded, words))
+            found.push_back({row.buku + u' ' + QString::number(row.bab), text.text, folded});
     }
     return found;
 }
@@ -176,11 +184,12 @@ SearchOutcome SearchEngine::run(const Job& job, const CandidateFn& findCandidate
     query.Query(job.expression);
     if (query.WordList1().isEmpty())
         return Message(QStringLiteral("Lihat panduan untuk penggunaan syntax pencarian"));
-    const std::vector<Candidate> candidates = findCandidates(CandidateWords(query.WordList1()));
+    const std::vector<Candidate> candidates =
+        findCandidates(CandidateWords(query.WordList1(), job.options.fold));
     if (candidates.empty())
         return Message(QStringLiteral("Kata tidak ditemukan"));
 
-    const LineFilter filter(query, job.exact);
+    const LineFilter filter(query, job.exact, job.options);
     // Only a request made while this search runs may stop it.
     stop.clear();
     QElapsedTimer clock;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/ChapterTexts.h"
+#include "search/LineMatch.h"
 #include "search/ResultsFile.h"
 #include "search/ResultsStamp.h"
 #include "search/SearchKeys.h"
@@ -60,7 +61,7 @@ private:
     struct Candidate {
         QString reference;
         QString text;   // shares the cached text, no copy
-        QString folded; // FoldCase of text, likewise
+        QString folded; // FoldCase of text (and FoldAccents with the fold option), likewise
     };
     struct Job {
         QString text;       // as typed
@@ -69,6 +70,7 @@ private:
         QString file;
         bool exact = false;
         bool optimal = false;
+        MatchOptions options;
     };
     using CandidateFn = std::function<std::vector<Candidate>(const QStringList& folded)>;
 

@@ -14,6 +14,17 @@ QString ExactSuffix(bool exact) {
     return exact ? QStringLiteral(" -- Kata Tepat") : QString();
 }
 
+// The options that are off add nothing, so the keys and files of plain searches stay theirs.
+QString OptionKey(const SearchRequest& r) {
+    return (r.wholeWords ? QStringLiteral("KataUtuh") : QString()) +
+           (r.fold ? QStringLiteral("TanpaAksen") : QString());
+}
+
+QString OptionSuffix(const SearchRequest& r) {
+    return ExactSuffix(r.exact) + (r.wholeWords ? QStringLiteral(" -- Kata Utuh") : QString()) +
+           (r.fold ? QStringLiteral(" -- Abaikan Aksen") : QString());
+}
+
 } // namespace
 
 const QStringList& ScopeItems() {
@@ -29,6 +40,10 @@ QString Expression(const QString& text) {
 }
 
 QString SearchKey(const SearchRequest& r) {
+    return PlainSearchKey(r) + OptionKey(r);
+}
+
+QString PlainSearchKey(const SearchRequest& r) {
     const QString start = r.column + Expression(r.text);
     const QString item = ScopeItems().at(int(r.scope));
     switch (r.scope) {
@@ -55,7 +70,7 @@ QString ResultFileName(const QString& tempFolder, const QString& key) {
 }
 
 QString ScopeDescription(const SearchRequest& r) {
-    const QString suffix = ExactSuffix(r.exact);
+    const QString suffix = OptionSuffix(r);
     switch (r.scope) {
     case Scope::Chapter:
         return QStringLiteral(" -- Pencarian di ") + r.bookName + u' ' +

@@ -21,6 +21,8 @@ struct SearchRequest {
     QString perjanjian;       // testament of the displayed chapter row
     bool exact = false;       // "Kata Tepat"
     bool optimal = false;     // "Pencarian Optimal"
+    bool wholeWords = false;  // "Kata Utuh"
+    bool fold = false;        // accents and apostrophe forms compared away
 };
 
 // What the deuterocanon window hands over for one search.
@@ -37,7 +39,9 @@ const QStringList& ScopeItems();
 
 // The expression: the search text with every apostrophe doubled.
 QString Expression(const QString& text);
+// The key of the search with its options; without "Kata Utuh" and folding it is the plain key.
 QString SearchKey(const SearchRequest& request);
+QString PlainSearchKey(const SearchRequest& request);
 QString DeuteroKey(const DeuteroRequest& request);
 
 // tempFolder joined with "~vr" + the key's hash + ".tmp".

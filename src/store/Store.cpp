@@ -199,6 +199,8 @@ void Store::keepReadableVersions() {
     for (const QString& name : db_->columns(QStringLiteral("UsysAlkitab"))) {
         if (VersionColumnNumber(name) > 0)
             textColumns_ << name;
+        if (name.compare(QLatin1String("Komentar"), Qt::CaseInsensitive) == 0)
+            hasCommentary_ = true;
     }
     const QStringList nameColumns = db_->columns(QStringLiteral("UsysKitab"));
     // A version offered without its column would fail at its first chapter.
@@ -341,6 +343,18 @@ QString Store::chapterText(int index, const QString& column) const {
         !textColumns_.contains(VersionColumn(number), Qt::CaseInsensitive))
         return {};
     return readOrReport([&] { return readChapterText(index, number); }).value_or(QString());
+}
+
+QString Store::commentary(int index) const {
+    if (!hasCommentary_ || index < 0 || index >= int(chapters_.size()))
+        return {};
+    return readOrReport([&] {
+               Statement query =
+                   db_->prepare(QStringLiteral("SELECT Komentar FROM UsysAlkitab WHERE rowid = ?"));
+               query.bind(1, chapterRowIds_[size_t(index)]);
+               return query.next() ? query.text(0) : QString();
+           })
+        .value_or(QString());
 }
 
 bool Store::isChapterRange(const QString& column, int first, int last) const {

@@ -53,6 +53,9 @@ public:
     // The text of a version column ("Kitab1".."Kitab50") of chapters()[index]; a null
     // QString for a Null value, an unknown column, an index out of range or a failed read.
     QString chapterText(int index, const QString& column) const;
+    // Komentar of chapters()[index], the chapter's commentary; empty for a store without the
+    // field, an empty or Null value, an index out of range or a failed read.
+    QString commentary(int index) const;
     // Gives sink the texts of chapters()[first, last) in a version column, in order, within
     // one read transaction; false for an unknown column, a range out of bounds or a failed
     // read (reported), after which sink may have had part of the range.
@@ -136,6 +139,7 @@ private:
     mutable std::optional<std::vector<DeuteroRow>> deutero_;
     bool deuteroThird_ = false;
     bool hasTematik_ = false;
+    bool hasCommentary_ = false; // UsysAlkitab has Komentar, which older stores may lack
     mutable std::optional<std::pair<std::vector<ThematicRow>, QStringList>> thematic_;
 };
 

@@ -127,6 +127,9 @@ TEST_F(CustomBuildTest, TwoVersionsWithoutModulesKeepOnlyTheirColumnsAndTheFixed
     EXPECT_EQ(count("SELECT count(*) FROM UsysKitab WHERE Intro <> '' OR Intro IS NULL "
                     "OR Perikop <> '' OR Perikop IS NULL"),
               0);
+    EXPECT_GT(sourceCount("SELECT count(*) FROM UsysAlkitab WHERE Komentar <> ''"), 0);
+    EXPECT_EQ(count("SELECT count(*) FROM UsysAlkitab WHERE Komentar <> '' OR Komentar IS NULL"),
+              0);
     EXPECT_EQ(
         probe::Text(destinationFile,
                     "SELECT group_concat(Aktif) FROM (SELECT Aktif FROM UsysVersi ORDER BY nr)"),
@@ -172,10 +175,14 @@ TEST_F(CustomBuildTest, EveryModuleCopiesItsDataAndOnlyHandledSwitchesGoOn) {
     EXPECT_EQ(probe::Text(destinationFile, perikop), probe::Text(source, perikop));
     const QString intro = "SELECT Intro FROM UsysKitab WHERE Kitab1='Kejadian'";
     EXPECT_EQ(probe::Text(destinationFile, intro), probe::Text(source, intro));
+    // The commentary now has data of its own, Komentar; "Keterangan" still has none.
+    const QString komentar = "SELECT Komentar FROM UsysAlkitab WHERE Buku='Matius' AND Bab=5";
+    EXPECT_FALSE(probe::Text(source, komentar).isEmpty());
+    EXPECT_EQ(probe::Text(destinationFile, komentar), probe::Text(source, komentar));
     EXPECT_EQ(probe::Text(destinationFile, "SELECT group_concat(NamaMenu) FROM (SELECT NamaMenu "
                                            "FROM UsysMenu WHERE Aktif = 0 ORDER BY NamaMenu)"),
-              QStringLiteral("Commentary,Keterangan"));
-    EXPECT_EQ(count("SELECT count(*) FROM UsysMenu WHERE Aktif = 1"), 8);
+              QStringLiteral("Keterangan"));
+    EXPECT_EQ(count("SELECT count(*) FROM UsysMenu WHERE Aktif = 1"), 9);
 }
 
 TEST_F(CustomBuildTest, ThePictureFolderFollowsTheMapsModuleOnly) {

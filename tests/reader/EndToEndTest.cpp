@@ -3,9 +3,11 @@
 #include "bookmarks/BookmarkFile.h"
 #include "bookmarks/BookmarkWindow.h"
 #include "platform/Folders.h"
+#include "platform/ReadingLook.h"
 #include "reader/BookmarkCommands.h"
 #include "reader/CommandTable.h"
 #include "reader/FindCommands.h"
+#include "reader/History.h"
 #include "reader/SearchBar.h"
 #include "reader/SearchCommands.h"
 #include "results/Form2.h"
@@ -22,10 +24,14 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
+using reader::Navigator;
 using reader::ReaderCommand;
 
 QWidget* TopLevel(const char* name) {
@@ -77,6 +83,16 @@ void AddBookmark(ReaderHarness& h, const QString& note) {
     QTest::keyClicks(editor, note);
     h.dialogs.queueAnswer(platform::DialogResult::Ok);
     QTest::mouseClick(Child<QPushButton>(&window, "Command3"), Qt::LeftButton);
+}
+
+// Ctrl+L, the reference typed into the field that then has the keyboard, and Enter.
+void OpenReference(const ReaderHarness& h, const QString& reference) {
+    QTest::keyClick(h.window, Qt::Key_L, Qt::ControlModifier);
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_NE(field, nullptr);
+    ASSERT_EQ(field->accessibleName(), QStringLiteral("Buka Ayat"));
+    QTest::keyClicks(field, reference);
+    QTest::keyClick(field, Qt::Key_Return);
 }
 
 QString FileText(const QString& path) {
@@ -355,9 +371,10 @@ TEST(EndToEnd, EveryWindowAndInteractiveControlHasANameAScreenReaderCanSay) {
     ReaderHarness h;
     h.open();
     h.showNewTestament(0, 5);
-    const char* items[] = {"MenuHasil",    "MenuBookmark",  "MenuPerikop", "MenuPerumpamaan",
-                           "MenuNubuat",   "MenuKamus",     "MenuTematik", "MenuPeta",
-                           "MenuDeutero1", "MenuPengantar", "MenuAbout",   "menuEtika"};
+    const char* items[] = {"MenuHasil",     "MenuBookmark",  "MenuPerikop", "MenuPerumpamaan",
+                           "MenuNubuat",    "MenuKamus",     "MenuTematik", "MenuPeta",
+                           "MenuDeutero1",  "MenuPengantar", "MenuAbout",   "menuEtika",
+                           "MenuCommentary"};
     for (const char* item : items)
         Trigger(h, item);
     Trigger(h, "MenuDaftar");
@@ -463,4 +480,212 @@ TEST(EndToEnd, TheBookmarkWindowWorksFromTheKeyboard) {
     QTest::keyClick(save, Qt::Key_Space);
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Injil"));
+}
+
+TEST(EndToEnd, CtrlLTakesATypedReferenceToItsPlaceAndARangeIsSelectedWhole) {
+    ReaderHarness h;
+    h.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+    OpenReference(h, QStringLiteral("mat 5:44"));
+    EXPECT_EQ(h.title(), QStringLiteral("Matius  5"));
+    EXPECT_TRUE(h.selectedText().startsWith(QStringLiteral("5:44 Tetapi Aku berkata")));
+    EXPECT_EQ(QApplication::focusWidget(), h.rtf1());
+    EXPECT_EQ(h.window->history().entries().last(), QStringLiteral("Kitab1@Matius# 5:44"));
+    EXPECT_EQ(h.find<QLabel>(QStringLiteral("Label1"))->text(), QStringLiteral("Matius  5"));
+
+    OpenReference(h, QStringLiteral("I.Kej 1"));
+    EXPECT_EQ(h.title(), QStringLiteral("Matius  5"));
+    OpenReference(h, QStringLiteral("Kej 1:1-2"));
+    EXPECT_EQ(h.title(), QStringLiteral("Kejadian  1"));
+    const QString range = h.selectedText();
+    EXPECT_TRUE(range.startsWith(QStringLiteral("1:1 Pada mulanya"))) << range.toStdString();
+    EXPECT_TRUE(range.contains(QStringLiteral("\n1:2 "))) << range.toStdString();
+    EXPECT_FALSE(range.contains(QStringLiteral("1:3"))) << range.toStdString();
+    EXPECT_TRUE(h.dialogs.messages().isEmpty());
+}
+
+TEST(EndToEnd, AReferenceNotUnderstoodIsNamedUnderTheFieldWithoutABoxAndThePlaceStays) {
+    ReaderHarness h;
+    h.open();
+    h.showNewTestament(0, 5);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+    auto* line = h.find<QLabel>(QStringLiteral("lblBukaAyat"));
+    OpenReference(h, QStringLiteral("Xyz 3:16"));
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(line->text(), QStringLiteral("Kitab \"Xyz\" tidak dikenal"));
+    EXPECT_EQ(h.title(), QStringLiteral("Matius  5"));
+    QWidget* field = QApplication::focusWidget();
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Buka Ayat"));
+    EXPECT_EQ(field->accessibleDescription(), line->text());
+    OpenReference(h, QStringLiteral("Mat 5:49"));
+    EXPECT_EQ(line->text(), QStringLiteral("Matius 5 tidak punya ayat 49"));
+    // Typing again puts the line away.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_TRUE(h.dialogs.messages().isEmpty());
+}
+
+TEST(EndToEnd, CtrlPageDownAndUpStepChaptersFromMaleakhiToMatiusAndBack) {
+    ReaderHarness h;
+    h.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+    h.window->navigator().goTo(QStringLiteral("Maleakhi"), 4);
+    h.rtf1()->setFocus();
+    QTest::keyClick(h.rtf1(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(h.title(), QStringLiteral("Matius  1"));
+    EXPECT_TRUE(h.option(2)->isChecked());
+    EXPECT_EQ(h.list1()->currentItem()->text(), QStringLiteral("Matius"));
+    QTest::keyClick(h.rtf1(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(h.title(), QStringLiteral("Maleakhi  4"));
+    EXPECT_TRUE(h.option(1)->isChecked());
+    // From the book list too, within a book.
+    h.list2()->setFocus();
+    QTest::keyClick(h.list2(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(h.title(), QStringLiteral("Maleakhi  3"));
+    EXPECT_EQ(h.list2()->currentRow(), 2);
+}
+
+TEST(EndToEnd, TypingANumberInTheChapterListOrVerseChooserChoosesIt) {
+    ReaderHarness h;
+    h.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+    Navigator& nav = h.window->navigator();
+    nav.goTo(QStringLiteral("Mazmur"), 1);
+    const qsizetype recorded = h.window->history().entries().size();
+    h.list2()->setFocus();
+    QTest::keyClicks(h.list2(), QStringLiteral("119"));
+    EXPECT_EQ(h.title(), QStringLiteral("Mazmur  119"));
+    EXPECT_EQ(h.list2()->currentRow(), 118);
+    // Chapters 1 and 11 were passed over, not shown.
+    EXPECT_EQ(h.window->history().entries().size(), recorded + 1);
+    QTest::keyClicks(h.list2(), QStringLiteral("2"));
+    QTest::keyClick(h.list2(), Qt::Key_Return);
+    EXPECT_EQ(h.title(), QStringLiteral("Mazmur  2"));
+    QTest::keyClicks(h.list2(), QStringLiteral("1"));
+    QTRY_COMPARE(h.title(), QStringLiteral("Mazmur  1"));
+
+    nav.goTo(QStringLiteral("Matius"), 5);
+    h.combo1()->setFocus();
+    QTest::keyClicks(h.combo1(), QStringLiteral("44"));
+    EXPECT_EQ(nav.verse(), 44);
+    EXPECT_TRUE(h.selectedText().startsWith(QStringLiteral("5:44 ")));
+}
+
+TEST(EndToEnd, AChosenVerseLandsNearTheTopOfTheReadingView) {
+    ReaderHarness h;
+    h.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+    platform::ReadingLook& look = h.window->models().look;
+    look.setFont(look.fontName(), 28);
+    h.window->resize(520, 360);
+    h.showNewTestament(0, 5);
+    QApplication::processEvents();
+    for (int verse : {5, 44}) {
+        if (verse == 5)
+            h.chooseVerse(5);
+        else
+            OpenReference(h, QStringLiteral("Mat 5:44"));
+        QTextCursor start(h.rtf1()->document());
+        start.setPosition(h.rtf1()->textCursor().selectionStart());
+        const QRect line = h.rtf1()->cursorRect(start);
+        EXPECT_GT(h.rtf1()->verticalScrollBar()->value(), 0) << verse;
+        EXPECT_GE(line.top(), 0) << verse;
+        EXPECT_LE(line.top(), 2 * line.height()) << verse;
+    }
+}
+
+TEST(EndToEnd, EachPaneNamesItsVersionAndFollowsEverySwitch) {
+    ReaderHarness h;
+    h.open();
+    auto* active = h.find<QLabel>(QStringLiteral("lblVersiAktif"));
+    auto* parallel = h.find<QLabel>(QStringLiteral("lblVersiPadanan"));
+    EXPECT_TRUE(active->isVisible());
+    EXPECT_EQ(active->text(), QStringLiteral("Alkitab Terjemahan Baru"));
+    EXPECT_EQ(parallel->text(), h.window->navigator().parallelName());
+    EXPECT_FALSE(parallel->text().isEmpty());
+    h.window->ChangeVersion(2);
+    EXPECT_EQ(active->text(), QStringLiteral("Alkitab Kabar Baik"));
+    h.window->chooseParallelVersion(3);
+    EXPECT_EQ(parallel->text(), QStringLiteral("Perjanjian Baru Saja"));
+}
+
+TEST(EndToEnd, TheCommentaryWindowOpensBesideTheMainWindowAndFollowsEveryMove) {
+    ReaderHarness h;
+    h.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window));
+    h.showNewTestament(0, 5);
+    ASSERT_TRUE(h.action(QStringLiteral("MenuCommentary"))->isVisible());
+    Trigger(h, "MenuCommentary");
+    QWidget* window = TopLevel("FormTafsiran");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tafsiran Alkitab"));
+    EXPECT_EQ(window->geometry().left(),
+              h.window->frameGeometry().left() + h.window->frameGeometry().width());
+    auto* view = Child<QTextEdit>(window, "rtfTafsiran");
+    auto* title = Child<QLabel>(window, "lblTafsiran");
+    EXPECT_EQ(title->text(), QStringLiteral("Tafsiran Matius 5"));
+    EXPECT_EQ(view->toPlainText(), QStringLiteral("Tafsiran Matius 5: Khotbah di Bukit dimulai "
+                                                  "dengan ucapan bahagia.\nBaris kedua tafsiran."));
+    OpenReference(h, QStringLiteral("Kej 1"));
+    EXPECT_EQ(title->text(), QStringLiteral("Tafsiran Kejadian 1"));
+    EXPECT_TRUE(view->toPlainText().startsWith(QStringLiteral("Tafsiran Kejadian 1: Allah")));
+    QTest::keyClick(h.window, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(title->text(), QStringLiteral("Tafsiran Kejadian 2"));
+    EXPECT_EQ(view->toPlainText(), QStringLiteral("Tidak ada tafsiran untuk pasal ini."));
+    EXPECT_TRUE(view->isReadOnly());
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST(EndToEnd, TheCommentaryItemStaysHiddenWhileTheStoresSwitchIsOff) {
+    ReaderHarness h({.allModulesOff = true});
+    h.open();
+    EXPECT_FALSE(h.action(QStringLiteral("MenuCommentary"))->isVisible());
+}
+
+TEST(EndToEnd, SearchOptionsStartOffAndEnterTheSearchAndItsHeader) {
+    ReaderHarness h;
+    h.open();
+    reader::SearchBar& bar = h.window->searchBar();
+    EXPECT_FALSE(bar.wholeWords()->isChecked());
+    EXPECT_FALSE(bar.fold()->isChecked());
+    Search(h, QStringLiteral("kasih"));
+    QTextEdit* rt1 = h.app->search()->resultsWindow().rt1();
+    EXPECT_TRUE(rt1->toPlainText().contains(QStringLiteral(" -- Ditemukan : 2 ayat")));
+    EXPECT_EQ(bar.optionsButton()->text(), QStringLiteral("Opsi \u25be"));
+    bar.wholeWords()->trigger();
+    EXPECT_EQ(bar.optionsButton()->text(), QStringLiteral("Opsi \u2713"));
+    Search(h, QStringLiteral("kasih"));
+    EXPECT_TRUE(rt1->toPlainText().contains(QStringLiteral(" -- Ditemukan : 1 ayat")));
+    EXPECT_TRUE(rt1->toPlainText().contains(QStringLiteral(" -- Kata Utuh")));
+}
+
+TEST(EndToEnd, ResultsAreReadOnlyMarkedAtOnceAndEnterGoesToTheVerse) {
+    ReaderHarness h;
+    h.open();
+    Search(h, QStringLiteral("kasih"));
+    results::Form2& results = h.app->search()->resultsWindow();
+    QTextEdit* rt1 = results.rt1();
+    EXPECT_TRUE(rt1->isReadOnly());
+    EXPECT_FALSE(results.rt2()->isReadOnly());
+    const QString before = rt1->toPlainText();
+    rt1->setFocus();
+    QTest::keyClicks(rt1, QStringLiteral("xyz"));
+    EXPECT_EQ(rt1->toPlainText(), before);
+    // The found word is bold as soon as the results are on screen.
+    const qsizetype at = before.indexOf(QStringLiteral("kasih Allah"));
+    ASSERT_GE(at, 0);
+    QTextCursor word(rt1->document());
+    word.setPosition(int(at) + 2);
+    EXPECT_EQ(word.charFormat().fontWeight(), QFont::Bold);
+    // Enter on a verse line goes there and brings the main window forward.
+    rt1->setTextCursor(word);
+    results.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+    QTest::keyClick(rt1, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(h.window));
+    EXPECT_EQ(h.title(), QStringLiteral("Yohanes  3"));
+    EXPECT_EQ(h.window->navigator().verse(), 16);
+    EXPECT_EQ(rt1->toPlainText(), before);
 }

@@ -1,5 +1,7 @@
 #include "reader/Navigator.h"
 
+#include "reader/ReferenceJump.h"
+#include "scripture/BookCatalogue.h"
 #include "store/Store.h"
 #include "support/FixtureStore.h"
 
@@ -175,6 +177,71 @@ TEST_F(NavigatorTest, TheParallelVersionChangesAlone) {
     EXPECT_EQ(chapters.count(), 0);
 }
 
+TEST_F(NavigatorTest, ChapterSteppingCrossesEveryBookBoundaryBothWays) {
+    start();
+    for (int position = 1; position < scripture::kCanonBooks; ++position) {
+        const QString book = scripture::CanonicalName(position);
+        const int last = store->findBook(book)->jumlahBuku;
+        ASSERT_TRUE(nav->goTo(book, last));
+        ASSERT_TRUE(nav->stepChapter(1)) << book.toStdString();
+        EXPECT_EQ(where(), scripture::CanonicalName(position + 1) + QStringLiteral(" 1:0"));
+        EXPECT_EQ(nav->oldTestament(), scripture::IsOldTestament(position + 1));
+        ASSERT_TRUE(nav->stepChapter(-1)) << book.toStdString();
+        EXPECT_EQ(where(), QStringLiteral("%1 %2:0").arg(book).arg(last));
+    }
+    // Within a book, and nothing beyond either end of the canon.
+    ASSERT_TRUE(nav->goTo(QStringLiteral("Kejadian"), 1));
+    EXPECT_FALSE(nav->stepChapter(-1));
+    ASSERT_TRUE(nav->stepChapter(1));
+    EXPECT_EQ(where(), QStringLiteral("Kejadian 2:0"));
+    ASSERT_TRUE(nav->goTo(QStringLiteral("Wahyu"), 22));
+    EXPECT_FALSE(nav->stepChapter(1));
+    EXPECT_EQ(where(), QStringLiteral("Wahyu 22:0"));
+}
+
+TEST_F(NavigatorTest, SteppingIsRecordedAndStopsAtAnOldTestamentTheVersionLacks) {
+    start(3);
+    ASSERT_TRUE(nav->goTo(QStringLiteral("Matius"), 1));
+    nav->history().clear();
+    EXPECT_FALSE(nav->stepChapter(-1));
+    EXPECT_EQ(where(), QStringLiteral("Matius 1:0"));
+    ASSERT_TRUE(nav->stepChapter(1));
+    ASSERT_TRUE(nav->stepChapter(1));
+    EXPECT_EQ(nav->history().entries(), QStringList({QStringLiteral("Kitab3@Matius# 2:1"),
+                                                     QStringLiteral("Kitab3@Matius# 3:1")}));
+}
+
+TEST_F(NavigatorTest, ATypedReferenceGoesThereOrSaysWhyItStays) {
+    start();
+    nav->history().clear();
+    QSignalSpy passages(&*nav, &Navigator::passageChosen);
+    EXPECT_EQ(reader::GoToTypedReference(*nav, QStringLiteral("mat 5:44")), QString());
+    EXPECT_EQ(where(), QStringLiteral("Matius 5:44"));
+    EXPECT_EQ(nav->history().entries(), QStringList{QStringLiteral("Kitab1@Matius# 5:44")});
+    EXPECT_EQ(reader::GoToTypedReference(*nav, QStringLiteral("Kej 1:1-3")), QString());
+    EXPECT_EQ(where(), QStringLiteral("Kejadian 1:1"));
+    ASSERT_EQ(passages.count(), 1);
+    EXPECT_EQ(passages.at(0), (QVariantList{1, 3}));
+    // Past the store's chapter or verse, or an unknown book: the place stays.
+    EXPECT_EQ(reader::GoToTypedReference(*nav, QStringLiteral("Kej 1:4")),
+              QStringLiteral("Kejadian 1 tidak punya ayat 4"));
+    EXPECT_EQ(reader::GoToTypedReference(*nav, QStringLiteral("Mat 29")),
+              QStringLiteral("Matius tidak punya pasal 29"));
+    EXPECT_EQ(reader::GoToTypedReference(*nav, QStringLiteral("Tobit 1")),
+              QStringLiteral("Kitab \"Tobit\" tidak dikenal"));
+    EXPECT_EQ(where(), QStringLiteral("Kejadian 1:1"));
+    EXPECT_EQ(nav->history().entries().size(), 2);
+}
+
+TEST_F(NavigatorTest, ATypedReferenceReadsTheActiveVersionsNamesAndItsTestaments) {
+    start(3);
+    EXPECT_EQ(reader::GoToTypedReference(*nav, QStringLiteral("PB Matius 5:44")), QString());
+    EXPECT_EQ(where(), QStringLiteral("Matius 5:44"));
+    EXPECT_EQ(reader::GoToTypedReference(*nav, QStringLiteral("Kej 1")),
+              QStringLiteral("Versi yang sedang aktif tidak memiliki Perjanjian Lama"));
+    EXPECT_EQ(where(), QStringLiteral("Matius 5:44"));
+}
+
 TEST(Navigator, WithoutAStoreNothingMoves) {
     Navigator nav(nullptr);
     nav.loadVersions(1, 1);
@@ -183,5 +250,7 @@ TEST(Navigator, WithoutAStoreNothingMoves) {
     EXPECT_FALSE(nav.chooseTestament(false));
     EXPECT_FALSE(nav.goToKey({QStringLiteral("Matius"), 5, 44}));
     EXPECT_EQ(nav.ChangeVersion(1), Navigator::VersionStep::Unknown);
+    EXPECT_FALSE(nav.stepChapter(1));
+    EXPECT_FALSE(reader::GoToTypedReference(nav, QStringLiteral("Yoh 3:16")).isEmpty());
     EXPECT_TRUE(nav.chapterText().isEmpty());
 }

@@ -21,7 +21,7 @@ TEST(ReaderProgram, HelpListsEveryOptionInIndonesianAsTheManualPageDoes) {
     QStringList options = programs::HelpOptions(help.out);
     EXPECT_EQ(options, (QStringList{"--help", "--data", "--screenshot", "--parallel", "--text-only",
                                     "--search", "--scope", "--book", "--chapter", "--exact",
-                                    "--version", "--keep"}));
+                                    "--whole-words", "--fold", "--version", "--keep"}));
     QStringList explained =
         programs::ReadManPage(QStringLiteral(VERMARA_MAN_DIR "/vermara.1")).options;
     explained.sort();

@@ -1,6 +1,7 @@
 #include "store/DictionaryOrder.h"
 #include "store/ModuleSwitches.h"
 #include "store/Store.h"
+#include "store/StoreWriter.h"
 #include "support/FixtureStore.h"
 
 #include <QTemporaryDir>
@@ -44,6 +45,24 @@ TEST_F(StoreReadTest, ChaptersComeInOrderWithTextsOnDemand) {
     EXPECT_TRUE(store->chapterText(last, QStringLiteral("Kitab1")).startsWith(u"3:16 "));
     EXPECT_TRUE(store->chapterText(last + 1, QStringLiteral("Kitab1")).isNull());
     EXPECT_TRUE(store->chapterText(-1, QStringLiteral("Kitab1")).isNull());
+}
+
+TEST_F(StoreReadTest, CommentaryIsReadPerChapterAndEmptyWithoutTheField) {
+    const QString path = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("k")));
+    auto store = Store::Open(path);
+    EXPECT_EQ(store->commentary(0),
+              QStringLiteral("Tafsiran Kejadian 1: Allah menciptakan dengan firman-Nya."));
+    EXPECT_TRUE(store->commentary(*store->findChapter(QStringLiteral("Matius"), 5))
+                    .endsWith(QStringLiteral("\r\nBaris kedua tafsiran.")));
+    EXPECT_TRUE(store->commentary(1).isEmpty());
+    EXPECT_TRUE(store->commentary(-1).isEmpty());
+    EXPECT_TRUE(store->commentary(int(store->chapters().size())).isEmpty());
+    store.reset();
+    {
+        StoreWriter w(path);
+        w.dropColumn(QStringLiteral("UsysAlkitab"), QStringLiteral("Komentar"));
+    }
+    EXPECT_TRUE(Store::Open(path)->commentary(0).isEmpty());
 }
 
 TEST_F(StoreReadTest, RangeReadsMatchTheChapterReadsOnEitherConnection) {

@@ -102,6 +102,17 @@ std::vector<Chapter> Chapters() {
     };
 }
 
+// Two chapters carry a commentary; the others have the empty text.
+QString Commentary(const Chapter& c) {
+    const QString book = QString::fromUtf8(c.book);
+    if (book == QLatin1String("Kejadian") && c.bab == 1)
+        return QStringLiteral("Tafsiran Kejadian 1: Allah menciptakan dengan firman-Nya.");
+    if (book == QLatin1String("Matius") && c.bab == 5)
+        return QStringLiteral("Tafsiran Matius 5: Khotbah di Bukit dimulai dengan ucapan "
+                              "bahagia.\r\nBaris kedua tafsiran.");
+    return QString();
+}
+
 void WriteChapters(StoreWriter& w) {
     int urutan = 0;
     for (const Chapter& c : Chapters()) {
@@ -113,7 +124,7 @@ void WriteChapters(StoreWriter& w) {
                   {"Buku", QString::fromUtf8(c.book)},
                   {"Bab", c.bab},
                   {"Ayat", c.ayat},
-                  {"Komentar", QString()},
+                  {"Komentar", Commentary(c)},
                   {"Kitab1", c.kitab1},
                   {"Kitab2", c.kitab2.isEmpty() ? Null() : QVariant(c.kitab2)},
                   {"Kitab3", c.kitab3.isEmpty() ? Null() : QVariant(c.kitab3)}});

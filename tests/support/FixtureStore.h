@@ -17,9 +17,10 @@
 //            Referensi "#5#@5:3 Lukas 6:20,Yesaya 61:1@5:44 Lukas 6:27-28\r\n#1#@1:1 Lukas 3:23".
 //  UsysAlkitab (Urutan 1.., id = Urutan): Kejadian 1 (3 verses), Kejadian 2 (2 verses),
 //    Zakharia 14 (2 verses: 14:9 ...), Matius 1 (2 verses), Matius 5 (verses 1-6 and 44-45,
-//    Ayat 48), Yohanes 3 (verse 16). Perjanjian "Lama"/"Baru". Verse lines "5:44 text",
-//    joined by CR LF. Kitab2 joins 5:3-4 ("5:3-4. text") and is Null for Yohanes 3; Kitab3
-//    has only the New Testament chapters and lacks 5:6 (5:1-5:5, 5:44, 5:45); Kitab1 of
+//    Ayat 48), Yohanes 3 (verse 16). Perjanjian "Lama"/"Baru". Komentar "Tafsiran Kejadian 1: ..."
+//    and two CR LF lines "Tafsiran Matius 5: ..." for those chapters, empty for the others. Verse
+//    lines "5:44 text", joined by CR LF. Kitab2 joins 5:3-4 ("5:3-4. text") and is Null for Yohanes
+//    3; Kitab3 has only the New Testament chapters and lacks 5:6 (5:1-5:5, 5:44, 5:45); Kitab1 of
 //    Matius 5 is
 //    "5:1 Ketika Yesus melihat orang banyak itu, naiklah Ia ke atas bukit.\r\n5:2 Maka
 //    Yesuspun mulai berbicara ...\r\n5:3 \"Berbahagialah orang yang miskin ...\r\n..."
