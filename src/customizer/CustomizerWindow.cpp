@@ -7,6 +7,7 @@
 #include "customizer/FolderCheck.h"
 #include "platform/Dialogs.h"
 #include "platform/FolderBrowser.h"
+#include "platform/PlainText.h"
 #include "platform/SettingsStore.h"
 #include "store/Store.h"
 
@@ -121,6 +122,8 @@ QListWidget* CustomizerWindow::list(const char* name) {
 QLabel* CustomizerWindow::label(const char* name, const QString& text) {
     auto* l = new QLabel(text, this);
     l->setObjectName(QString::fromLatin1(name));
+    // Folders, version names and messages are shown as written, never as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     return l;
 }
@@ -299,11 +302,11 @@ void CustomizerWindow::nextFromDatabase() {
     }
     for (QLabel* l : {label7_, sourceOnModules_}) {
         l->setText(text1_->text());
-        l->setToolTip(text1_->text());
+        l->setToolTip(platform::PlainToolTip(text1_->text()));
     }
     for (QLabel* l : {label14_, destinationOnModules_}) {
         l->setText(text2_->text());
-        l->setToolTip(text2_->text());
+        l->setToolTip(platform::PlainToolTip(text2_->text()));
     }
     showLists();
     goTo(kVersions);

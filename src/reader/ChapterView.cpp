@@ -1,5 +1,6 @@
 #include "reader/ChapterView.h"
 
+#include "platform/PlainText.h"
 #include "reader/BookPanel.h"
 #include "reader/MainMenus.h"
 #include "reader/Navigator.h"
@@ -136,7 +137,8 @@ void ChapterView::showChapter() {
         area_.rtf1()->clear();
         area_.rtf2()->clear();
     } else {
-        area_.title()->setToolTip(ChapterToolTip(nav_.bookName(), nav_.chapter()));
+        area_.title()->setToolTip(
+            platform::PlainToolTip(ChapterToolTip(nav_.bookName(), nav_.chapter())));
         setViewText(area_.rtf1(), nav_.chapterText());
         SelectParagraphVerse(area_.rtf1(), 0);
     }
@@ -151,7 +153,7 @@ void ChapterView::showQuotation(const QString& ref, const QString& lines) {
         panel_.list2()->setCurrentRow(-1);
     }
     area_.title()->setText(QStringLiteral("Kutipan dari Kitab ") + ref);
-    area_.title()->setToolTip(ref);
+    area_.title()->setToolTip(platform::PlainToolTip(ref));
     setViewText(area_.rtf1(), lines);
 }
 

@@ -42,6 +42,8 @@ ReadingArea::ReadingArea(QWidget* parent)
       rtf1_(new ScriptureView(QStringLiteral("rtf1"), splitter_)), frame2_(new QFrame(splitter_)),
       rtf2_(new ScriptureView(QStringLiteral("rtf2"), frame2_)) {
     label1_->setObjectName(QStringLiteral("Label1"));
+    // Book names and references come from the store: never markup.
+    label1_->setTextFormat(Qt::PlainText);
     QFont titleFont = label1_->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() + 2);

@@ -174,6 +174,7 @@ QWidget* Form2::buildListTools() {
     list1_ = Named(new QListWidget(frame), QStringLiteral("List1"));
     list1_->setAccessibleName(QStringLiteral("Daftar Hasil Pencarian"));
     keterangan_ = Named(new QLabel(frame), QStringLiteral("lblKeterangan"));
+    keterangan_->setTextFormat(Qt::PlainText);
     keterangan_->setWordWrap(true);
     keterangan_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     keterangan_->setMinimumHeight(90);
