@@ -11,6 +11,7 @@
 #include "reader/ReadingState.h"
 #include "reader/VerseText.h"
 #include "reader/WaitCursor.h"
+#include "results/ShownText.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -169,7 +170,8 @@ void ChapterView::setViewText(QTextEdit* view, const QString& storedText) {
     cursor.removeSelectedText();
     cursor.setBlockFormat(QTextBlockFormat());
     cursor.setBlockCharFormat(QTextCharFormat());
-    cursor.insertText(QString(storedText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+    cursor.insertText(results::ShownText(storedText, results::kMostShownChapter)
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                       QTextCharFormat());
     cursor.endEditBlock();
     view->setTextCursor(QTextCursor(document));
@@ -201,7 +203,7 @@ void ChapterView::SelectParagraphVerse(QTextEdit* view, int position, bool selec
     view->setTextCursor(cursor);
     nav_.noteVerse(VerseNumber(line->label));
     if (const auto verse = ParallelVerseLine(nav_.parallelChapterText(), line->label))
-        area_.rtf2()->setPlainText(*verse);
+        area_.rtf2()->setPlainText(results::ShownText(*verse));
 }
 
 QTextEdit* ChapterView::readingView() const {

@@ -253,7 +253,7 @@ QTextEdit* Form2::modeView() const {
 }
 
 void Form2::loadResults(const QString& file) {
-    LoadView(*rt1_, file);
+    LoadResultsView(*rt1_, file);
 }
 
 void Form2::AddResultListEntry(const search::ResultListEntry& entry) {
