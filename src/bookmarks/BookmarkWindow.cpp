@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/LookFonts.h"
+#include "platform/PlainText.h"
 #include "platform/ProductName.h"
 #include "platform/ReadingLook.h"
 #include "scripture/Notations.h"
@@ -243,7 +244,7 @@ void BookmarkWindow::selectBookmark(int row) {
     editor_->setPlainText(kPlaceholder);
     setMode(Mode::Simpan);
     position_->setText(list_.items().at(row).position);
-    notes_->setToolTip(list_.items().at(row).note);
+    notes_->setToolTip(platform::PlainToolTip(list_.items().at(row).note));
     jump_->setEnabled(true);
 }
 

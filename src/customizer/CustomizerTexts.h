@@ -28,8 +28,12 @@ inline QString SourceUnreadable(const QString& path, const QString& storeMessage
         cause = cause.left(engine) + QStringLiteral("; berkasnya mungkin rusak.");
     return QStringLiteral("Database sumber tidak dapat dibuka.") + kCrLf + cause;
 }
-inline QString NoActiveVersion() {
-    return QStringLiteral("Database sumber tidak memiliki versi Alkitab yang aktif.");
+// A catalogue with no rows, or only rows that offer nothing (Null or inactive).
+inline QString NoActiveVersion(const QString& path) {
+    return QStringLiteral("Database sumber tidak memiliki versi Alkitab yang aktif.") + kCrLf +
+           QStringLiteral("Daftar versi (tabel UsysVersi) di ") + path +
+           QStringLiteral(" kosong atau rusak; pilih folder sumber yang berisi database Vermara "
+                          "yang lengkap.");
 }
 inline QString KeptVersion(const QString& name) {
     return QStringLiteral("Maaf, ") + name + QStringLiteral(" harus selalu digunakan.");

@@ -8,6 +8,7 @@
 #include "platform/AccessibleNames.h"
 #include "platform/Dialogs.h"
 #include "platform/FolderBrowser.h"
+#include "platform/PlainText.h"
 #include "platform/SettingsStore.h"
 #include "store/Store.h"
 
@@ -128,6 +129,8 @@ QPushButton* CustomizerWindow::tip(QPushButton* b, const QString& text) {
 QLabel* CustomizerWindow::label(const char* name, const QString& text) {
     auto* l = new QLabel(text, this);
     l->setObjectName(QString::fromLatin1(name));
+    // Folders, version names and messages are shown as written, never as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     return l;
 }
@@ -321,11 +324,11 @@ void CustomizerWindow::nextFromDatabase() {
     }
     for (QLabel* l : {label7_, sourceOnModules_}) {
         l->setText(text1_->text());
-        l->setToolTip(text1_->text());
+        l->setToolTip(platform::PlainToolTip(text1_->text()));
     }
     for (QLabel* l : {label14_, destinationOnModules_}) {
         l->setText(text2_->text());
-        l->setToolTip(text2_->text());
+        l->setToolTip(platform::PlainToolTip(text2_->text()));
     }
     showLists();
     goTo(kVersions);

@@ -38,7 +38,7 @@ SourceCatalogue LoadSourceCatalogue(const QString& path) {
     source.lists = ChoiceLists::FromCatalogue(source.store->versions(), source.store->modules());
     if (source.lists.keptVersion().isEmpty()) {
         source.store.reset();
-        source.problem = texts::NoActiveVersion();
+        source.problem = texts::NoActiveVersion(path);
     }
     return source;
 }

@@ -46,6 +46,8 @@ DialogResult QtDialogs::message(const QString& text, MessageButtons buttons, Mes
                                                    ? QMessageBox::Ok | QMessageBox::Cancel
                                                    : QMessageBox::Ok;
     QMessageBox box(ToQtIcon(icon), title, text, shown, owner());
+    // Messages carry store texts and paths, which must never be taken for markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? DialogResult::Ok : DialogResult::Cancel;
 }

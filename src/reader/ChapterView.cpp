@@ -1,5 +1,6 @@
 #include "reader/ChapterView.h"
 
+#include "platform/PlainText.h"
 #include "reader/BookPanel.h"
 #include "reader/MainMenus.h"
 #include "reader/Navigator.h"
@@ -11,6 +12,7 @@
 #include "reader/ReadingState.h"
 #include "reader/VerseText.h"
 #include "reader/WaitCursor.h"
+#include "results/ShownText.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -167,7 +169,8 @@ void ChapterView::showChapter() {
         area_.rtf1()->clear();
         area_.rtf2()->clear();
     } else {
-        area_.title()->setToolTip(ChapterToolTip(nav_.bookName(), nav_.chapter()));
+        area_.title()->setToolTip(
+            platform::PlainToolTip(ChapterToolTip(nav_.bookName(), nav_.chapter())));
         setViewText(area_.rtf1(), nav_.chapterText());
         SelectParagraphVerse(area_.rtf1(), 0);
     }
@@ -182,7 +185,7 @@ void ChapterView::showQuotation(const QString& ref, const QString& lines) {
         panel_.list2()->setCurrentRow(-1);
     }
     area_.title()->setText(QStringLiteral("Kutipan dari Kitab ") + ref);
-    area_.title()->setToolTip(ref);
+    area_.title()->setToolTip(platform::PlainToolTip(ref));
     setViewText(area_.rtf1(), lines);
 }
 
@@ -198,7 +201,8 @@ void ChapterView::setViewText(QTextEdit* view, const QString& storedText) {
     cursor.removeSelectedText();
     cursor.setBlockFormat(QTextBlockFormat());
     cursor.setBlockCharFormat(QTextCharFormat());
-    cursor.insertText(QString(storedText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+    cursor.insertText(results::ShownText(storedText, results::kMostShownChapter)
+                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                       QTextCharFormat());
     cursor.endEditBlock();
     view->setTextCursor(QTextCursor(document));
@@ -232,7 +236,7 @@ void ChapterView::SelectParagraphVerse(QTextEdit* view, int position, bool selec
     view->setTextCursor(cursor);
     nav_.noteVerse(VerseNumber(line->label));
     if (const auto verse = ParallelVerseLine(nav_.parallelChapterText(), line->label))
-        area_.rtf2()->setPlainText(*verse);
+        area_.rtf2()->setPlainText(results::ShownText(*verse));
 }
 
 QTextEdit* ChapterView::readingView() const {

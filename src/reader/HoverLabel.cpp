@@ -12,6 +12,7 @@ HoverLabel::HoverLabel(QListWidget* list, QWidget* overlayParent)
     : QFrame(overlayParent), list_(list), viewport_(list->viewport()), label_(new QLabel(this)) {
     setObjectName(QStringLiteral("picHoverLabel"));
     label_->setObjectName(QStringLiteral("Label3"));
+    label_->setTextFormat(Qt::PlainText);
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);

@@ -1,6 +1,7 @@
 #include "reader/InfoWindow.h"
 
 #include "reader/ReaderSettings.h"
+#include "reader/StoreRichTextView.h"
 #include "store/Store.h"
 
 #include <QCheckBox>
@@ -44,7 +45,7 @@ InfoWindow::InfoWindow(ReaderSettings& settings, const store::Store* store, QWid
     title.setBold(true);
     title.setPointSize(title.pointSize() + 4);
     label1_->setFont(title);
-    richTextBox1_ = new QTextEdit(this);
+    richTextBox1_ = new StoreRichTextView(this);
     richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
     richTextBox1_->setAccessibleName(QStringLiteral("Isi keterangan"));
     richTextBox1_->setReadOnly(true);

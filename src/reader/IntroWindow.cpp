@@ -40,6 +40,7 @@ IntroWindow::IntroWindow(const platform::ReadingLook& look,
       picture1_(new QWidget(this)), rtf1_(new QTextEdit(this)), status_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form8"));
     title_->setObjectName(QStringLiteral("Label1"));
+    title_->setTextFormat(Qt::PlainText);
     QFont bold = title_->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() + 2);

@@ -2,6 +2,7 @@
 
 #include "platform/AccessibleNames.h"
 #include "platform/Dialogs.h"
+#include "platform/PlainText.h"
 #include "platform/ProductName.h"
 #include "reader/AppContext.h"
 #include "reader/BlueBar.h"
@@ -122,6 +123,7 @@ QWidget* MainWindow::buildFrame() {
     status_ = new StatusLine(frame);
     dataLocation_ = new QLabel(context_.dataFolder, frame);
     dataLocation_->setObjectName(QStringLiteral("DataLocation"));
+    dataLocation_->setTextFormat(Qt::PlainText);
     dataLocation_->hide();
 
     auto* middle = new QHBoxLayout;
@@ -326,7 +328,7 @@ void MainWindow::showWindowTitle() {
 void MainWindow::showParallelVersion() {
     menus_->checkParallel(nav_.parallelEntry());
     area_->showVersionNames(nav_.activeName(), nav_.parallelName());
-    area_->rtf2()->setToolTip(ParallelToolTip(nav_.parallelName()));
+    area_->rtf2()->setToolTip(platform::PlainToolTip(ParallelToolTip(nav_.parallelName())));
     SelectParagraphVerse(area_->rtf1(), area_->rtf1()->textCursor().selectionStart());
 }
 

@@ -57,6 +57,8 @@ ReadingArea::ReadingArea(QWidget* parent)
       rtf2_(new ScriptureView(QStringLiteral("rtf2"), frame2_)),
       parallelCaption_(VersionCaption(QStringLiteral("lblVersiPadanan"), frame2_)) {
     label1_->setObjectName(QStringLiteral("Label1"));
+    // Book names and references come from the store: never markup.
+    label1_->setTextFormat(Qt::PlainText);
     QFont titleFont = label1_->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() + 2);

@@ -13,6 +13,7 @@ StatusLine::StatusLine(QWidget* parent) : QFrame(parent), label_(new QLabel(this
     setObjectName(QStringLiteral("picStatusBar"));
     setFrameShape(QFrame::StyledPanel);
     label_->setObjectName(QStringLiteral("labelStatus"));
+    label_->setTextFormat(Qt::PlainText);
     label_->setText(IdleStatusText());
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);

@@ -8,6 +8,7 @@
 #include "store/Schema.h"
 #include "store/Store.h"
 #include "store/StoreError.h"
+#include "store/VersionChoice.h"
 
 #include <QFileInfo>
 
@@ -17,6 +18,14 @@ namespace {
 
 QString CommandLineDataPath(const QString& path) {
     return QFileInfo(path).isDir() ? platform::JoinPath(path, store::kDataFileName) : path;
+}
+
+QString NoVersionMessage(const QString& dataPath) {
+    return QStringLiteral("Database %1 tidak memiliki versi Alkitab yang dapat ditampilkan: "
+                          "daftar versi (tabel UsysVersi) kosong atau isinya rusak.\r\nSalin "
+                          "kembali VERMARA2000.DAT dari media instalasi atau buat lagi dengan "
+                          "versipack, lalu jalankan kembali program.")
+        .arg(dataPath);
 }
 
 } // namespace
@@ -47,15 +56,23 @@ StoreLocation LocateStore(ReaderSettings& settings, platform::Dialogs& dialogs,
 std::unique_ptr<store::Store> OpenStoreOrExplain(const QString& dataPath,
                                                  platform::Dialogs& dialogs,
                                                  const std::function<void()>& beforeMessage) {
-    try {
-        return store::Store::Open(dataPath);
-    } catch (const store::StoreError& error) {
+    const auto explain = [&](const QString& message) {
         if (beforeMessage)
             beforeMessage();
-        dialogs.message(error.message(), platform::MessageButtons::Ok,
-                        platform::MessageIcon::Critical, platform::kProductName);
+        dialogs.message(message, platform::MessageButtons::Ok, platform::MessageIcon::Critical,
+                        platform::kProductName);
+    };
+    std::unique_ptr<store::Store> opened;
+    try {
+        opened = store::Store::Open(dataPath);
+    } catch (const store::StoreError& error) {
+        explain(error.message());
         return nullptr;
     }
+    // Without a version to show the window would stay blank without a word.
+    if (store::ChooseVersions(opened->versions(), 0, 0).activeColumn.isEmpty())
+        explain(NoVersionMessage(dataPath));
+    return opened;
 }
 
 } // namespace reader

@@ -30,7 +30,8 @@ StoreLocation LocateStore(ReaderSettings& settings, platform::Dialogs& dialogs,
                           const std::function<void()>& beforeBrowse = {});
 
 // Opens the store; when it cannot be used, says which file and why and returns null, so the
-// main window opens with what was prepared. beforeMessage runs before that message shows.
+// main window opens with what was prepared. A store whose catalogue offers no version is
+// kept, with a message that says so. beforeMessage runs before a message shows.
 std::unique_ptr<store::Store> OpenStoreOrExplain(const QString& dataPath,
                                                  platform::Dialogs& dialogs,
                                                  const std::function<void()>& beforeMessage = {});

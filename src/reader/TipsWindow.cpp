@@ -39,6 +39,7 @@ TipsWindow::TipsWindow(ReaderSettings& settings, TipList tips, double random, QW
     label1->setFont(title);
     label2_ = new QLabel(QStringLiteral("Tip penggunaan program tidak tersedia."), this);
     label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setTextFormat(Qt::PlainText);
     label2_->setWordWrap(true);
     label2_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     label2_->setFrameShape(QFrame::StyledPanel);

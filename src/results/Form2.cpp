@@ -179,6 +179,7 @@ QWidget* Form2::buildListTools() {
     list1_ = Named(new QListWidget(frame), QStringLiteral("List1"));
     list1_->setAccessibleName(QStringLiteral("Daftar Hasil Pencarian"));
     keterangan_ = Named(new QLabel(frame), QStringLiteral("lblKeterangan"));
+    keterangan_->setTextFormat(Qt::PlainText);
     keterangan_->setWordWrap(true);
     keterangan_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     keterangan_->setMinimumHeight(90);
@@ -257,7 +258,7 @@ QTextEdit* Form2::modeView() const {
 }
 
 void Form2::loadResults(const QString& file) {
-    LoadView(*rt1_, file);
+    LoadResultsView(*rt1_, file);
 }
 
 void Form2::highlightFound(const QStringList& words, bool exact) {

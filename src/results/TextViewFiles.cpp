@@ -2,6 +2,7 @@
 
 #include "platform/AnsiCodePage.h"
 #include "results/RichText.h"
+#include "results/ShownText.h"
 #include "search/ResultsFile.h"
 
 #include <QFile>
@@ -70,6 +71,15 @@ bool LoadView(QTextEdit& view, const QString& file) {
     if (!ok)
         return false;
     view.setPlainText(text.replace(search::kCrLf, QStringLiteral("\n")));
+    return true;
+}
+
+bool LoadResultsView(QTextEdit& view, const QString& file) {
+    bool ok = false;
+    const QString text = platform::ReadTextFile(file, &ok);
+    if (!ok)
+        return false;
+    view.setPlainText(ShownText(text).replace(search::kCrLf, QStringLiteral("\n")));
     return true;
 }
 

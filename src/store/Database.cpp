@@ -49,6 +49,14 @@ QString CipherPragmas(const QString& schema) {
     return PragmasFor(kKeyRounds, kPageSize, schema);
 }
 
+QString NotAStoreMessage(const QString& path) {
+    return QStringLiteral("Berkas %1 rusak atau bukan database Vermara: berkasnya mungkin "
+                          "terpotong atau kosong, berasal dari program lain, atau kata sandinya "
+                          "salah.\r\nSalin kembali VERMARA2000.DAT dari media instalasi atau buat "
+                          "lagi dengan versipack, lalu jalankan kembali program.")
+        .arg(path);
+}
+
 Database::Database(const QString& path, Mode mode, const QString& password) : path_(path) {
     if (mode != Mode::Create && !QFileInfo(path).isFile())
         throw StoreError(QStringLiteral("Berkas data tidak ditemukan: %1").arg(path));
@@ -63,12 +71,9 @@ Database::Database(const QString& path, Mode mode, const QString& password) : pa
 
 void Database::open(Mode mode, const QString& password) {
     // Stores written by earlier builds open on a later try.
-    if (!connect(mode, password, Cipher::Current) &&
-        !connect(mode, password, Cipher::SmallPages) &&
+    if (!connect(mode, password, Cipher::Current) && !connect(mode, password, Cipher::SmallPages) &&
         !connect(mode, password, Cipher::SqlcipherDefaults)) {
-        throw StoreError(
-            QStringLiteral("Berkas %1 bukan database Vermara atau kata sandinya salah.")
-                .arg(path_));
+        throw StoreError(NotAStoreMessage(path_));
     }
     sqlite3_create_function(db_, "ulower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             UnicodeLower, nullptr, nullptr);

@@ -22,6 +22,10 @@ class Statement;
 // The statements that give a connection (or an attached schema) the settings of new stores.
 QString CipherPragmas(const QString& schema = QString());
 
+// Why the file at path cannot be used as a store at all (cut short, emptied, another
+// program's file or another password), and what the user can do about it.
+QString NotAStoreMessage(const QString& path);
+
 class Database {
 public:
     enum class Mode { ReadOnly, ReadWrite, Create };

@@ -103,6 +103,12 @@ BookRow ReadBook(const RowReader& r) {
     return row;
 }
 
+bool HasAnyStoreTable(const QStringList& tables) {
+    return std::any_of(Schema().begin(), Schema().end(), [&](const TableDef& table) {
+        return tables.contains(table.name, Qt::CaseInsensitive);
+    });
+}
+
 template <typename Row> const std::vector<Row>& NoRows() {
     static const std::vector<Row> none;
     return none;
@@ -126,6 +132,9 @@ Store::~Store() = default;
 std::unique_ptr<Store> Store::Open(const QString& path) {
     std::unique_ptr<Store> store(new Store(path));
     store->db_ = std::make_unique<Database>(path, Database::Mode::ReadOnly, kStorePassword);
+    // An emptied file opens as a store without tables: that is damage, not eleven gaps.
+    if (!HasAnyStoreTable(store->db_->tables()))
+        throw StoreError(NotAStoreMessage(path));
     const QStringList missing = MissingForReading(*store->db_);
     if (!missing.isEmpty()) {
         throw StoreError(QStringLiteral("Database %1 tidak lengkap: %2.")

@@ -36,6 +36,8 @@ DeuteroWindow::DeuteroWindow(const StudyContext& context)
       mnuCopyClipbook_(new QAction(QStringLiteral("Copy ke ClipBook"), mnuPopup_)) {
     label1_->setObjectName(QStringLiteral("Label1"));
     label2_->setObjectName(QStringLiteral("Label2"));
+    label1_->setTextFormat(Qt::PlainText);
+    label2_->setTextFormat(Qt::PlainText);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setAccessibleName(QStringLiteral("Daftar Kitab"));
     list2_->setObjectName(QStringLiteral("List2"));

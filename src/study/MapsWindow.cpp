@@ -113,6 +113,12 @@ void MapsWindow::onTitle(int row) {
     const store::PictureRow* picture = FindPicture(context_.store.pictures(), title);
     if (!picture)
         return;
+    if (!IsPictureName(picture->gambar)) {
+        context_.dialogs.message(BadPictureNameMessage(picture->gambar),
+                                 platform::MessageButtons::Ok, platform::MessageIcon::Warning,
+                                 QString());
+        return;
+    }
     const QString path = PicturePath(context_.dataFolder, context_.programFolder, picture->gambar);
     if (!loadPicture(path))
         return;

@@ -22,6 +22,7 @@ ParablesWindow::ParablesWindow(const StudyContext& context)
     list_->setObjectName(QStringLiteral("List1"));
     list_->setAccessibleName(QStringLiteral("Daftar perumpamaan"));
     label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setTextFormat(Qt::PlainText);
     rt1_->setObjectName(QStringLiteral("rt1"));
     rt1_->setAccessibleName(QStringLiteral("Teks perumpamaan"));
     rt1_->setReadOnly(true);

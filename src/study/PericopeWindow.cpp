@@ -29,6 +29,7 @@ PericopeWindow::PericopeWindow(const StudyContext& context, reader::Navigator& n
     : StudyWindow(context, QStringLiteral("Form12"), QStringLiteral("Daftar Perikop Alkitab")),
       nav_(navigator), sides_(sides), labelKitab_(new QLabel(this)), list_(new QListWidget(this)) {
     labelKitab_->setObjectName(QStringLiteral("LabelKitab"));
+    labelKitab_->setTextFormat(Qt::PlainText);
     QFont bold = labelKitab_->font();
     bold.setBold(true);
     bold.setPointSize(fontSize() + 1);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace study {
@@ -18,6 +19,22 @@ QString PictureFolder(const QString& base, const QString& name) {
             return platform::JoinPath(base, folder);
     }
     return exact;
+}
+
+bool IsPictureName(const QString& gambar) {
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));
+    if (gambar.startsWith(u'/') || gambar.startsWith(u'\\') || gambar.contains(drive))
+        return false;
+    // The store was written for Windows, where a backslash separates folders too.
+    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
+    return !gambar.split(separators).contains(QStringLiteral(".."));
+}
+
+QString BadPictureNameMessage(const QString& gambar) {
+    return QStringLiteral("Gambar \"%1\" tidak ditampilkan: nama berkasnya menunjuk ke luar "
+                          "folder Peta.\nDatabase ini mungkin rusak atau diubah; salin kembali "
+                          "database dan folder Peta dari media instalasi.")
+        .arg(gambar);
 }
 
 QString PicturePath(const QString& dataFolder, const QString& programFolder,
@@ -35,7 +52,8 @@ QStringList TitlesOf(const std::vector<store::PictureRow>& rows, const QString& 
     const bool all = category == kAllPictures;
     const QString folder = all ? PictureFolder(programFolder, QStringLiteral("peta")) : QString();
     for (const auto& row : rows) {
-        const bool listed = all ? QFileInfo(platform::JoinPath(folder, row.gambar)).isFile()
+        const bool listed = all ? IsPictureName(row.gambar) &&
+                                      QFileInfo(platform::JoinPath(folder, row.gambar)).isFile()
                                 : row.kategori == category;
         if (listed)
             titles.append(row.judul);

@@ -16,6 +16,11 @@ inline const QString kAllPictures = QStringLiteral(" - Semua Gambar - ");
 // whatever its letter case, as on the file system the store was made for.
 QString PictureFolder(const QString& base, const QString& name);
 
+// A picture name from the store names a file inside the picture folder: no absolute path,
+// no drive and no ".." step out of it.
+bool IsPictureName(const QString& gambar);
+QString BadPictureNameMessage(const QString& gambar);
+
 // The file of a picture: the data folder's "Peta/" when it has it, else the program
 // folder's "peta/" (which may be missing too: loading then reports it).
 QString PicturePath(const QString& dataFolder, const QString& programFolder, const QString& gambar);

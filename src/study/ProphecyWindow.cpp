@@ -23,6 +23,9 @@ ProphecyWindow::ProphecyWindow(const StudyContext& context)
     label1_->setObjectName(QStringLiteral("Label1"));
     label3_->setObjectName(QStringLiteral("Label3"));
     label4_->setObjectName(QStringLiteral("Label4"));
+    // Titles and references come from the store: never markup.
+    for (QLabel* label : {label1_, label3_, label4_})
+        label->setTextFormat(Qt::PlainText);
     rt1_->setObjectName(QStringLiteral("rt1"));
     rt1_->setAccessibleName(QStringLiteral("Nubuat"));
     rt2_->setObjectName(QStringLiteral("rt2"));

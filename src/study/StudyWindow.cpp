@@ -27,6 +27,8 @@ StudyStatusBar::StudyStatusBar(QWidget* parent) : QFrame(parent), label_(new QLa
     setObjectName(QStringLiteral("picStatusBar"));
     setFrameShape(QFrame::StyledPanel);
     label_->setObjectName(QStringLiteral("labelStatus"));
+    // Picture titles come from the store: never markup.
+    label_->setTextFormat(Qt::PlainText);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);
     layout->addWidget(label_);

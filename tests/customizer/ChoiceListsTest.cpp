@@ -124,5 +124,44 @@ TEST(SourceCatalogueTest, AStoreThatCannotBeUsedNamesItsCause) {
     const QString idle = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("c")));
     probe::Exec(idle, QStringLiteral("UPDATE UsysVersi SET Aktif = 0"));
     EXPECT_EQ(LoadSourceCatalogue(idle).problem,
-              QStringLiteral("Database sumber tidak memiliki versi Alkitab yang aktif."));
+              QStringLiteral("Database sumber tidak memiliki versi Alkitab yang aktif.\r\n"
+                             "Daftar versi (tabel UsysVersi) di ") +
+                  idle +
+                  QStringLiteral(" kosong atau rusak; pilih folder sumber yang berisi database "
+                                 "Vermara yang lengkap."));
+}
+
+TEST(SourceCatalogueTest, AStoreCutShortIsCalledDamagedNotIncomplete) {
+    QTemporaryDir dir;
+    const QString whole = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("utuh")));
+    for (const int size : {0, 1, 4096}) {
+        const QString path = dir.filePath(QStringLiteral("potong%1.DAT").arg(size));
+        QFile cut(path);
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+        cut.write(probe::Bytes(whole).left(size));
+        cut.close();
+        const SourceCatalogue source = LoadSourceCatalogue(path);
+        EXPECT_FALSE(source.store);
+        EXPECT_TRUE(source.problem.contains(path + QStringLiteral(" rusak atau bukan database")))
+            << size << ": " << source.problem.toStdString();
+        EXPECT_TRUE(source.problem.contains(QStringLiteral("Salin kembali VERMARA2000.DAT")));
+        EXPECT_FALSE(source.problem.contains(QStringLiteral("tidak ada"))) << size;
+    }
+}
+
+TEST(SourceCatalogueTest, ACatalogueOfNullsOrNoRowsOffersNothingAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString nulls = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("null")));
+    probe::Exec(nulls, QStringLiteral("UPDATE UsysVersi SET nr = NULL, NamaVersi = NULL, "
+                                      "NamaTabel = NULL, Aktif = NULL"));
+    const QString none = fixture::WriteFixtureStore(dir.filePath(QStringLiteral("kosong")));
+    probe::Exec(none, QStringLiteral("DELETE FROM UsysVersi"));
+    for (const QString& path : {nulls, none}) {
+        const SourceCatalogue source = LoadSourceCatalogue(path);
+        EXPECT_FALSE(source.store);
+        EXPECT_TRUE(source.problem.startsWith(
+            QStringLiteral("Database sumber tidak memiliki versi Alkitab yang aktif.")))
+            << source.problem.toStdString();
+        EXPECT_TRUE(source.problem.contains(path));
+    }
 }

@@ -270,7 +270,10 @@ TEST(Frame, ACatalogueWithoutAnActiveVersionLeavesTheViewsEmpty) {
                                                     {"Kitab1", QStringLiteral("Kejadian")}});
     }
     reader.open();
-    EXPECT_TRUE(reader.dialogs.messages().isEmpty());
+    // Nothing can be read: the user is told why instead of facing a blank window.
+    ASSERT_EQ(reader.dialogs.messages().size(), 1);
+    EXPECT_TRUE(reader.dialogs.messages().front().text.contains(
+        QStringLiteral("tidak memiliki versi Alkitab yang dapat ditampilkan")));
     EXPECT_EQ(reader.list1()->count(), 0);
     EXPECT_TRUE(reader.rtf1()->toPlainText().isEmpty());
     EXPECT_FALSE(reader.action(QStringLiteral("VersiKitab1"))->isVisible());

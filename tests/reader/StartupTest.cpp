@@ -12,12 +12,15 @@
 #include "reader/SplashWindow.h"
 #include "reader/StoreLocation.h"
 #include "reader/TipsWindow.h"
+#include "store/Database.h"
+#include "store/Schema.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,6 +247,48 @@ TEST(Startup, TheCitationRulesAndTheTipsOpenAtStartWhenAsked) {
     ASSERT_NE(h.window->shell().tipsWindow(), nullptr);
     EXPECT_TRUE(h.window->shell().tipsWindow()->isVisible());
     EXPECT_TRUE(Item(h, "MenuShowTip")->isChecked());
+}
+
+TEST(Startup, AStoreCutShortIsCalledDamagedWithWhatToDoNotElevenMissingTables) {
+    for (const int size : {0, 1, 4096}) {
+        ReaderHarness h;
+        QFile store(h.storePath);
+        ASSERT_TRUE(store.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(store.resize(size));
+        store.close();
+        EXPECT_TRUE(h.app->start(h.storePath));
+        EXPECT_EQ(h.context().store, nullptr);
+        ASSERT_EQ(h.dialogs.messages().size(), 1) << size;
+        const QString text = h.dialogs.messages().front().text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Berkas ") + h.storePath +
+                                    QStringLiteral(" rusak atau bukan database Vermara")))
+            << size << ": " << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("\r\nSalin kembali VERMARA2000.DAT")));
+        EXPECT_FALSE(text.contains(QStringLiteral("tabel"), Qt::CaseInsensitive));
+        EXPECT_EQ(QFileInfo(h.storePath).size(), size); // the reader never writes the store
+    }
+}
+
+TEST(Startup, ACatalogueOfNullsOrWithoutRowsIsExplainedInsteadOfABlankWindow) {
+    for (const char* sql : {"UPDATE UsysVersi SET nr = NULL, NamaVersi = NULL, NamaTabel = NULL, "
+                            "Aktif = NULL, Lama = NULL, Baru = NULL",
+                            "DELETE FROM UsysVersi"}) {
+        ReaderHarness h;
+        store::Database(h.storePath, store::Database::Mode::ReadWrite, store::kStorePassword)
+            .exec(QString::fromUtf8(sql));
+        EXPECT_TRUE(h.app->start(h.storePath));
+        ASSERT_EQ(h.dialogs.messages().size(), 1) << sql;
+        EXPECT_EQ(h.dialogs.messages().front().text,
+                  QStringLiteral("Database ") + h.storePath +
+                      QStringLiteral(" tidak memiliki versi Alkitab yang dapat ditampilkan: daftar "
+                                     "versi (tabel UsysVersi) kosong atau isinya rusak.\r\nSalin "
+                                     "kembali VERMARA2000.DAT dari media instalasi atau buat lagi "
+                                     "dengan versipack, lalu jalankan kembali program."));
+        EXPECT_EQ(h.dialogs.messages().front().title, QStringLiteral("Vermara"));
+        // The window still opens.
+        h.app->window().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&h.app->window()));
+    }
 }
 
 TEST(TipsWindow, PreviousFromTheFirstTipShowsTheLastAndTutupWritesTip) {
