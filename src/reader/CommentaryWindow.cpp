@@ -17,6 +17,7 @@ CommentaryWindow::CommentaryWindow(const platform::ReadingLook& look)
     setObjectName(QStringLiteral("FormTafsiran"));
     setWindowTitle(QStringLiteral("Tafsiran Alkitab"));
     title_->setObjectName(QStringLiteral("lblTafsiran"));
+    title_->setTextFormat(Qt::PlainText); // the store's book name
     QFont bold = title_->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() + 2);

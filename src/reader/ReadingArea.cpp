@@ -37,6 +37,7 @@ QWidget* StudyChoices(QWidget* parent) {
 QLabel* VersionCaption(const QString& name, QWidget* parent) {
     auto* caption = new QLabel(parent);
     caption->setObjectName(name);
+    caption->setTextFormat(Qt::PlainText); // the store's version name
     QFont small = caption->font();
     small.setPointSizeF(small.pointSizeF() - 1);
     small.setItalic(true);

@@ -17,6 +17,7 @@ ReferenceField::ReferenceField(QWidget* overlayParent, QWidget* parent)
     edit_->setClearButtonEnabled(true);
     edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(edit_->placeholderText()) + 40);
     problem_->setObjectName(QStringLiteral("lblBukaAyat"));
+    problem_->setTextFormat(Qt::PlainText); // it repeats what the user typed
     problem_->setStyleSheet(QStringLiteral(
         "background-color: #fff3cd; color: #6b4a00; border: 1px solid #d9b44a; padding: 2px 6px;"));
     problem_->hide();

@@ -77,6 +77,7 @@ TEST(StoreText, BookAndVersionNamesWithMarkupAreShownAsWrittenInTheMainWindow) {
     EXPECT_EQ(ShownTip(title->toolTip()), u' ' + book + QStringLiteral("  1 "));
     EXPECT_EQ(ShownTip(h.rtf2()->toolTip()), u' ' + version + u' ');
     EXPECT_EQ(h.list1()->item(0)->text(), book);
+    EXPECT_EQ(Shown(h.find<QLabel>(QStringLiteral("lblVersiPadanan"))), version);
 }
 
 TEST(StoreText, StudyTitlesWithMarkupAreShownAsWritten) {
