@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
 #include <QStringDecoder>
+#include <QTemporaryFile>
 #include <array>
 #include <cstdio>
 

@@ -35,9 +35,8 @@ store::ChapterTextSink KeepIn(std::vector<ChapterTexts::Text>& texts, TextArena&
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                          QStringDecoder::Flag::ConvertInitialBom);
         char16_t* decoded = arena.take(decoder.requiredSpace(utf8.size()));
-        const qsizetype size =
-            decoder.appendToBuffer(reinterpret_cast<QChar*>(decoded), utf8) -
-            reinterpret_cast<QChar*>(decoded);
+        const qsizetype size = decoder.appendToBuffer(reinterpret_cast<QChar*>(decoded), utf8) -
+                               reinterpret_cast<QChar*>(decoded);
         arena.keep(size);
         char16_t* folded = arena.take(size);
         FoldCaseInto(decoded, size, folded);

@@ -113,7 +113,8 @@ bool ContainsText(QStringView text, QStringView word) {
     const Lanes end = SameLanes(w[size - 1]);
     qsizetype at = 0;
     for (; at + kLanes - 1 <= last; at += kLanes) {
-        const Lanes hits = (LoadLanes(from + at) == first) & (LoadLanes(from + at + size - 1) == end);
+        const Lanes hits =
+            (LoadLanes(from + at) == first) & (LoadLanes(from + at + size - 1) == end);
         if (!AnyLane(hits))
             continue;
         for (qsizetype k = 0; k < kLanes; ++k) {

@@ -63,8 +63,7 @@ Database::Database(const QString& path, Mode mode, const QString& password) : pa
 
 void Database::open(Mode mode, const QString& password) {
     // Stores written by earlier builds open on a later try.
-    if (!connect(mode, password, Cipher::Current) &&
-        !connect(mode, password, Cipher::SmallPages) &&
+    if (!connect(mode, password, Cipher::Current) && !connect(mode, password, Cipher::SmallPages) &&
         !connect(mode, password, Cipher::SqlcipherDefaults)) {
         throw StoreError(
             QStringLiteral("Berkas %1 bukan database Vermara atau kata sandinya salah.")
