@@ -1,6 +1,5 @@
 #include "customizer/CustomBuild.h"
 
-#include "customizer/ChildProcess.h"
 #include "customizer/CustomizerTexts.h"
 #include "customizer/StopToken.h"
 #include "customizer/StoreProbe.h"
@@ -9,6 +8,8 @@
 #include "store/Store.h"
 #include "store/StoreWriter.h"
 #include "store/VersionChoice.h"
+#include "support/ChildProcess.h"
+#include "support/FileSizeLimit.h"
 #include "support/FixtureStore.h"
 
 #include <QLocale>
@@ -17,7 +18,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/file.h>
-#include <sys/resource.h>
 
 using namespace customizer;
 
@@ -347,9 +347,7 @@ TEST_F(CustomBuildTest, AFullDiskAtAnyStageLeavesTheOldStoreAndPicturesAsTheyWer
         {pictureLimit, BuildStep::StagePictures}};
     for (const auto& [bytes, stage] : limits) {
         const child::End end = child::Run([&, bytes = bytes] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{rlim_t(bytes), rlim_t(bytes)};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const FileSizeLimit full(rlim_t(bytes));
             BuildStep last = BuildStep::CreateStore;
             BuildHooks hooks;
             hooks.beforeStep = [&](BuildStep step) {

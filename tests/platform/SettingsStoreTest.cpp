@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "platform/AnsiCodePage.h"
+#include "support/WriteFailures.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,6 +165,18 @@ TEST_F(SettingsStoreTest, AFailedWriteChangesNeitherTheFileNorWhatIsRead) {
     EXPECT_EQ(failing.get("a", "b", "c"), "kept");
     EXPECT_FALSE(failing.contains("a", "b", "new"));
     EXPECT_EQ(platform::ReadTextFile(path), "[a\\b]\nc=kept\n");
+}
+
+TEST_F(SettingsStoreTest, AFullDiskAtAnyPointOfTheWriteKeepsTheOldFileWhole) {
+    ASSERT_TRUE(store.set("a", "b", "c", "kept"));
+    // Longer than the lock file, so that some cuts fall inside the settings file itself.
+    const QString value(1000, u'x');
+    const qint64 newSize = QFileInfo(path).size() + QByteArray("new=\n").size() + value.size();
+    support::ExpectEveryCutReportedAndFolderKept(QFileInfo(path).absolutePath(), newSize,
+                                                 [&] { return store.set("a", "b", "new", value); });
+    EXPECT_FALSE(store.contains("a", "b", "new"));
+    ASSERT_TRUE(store.set("a", "b", "new", value));
+    EXPECT_EQ(QFileInfo(path).size(), newSize);
 }
 
 TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileReadsEmptyAndRefusesChanges) {
