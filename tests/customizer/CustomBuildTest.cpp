@@ -347,7 +347,7 @@ TEST_F(CustomBuildTest, AFullDiskAtAnyStageLeavesTheOldStoreAndPicturesAsTheyWer
         {pictureLimit, BuildStep::StagePictures}};
     for (const auto& [bytes, stage] : limits) {
         const child::End end = child::Run([&, bytes = bytes] {
-            const FileSizeLimit full(rlim_t(bytes));
+            const FileSizeLimit full{rlim_t(bytes)};
             BuildStep last = BuildStep::CreateStore;
             BuildHooks hooks;
             hooks.beforeStep = [&](BuildStep step) {
