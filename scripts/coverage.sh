@@ -30,6 +30,7 @@ status=0
 # Branches that only exist for exceptions thrown by the runtime, or that gcc proves
 # unreachable, are not branches of our code.
 gcovr --root "$root" --filter "$root/src/" --object-directory build-coverage \
+  --exclude-directories '.*/CMakeFiles/[0-9.]+/.*' \
   --exclude-throw-branches --exclude-unreachable-branches -j 2 \
   --json-summary build-coverage/coverage-summary.json \
   --txt build-coverage/coverage.txt >/dev/null

@@ -286,6 +286,13 @@ TEST_F(SearchEngineTest, AFullDiskAtAnyPointOfTheWriteKeepsTheFileThatWasThere) 
     EXPECT_TRUE(engine.ListTempFiles().isEmpty());
     EXPECT_EQ(Run(request).kind, Kind::Finished);
     EXPECT_EQ(platform::ReadTextFile(file), whole);
+
+    // The last step, the rename over the old name, fails when a folder holds that name.
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file + QStringLiteral("/isi")));
+    const support::FileTree before = support::TreeOf(temp.path());
+    EXPECT_EQ(Run(request).kind, Kind::Failed);
+    EXPECT_EQ(support::TreeOf(temp.path()), before);
 }
 
 TEST_F(SearchEngineTest, UnwritableFileOrNoFolderIsReportedAndNotRecorded) {
