@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/file.h>
+#include <utility>
+#include <vector>
 
 using namespace customizer;
 
@@ -176,6 +178,36 @@ TEST_F(CustomBuildTest, EveryModuleCopiesItsDataAndOnlyHandledSwitchesGoOn) {
                                            "FROM UsysMenu WHERE Aktif = 0 ORDER BY NamaMenu)"),
               QStringLiteral("Commentary,Keterangan"));
     EXPECT_EQ(count("SELECT count(*) FROM UsysMenu WHERE Aktif = 1"), 8);
+}
+
+// One module chosen at a time, so that two modules whose tables or switches were swapped show:
+// the chosen module's rows and switch come along, no other module's.
+TEST_F(CustomBuildTest, EachModuleChosenAloneBringsItsOwnRowsAndSwitchOnly) {
+    const std::vector<std::pair<QString, QString>> rows{
+        {"Perikop", "UsysKitab WHERE Perikop <> ''"},
+        {"Pengantar", "UsysKitab WHERE Intro <> ''"},
+        {"Nubuat", "UsysNubuat"},
+        {"Perumpamaan", "UsysUmpama"},
+        {"Deuterokanonika", "UsysDeuterokanonika"},
+        {"Kamus", "UsysKamus"},
+        {"Peta", "UsysGambar"},
+        {"Tematik", "UsysTematik"}};
+    for (const auto& [chosen, unused] : rows) {
+        SCOPED_TRACE(chosen.toStdString());
+        QDir(destination).removeRecursively();
+        QDir().mkpath(destination);
+        ASSERT_EQ(build({"Kitab1"}, {chosen}).status, BuildStatus::Finished);
+        for (const auto& [module, from] : rows) {
+            const QString sql = QStringLiteral("SELECT count(*) FROM ") + from;
+            ASSERT_GT(sourceCount(sql), 0) << module.toStdString();
+            EXPECT_EQ(count(sql), module == chosen ? sourceCount(sql) : 0) << module.toStdString();
+            EXPECT_EQ(
+                count(
+                    QStringLiteral("SELECT Aktif FROM UsysMenu WHERE NamaMenu = '%1'").arg(module)),
+                module == chosen ? 1 : 0)
+                << module.toStdString();
+        }
+    }
 }
 
 TEST_F(CustomBuildTest, ThePictureFolderFollowsTheMapsModuleOnly) {
