@@ -167,6 +167,18 @@ TEST_F(BookmarkListTest, AFolderInTheFilesPlaceIsNeverReplacedAndTheChangesWaitF
     EXPECT_FALSE(QFileInfo::exists(legacyFile));
 }
 
+TEST_F(BookmarkListTest, AFileInPlaceOfTheDataFolderKeepsTheChangesForALaterSave) {
+    const QString blocked = dir.filePath(QStringLiteral("data/diblokir"));
+    writeFile(blocked, oldLine);
+    BookmarkList list(blocked + QStringLiteral("/Vermara"), tempFolder);
+    ASSERT_TRUE(list.RetrieveBookmarks());
+    list.add(first);
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::NotWritten);
+    EXPECT_EQ(readFile(blocked), oldLine);
+    EXPECT_TRUE(list.hasChanges());
+    EXPECT_EQ(list.items(), QList<Bookmark>{first});
+}
+
 TEST_F(BookmarkListTest, AFileWhoseReadFailsIsNeitherRemovedNorReplaced) {
     // Reading this process's memory from its first page fails with EIO after a successful
     // open: an I/O error, whatever the permissions of whoever runs the test.

@@ -179,6 +179,24 @@ TEST_F(SettingsStoreTest, AFullDiskAtAnyPointOfTheWriteKeepsTheOldFileWhole) {
     EXPECT_EQ(QFileInfo(path).size(), newSize);
 }
 
+// A key that could not be read back, or a file whose folder cannot be made, is refused
+// without touching what is there.
+TEST_F(SettingsStoreTest, AnEmptyKeyOrAFileInPlaceOfTheFolderIsRefused) {
+    ASSERT_TRUE(store.set("a", "b", "c", "kept"));
+    EXPECT_FALSE(store.set("a", "b", "", "lost"));
+    EXPECT_EQ(platform::ReadTextFile(path), "[a\\b]\nc=kept\n");
+
+    const QString blocker = dir.filePath(QStringLiteral("bukan-folder"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("isi");
+    file.close();
+    SettingsStore below(blocker + QStringLiteral("/vermara.ini"));
+    EXPECT_FALSE(below.set("a", "b", "c", "new"));
+    EXPECT_FALSE(below.remove("a", "b", "c"));
+    EXPECT_EQ(platform::ReadTextFile(blocker), "isi");
+}
+
 TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileReadsEmptyAndRefusesChanges) {
     ASSERT_TRUE(QDir().mkpath(path));
     EXPECT_EQ(store.get("a", "b", "c", "default"), "default");
