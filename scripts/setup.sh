@@ -7,6 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6
   libsqlcipher-dev sqlcipher
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang-format git
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation2 qt6-l10n-tools
   desktop-file-utils appstream
   libsword-dev sword-text-web sword-text-kjv sword-text-sparv

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
 #include <QStringDecoder>
+#include <QTemporaryFile>
 #include <array>
 #include <cstdio>
 
@@ -72,7 +72,9 @@ bool WriteTextFile(const QString& path, const QString& text) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
+    // commit() does not notice a flush that fails (a full disk) and would put the cut-short
+    // file in place of the old one; flushing first catches it.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -32,7 +32,10 @@ std::vector<RichRun> Runs(const QTextEdit& view) {
 
 bool WriteBytes(const QString& file, const QByteArray& bytes) {
     QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+    // The explicit flush: commit() would not notice a full disk and put a cut-short file in
+    // place. Uncommitted, the temporary file is removed with out.
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush() &&
+           out.commit();
 }
 
 void ShowRuns(QTextEdit& view, const std::vector<RichRun>& runs) {

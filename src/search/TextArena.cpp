@@ -31,7 +31,8 @@ void TextArena::keep(qsizetype units) {
 }
 
 void TextArena::addBlock(qsizetype units) {
-    const size_t bytes = RoundUp(std::max(kBlockBytes, size_t(units) * sizeof(char16_t)), kHugePage);
+    const size_t bytes =
+        RoundUp(std::max(kBlockBytes, size_t(units) * sizeof(char16_t)), kHugePage);
     auto* block = static_cast<char16_t*>(std::aligned_alloc(kHugePage, bytes));
     if (!block)
         throw std::bad_alloc();

@@ -2,6 +2,7 @@
 
 #include "LockHolder.h"
 #include "platform/AnsiCodePage.h"
+#include "support/WriteFailures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -117,6 +118,23 @@ TEST_F(BookmarkListTest, AFailingWriteKeepsTheOldFileAndTheChanges) {
     EXPECT_EQ(readFile(dataFile), oldLine + firstLine);
 }
 
+TEST_F(BookmarkListTest, AFullDiskAtAnyPointOfTheRealWriteKeepsTheOldFileAndTheChanges) {
+    writeFile(dataFile, oldLine);
+    BookmarkList list = newList();
+    ASSERT_TRUE(list.RetrieveBookmarks());
+    // A note longer than the lock file, so that some cuts fall inside the list itself.
+    const Bookmark longNote{QString(1000, u'n'), first.version, first.position};
+    list.add(longNote);
+    const qint64 newSize =
+        oldLine.size() + bookmarks::FormatBookmarkFile({longNote}).toUtf8().size();
+    support::ExpectEveryCutReportedAndFolderKept(
+        dataFolder, newSize, [&] { return list.SaveBookmarks_to_File() == SaveResult::Saved; });
+    EXPECT_TRUE(list.hasChanges());
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::Saved);
+    EXPECT_EQ(QFileInfo(dataFile).size(), newSize);
+    EXPECT_TRUE(readFile(dataFile).startsWith(oldLine));
+}
+
 TEST_F(BookmarkListTest, AFolderInTheFilesPlaceIsNeverReplacedAndTheChangesWaitForAFile) {
     QDir().mkpath(dataFile);
     writeFile(legacyFile, oldLine);
@@ -147,6 +165,18 @@ TEST_F(BookmarkListTest, AFolderInTheFilesPlaceIsNeverReplacedAndTheChangesWaitF
     EXPECT_EQ(readFile(dataFile), lastLine + firstLine);
     EXPECT_EQ(list.items(), (QList<Bookmark>{last, first}));
     EXPECT_FALSE(QFileInfo::exists(legacyFile));
+}
+
+TEST_F(BookmarkListTest, AFileInPlaceOfTheDataFolderKeepsTheChangesForALaterSave) {
+    const QString blocked = dir.filePath(QStringLiteral("data/diblokir"));
+    writeFile(blocked, oldLine);
+    BookmarkList list(blocked + QStringLiteral("/Vermara"), tempFolder);
+    ASSERT_TRUE(list.RetrieveBookmarks());
+    list.add(first);
+    EXPECT_EQ(list.SaveBookmarks_to_File(), SaveResult::NotWritten);
+    EXPECT_EQ(readFile(blocked), oldLine);
+    EXPECT_TRUE(list.hasChanges());
+    EXPECT_EQ(list.items(), QList<Bookmark>{first});
 }
 
 TEST_F(BookmarkListTest, AFileWhoseReadFailsIsNeitherRemovedNorReplaced) {

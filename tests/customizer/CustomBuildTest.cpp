@@ -1,6 +1,5 @@
 #include "customizer/CustomBuild.h"
 
-#include "customizer/ChildProcess.h"
 #include "customizer/CustomizerTexts.h"
 #include "customizer/StopToken.h"
 #include "customizer/StoreProbe.h"
@@ -9,6 +8,8 @@
 #include "store/Store.h"
 #include "store/StoreWriter.h"
 #include "store/VersionChoice.h"
+#include "support/ChildProcess.h"
+#include "support/FileSizeLimit.h"
 #include "support/FixtureStore.h"
 
 #include <QLocale>
@@ -17,7 +18,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/file.h>
-#include <sys/resource.h>
+#include <utility>
+#include <vector>
 
 using namespace customizer;
 
@@ -183,6 +185,36 @@ TEST_F(CustomBuildTest, EveryModuleCopiesItsDataAndOnlyHandledSwitchesGoOn) {
                                            "FROM UsysMenu WHERE Aktif = 0 ORDER BY NamaMenu)"),
               QStringLiteral("Keterangan"));
     EXPECT_EQ(count("SELECT count(*) FROM UsysMenu WHERE Aktif = 1"), 9);
+}
+
+// One module chosen at a time, so that two modules whose tables or switches were swapped show:
+// the chosen module's rows and switch come along, no other module's.
+TEST_F(CustomBuildTest, EachModuleChosenAloneBringsItsOwnRowsAndSwitchOnly) {
+    const std::vector<std::pair<QString, QString>> rows{
+        {"Perikop", "UsysKitab WHERE Perikop <> ''"},
+        {"Pengantar", "UsysKitab WHERE Intro <> ''"},
+        {"Nubuat", "UsysNubuat"},
+        {"Perumpamaan", "UsysUmpama"},
+        {"Deuterokanonika", "UsysDeuterokanonika"},
+        {"Kamus", "UsysKamus"},
+        {"Peta", "UsysGambar"},
+        {"Tematik", "UsysTematik"}};
+    for (const auto& [chosen, unused] : rows) {
+        SCOPED_TRACE(chosen.toStdString());
+        QDir(destination).removeRecursively();
+        QDir().mkpath(destination);
+        ASSERT_EQ(build({"Kitab1"}, {chosen}).status, BuildStatus::Finished);
+        for (const auto& [module, from] : rows) {
+            const QString sql = QStringLiteral("SELECT count(*) FROM ") + from;
+            ASSERT_GT(sourceCount(sql), 0) << module.toStdString();
+            EXPECT_EQ(count(sql), module == chosen ? sourceCount(sql) : 0) << module.toStdString();
+            EXPECT_EQ(
+                count(
+                    QStringLiteral("SELECT Aktif FROM UsysMenu WHERE NamaMenu = '%1'").arg(module)),
+                module == chosen ? 1 : 0)
+                << module.toStdString();
+        }
+    }
 }
 
 TEST_F(CustomBuildTest, ThePictureFolderFollowsTheMapsModuleOnly) {
@@ -354,9 +386,7 @@ TEST_F(CustomBuildTest, AFullDiskAtAnyStageLeavesTheOldStoreAndPicturesAsTheyWer
         {pictureLimit, BuildStep::StagePictures}};
     for (const auto& [bytes, stage] : limits) {
         const child::End end = child::Run([&, bytes = bytes] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{rlim_t(bytes), rlim_t(bytes)};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const FileSizeLimit full{rlim_t(bytes)};
             BuildStep last = BuildStep::CreateStore;
             BuildHooks hooks;
             hooks.beforeStep = [&](BuildStep step) {

@@ -2,11 +2,10 @@
 
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "support/FileTree.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QMap>
 
 // Reads and alters stores in tests through a connection of their own.
 namespace probe {
@@ -42,18 +41,9 @@ inline QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-// Every file and folder under folder, hidden ones included, with the bytes of each file:
-// equal trees mean nothing was changed, added or left behind.
-inline QMap<QString, QByteArray> Tree(const QString& folder) {
-    QMap<QString, QByteArray> tree;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString name = QDir(folder).relativeFilePath(path);
-        tree.insert(name, it.fileInfo().isDir() ? QByteArray("<folder>") : Bytes(path));
-    }
-    return tree;
+// The whole tree under folder: equal trees mean nothing was changed, added or left behind.
+inline support::FileTree Tree(const QString& folder) {
+    return support::TreeOf(folder);
 }
 
 } // namespace probe

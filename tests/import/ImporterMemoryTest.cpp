@@ -1,4 +1,3 @@
-#include "FileSizeLimit.h"
 #include "MemorySource.h"
 #include "import/ImportError.h"
 #include "import/Importer.h"
@@ -8,6 +7,7 @@
 #include "store/ModuleSwitches.h"
 #include "store/Schema.h"
 #include "store/Store.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>

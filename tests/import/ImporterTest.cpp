@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 // Builds stores from the SWORD modules that the set-up script installs (WEB, KJV, Nave, MHCC)
 // and the data files of the repository, for two books only.
@@ -215,6 +217,41 @@ TEST(ImporterKingJames, LeviticusReadsWithoutTheModulesCodes) {
         "\r\n19:25 And in the fifth year shall ye eat of the fruit thereof, that it may yield "
         "unto you the increase thereof: I am the LORD your God.\r\n")))
         << kjv.toStdString();
+}
+
+// The catalogue's names and OSIS ids walked against SWORD's own versification: each book in
+// canonical order has its number of chapters there, so a misspelt id or two swapped rows of
+// either table show.
+TEST(CanonAgainstSword, EveryBookHasItsChaptersUnderItsOsisId) {
+    const std::vector<std::pair<QString, int>> canon{
+        {"Kejadian", 50},     {"Keluaran", 40},    {"Imamat", 27},      {"Bilangan", 36},
+        {"Ulangan", 34},      {"Yosua", 24},       {"Hakim-hakim", 21}, {"Rut", 4},
+        {"I Samuel", 31},     {"II Samuel", 24},   {"I Raja-raja", 22}, {"II Raja-raja", 25},
+        {"I Tawarikh", 29},   {"II Tawarikh", 36}, {"Ezra", 10},        {"Nehemia", 13},
+        {"Ester", 10},        {"Ayub", 42},        {"Mazmur", 150},     {"Amsal", 31},
+        {"Pengkhotbah", 12},  {"Kidung Agung", 8}, {"Yesaya", 66},      {"Yeremia", 52},
+        {"Ratapan", 5},       {"Yehezkiel", 48},   {"Daniel", 12},      {"Hosea", 14},
+        {"Yoel", 3},          {"Amos", 9},         {"Obaja", 1},        {"Yunus", 4},
+        {"Mikha", 7},         {"Nahum", 3},        {"Habakuk", 3},      {"Zefanya", 3},
+        {"Hagai", 2},         {"Zakharia", 14},    {"Maleakhi", 4},     {"Matius", 28},
+        {"Markus", 16},       {"Lukas", 24},       {"Yohanes", 21},     {"Kisah Para Rasul", 28},
+        {"Roma", 16},         {"I Korintus", 16},  {"II Korintus", 13}, {"Galatia", 6},
+        {"Efesus", 6},        {"Filipi", 4},       {"Kolose", 4},       {"I Tesalonika", 5},
+        {"II Tesalonika", 3}, {"I Timotius", 6},   {"II Timotius", 4},  {"Titus", 3},
+        {"Filemon", 1},       {"Ibrani", 13},      {"Yakobus", 5},      {"I Petrus", 5},
+        {"II Petrus", 3},     {"I Yohanes", 5},    {"II Yohanes", 1},   {"III Yohanes", 1},
+        {"Yudas", 1},         {"Wahyu", 22}};
+    ASSERT_EQ(int(canon.size()), scripture::kCanonBooks);
+    const import::SwordLibrary library;
+    for (int i = 0; i < scripture::kCanonBooks; ++i) {
+        const auto& [name, chapters] = canon[size_t(i)];
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(scripture::CanonicalPosition(name), i + 1);
+        EXPECT_EQ(scripture::CanonicalName(i + 1), name);
+        const QString osis = scripture::CanonicalOsisBooks().at(i);
+        EXPECT_EQ(scripture::OsisBookPosition(osis), i + 1);
+        EXPECT_EQ(library.chapterCount(osis), chapters) << osis.toStdString();
+    }
 }
 
 TEST(ImporterFailure, NamesTheUnknownModuleAndTheUnreadableDataFile) {

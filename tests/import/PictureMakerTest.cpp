@@ -1,8 +1,8 @@
 #include "import/PictureMaker.h"
 
-#include "FileSizeLimit.h"
 #include "import/ImportError.h"
 #include "scripture/BookCatalogue.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QDirIterator>

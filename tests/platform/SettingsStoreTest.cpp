@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "platform/AnsiCodePage.h"
+#include "support/WriteFailures.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,6 +165,36 @@ TEST_F(SettingsStoreTest, AFailedWriteChangesNeitherTheFileNorWhatIsRead) {
     EXPECT_EQ(failing.get("a", "b", "c"), "kept");
     EXPECT_FALSE(failing.contains("a", "b", "new"));
     EXPECT_EQ(platform::ReadTextFile(path), "[a\\b]\nc=kept\n");
+}
+
+TEST_F(SettingsStoreTest, AFullDiskAtAnyPointOfTheWriteKeepsTheOldFileWhole) {
+    ASSERT_TRUE(store.set("a", "b", "c", "kept"));
+    // Longer than the lock file, so that some cuts fall inside the settings file itself.
+    const QString value(1000, u'x');
+    const qint64 newSize = QFileInfo(path).size() + QByteArray("new=\n").size() + value.size();
+    support::ExpectEveryCutReportedAndFolderKept(QFileInfo(path).absolutePath(), newSize,
+                                                 [&] { return store.set("a", "b", "new", value); });
+    EXPECT_FALSE(store.contains("a", "b", "new"));
+    ASSERT_TRUE(store.set("a", "b", "new", value));
+    EXPECT_EQ(QFileInfo(path).size(), newSize);
+}
+
+// A key that could not be read back, or a file whose folder cannot be made, is refused
+// without touching what is there.
+TEST_F(SettingsStoreTest, AnEmptyKeyOrAFileInPlaceOfTheFolderIsRefused) {
+    ASSERT_TRUE(store.set("a", "b", "c", "kept"));
+    EXPECT_FALSE(store.set("a", "b", "", "lost"));
+    EXPECT_EQ(platform::ReadTextFile(path), "[a\\b]\nc=kept\n");
+
+    const QString blocker = dir.filePath(QStringLiteral("bukan-folder"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("isi");
+    file.close();
+    SettingsStore below(blocker + QStringLiteral("/vermara.ini"));
+    EXPECT_FALSE(below.set("a", "b", "c", "new"));
+    EXPECT_FALSE(below.remove("a", "b", "c"));
+    EXPECT_EQ(platform::ReadTextFile(blocker), "isi");
 }
 
 TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileReadsEmptyAndRefusesChanges) {

@@ -111,6 +111,22 @@ TEST(ModuleMarks, SwitchedOffModulesMarkTheirToolButtonsOnly) {
     EXPECT_TRUE(allOff[9].isEmpty());
 }
 
+// A command hangs on one module wherever it is offered: the switch that hides its menu item
+// (or the item's whole menu) is the one that marks its tool button.
+TEST(CommandTable, AToolButtonAndTheMenuItemOfItsCommandHangOnTheSameModule) {
+    for (const ToolButtonRow& button : ToolButtonRows()) {
+        SCOPED_TRACE(button.button);
+        const CommandRow* item = FindCommandRow(button.command);
+        ASSERT_NE(item, nullptr);
+        QString module = item->module;
+        for (const MenuRow& menu : MenuRows()) {
+            if (menu.menu == item->menu && module.isEmpty())
+                module = menu.module;
+        }
+        EXPECT_EQ(button.module, module);
+    }
+}
+
 TEST(CommandTable, NamesAreUniqueAndEveryModuleSwitchHidesAnItem) {
     QSet<QString> names;
     QSet<QString> modules;

@@ -75,6 +75,23 @@ TEST(SearchCommands, TheRequestFollowsTheNavigatorAndTheSearchBar) {
     EXPECT_TRUE(request.caption.startsWith(QStringLiteral("Vermara 2.0.0 - ")));
 }
 
+// Each scope the user picks by its text in the box is the scope searched.
+TEST(SearchCommands, EachScopeItemOfTheBoxSearchesItsScope) {
+    SearchHarness h;
+    const std::vector<std::pair<QString, search::Scope>> items{
+        {QStringLiteral("Cari di Pasal aktif"), search::Scope::Chapter},
+        {QStringLiteral("Cari di Kitab aktif"), search::Scope::Book},
+        {QStringLiteral("Cari di Perjanjian aktif"), search::Scope::Testament},
+        {QStringLiteral("Pencarian di Seluruh Alkitab"), search::Scope::WholeBible}};
+    ASSERT_EQ(h.combo2()->count(), int(items.size()));
+    for (const auto& [text, scope] : items) {
+        const int index = h.combo2()->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        h.combo2()->setCurrentIndex(index);
+        EXPECT_EQ(h.search->request().scope, scope) << text.toStdString();
+    }
+}
+
 TEST(SearchCommands, AVerseChosenInTheResultsMovesTheNavigator) {
     SearchHarness h;
     emit h.search->resultsWindow().referenceChosen({QStringLiteral("Matius"), 5, 44});

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using namespace reader;
 
@@ -96,6 +98,54 @@ TEST_F(SettingsTest, SavedSettingsReadBackAndOptimalIsFoundWhateverItsCase) {
     EXPECT_EQ(get("Opsi", "Optimal"), QStringLiteral("0"));
     EXPECT_EQ(get("kitab", "perj"), QStringLiteral("2"));
     EXPECT_EQ(get("font", "size"), QStringLiteral("13.5"));
+}
+
+// The keys earlier versions wrote, one per switch: flipping one switch alone must change its
+// own key and, read back, that switch alone.
+TEST_F(SettingsTest, EachSwitchIsSavedUnderItsOwnKeyAndReadsBackAlone) {
+    const std::vector<std::pair<bool OptionSettings::*, const char*>> keys{
+        {&OptionSettings::tipsAtStart, "Tip"},         {&OptionSettings::deleteResults, "flush"},
+        {&OptionSettings::statusLine, "sbar"},         {&OptionSettings::toolBar, "tbar"},
+        {&OptionSettings::specialToolBar, "bbar"},     {&OptionSettings::bookPanel, "klist"},
+        {&OptionSettings::searchBar, "pbar"},          {&OptionSettings::optimal, "Optimal"},
+        {&OptionSettings::separateIntro, "splitIntro"}};
+    const OptionSettings defaults;
+    for (const auto& [flipped, key] : keys) {
+        SCOPED_TRACE(key);
+        SavedSettings saved;
+        saved.options.saveSettings = true;
+        saved.options.*flipped = !(defaults.*flipped);
+        ASSERT_TRUE(settings.SaveSettings(saved));
+        for (const auto& [field, other] : keys) {
+            const bool on = saved.options.*field;
+            EXPECT_EQ(get("Opsi", other), on ? QStringLiteral("1") : QStringLiteral("0")) << other;
+            EXPECT_EQ(ReaderSettings(store, program).LoadSettings().*field, on) << other;
+        }
+    }
+}
+
+// Numbers of the place and the versions, each distinct, so that two swapped keys show.
+TEST_F(SettingsTest, EachNumberOfThePlaceIsSavedUnderItsOwnKey) {
+    SavedSettings saved;
+    saved.options.saveSettings = true;
+    saved.activeNr = 3;
+    saved.parallelNr = 4;
+    saved.last = {true, 38, 13};
+    saved.parallelHidden = false;
+    ASSERT_TRUE(settings.SaveSettings(saved));
+    EXPECT_EQ(get("kitab", "aktif1"), QStringLiteral("3"));
+    EXPECT_EQ(get("kitab", "aktif2"), QStringLiteral("4"));
+    EXPECT_EQ(get("kitab", "perj"), QStringLiteral("1"));
+    EXPECT_EQ(get("kitab", "buku"), QStringLiteral("38"));
+    EXPECT_EQ(get("kitab", "pasal"), QStringLiteral("13"));
+    EXPECT_EQ(get("kitab", "padanan"), QStringLiteral("0"));
+    const ReaderSettings next(store, program);
+    EXPECT_EQ(next.activeNr(), 3);
+    EXPECT_EQ(next.parallelNr(), 4);
+    EXPECT_TRUE(next.lastPosition().oldTestament);
+    EXPECT_EQ(next.lastPosition().book, 38);
+    EXPECT_EQ(next.lastPosition().chapter, 13);
+    EXPECT_FALSE(next.parallelHidden());
 }
 
 TEST_F(SettingsTest, WithoutAlwaysSaveEveryKeyGoesButLocation) {

@@ -4,10 +4,13 @@
 #include "platform/ReadingLook.h"
 #include "platform/ScriptedDialogs.h"
 #include "results/HighlightWord.h"
+#include "support/WriteFailures.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -146,6 +149,38 @@ TEST_F(Form2Test, RemovingHighlightDropsFormatsAndKeepsTheCaret) {
     EXPECT_FALSE(boldAt(window.rt1(), 10));
     EXPECT_EQ(window.rt1()->toPlainText(), QStringLiteral("Kasih dan kasih"));
     EXPECT_EQ(window.rt1()->textCursor().position(), 7);
+}
+
+TEST_F(Form2Test, ASaveCutShortByAFullDiskIsReportedAndKeepsTheOldFile) {
+    window.show();
+    window.rt1()->setPlainText(QStringLiteral("5:44 Kasihilah musuhmu. ").repeated(100));
+    highlight(QStringLiteral("kasih"), false);
+    const QString folder = temp.filePath(QStringLiteral("simpan"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& name : {QStringLiteral("hasil.rtf"), QStringLiteral("hasil.txt")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString file = folder + u'/' + name;
+        dialogs.queueFile(file);
+        QTest::mouseClick(child<QToolButton>("Command2"), Qt::LeftButton);
+        const qint64 size = QFileInfo(file).size();
+        ASSERT_GE(size, 2400);
+        ASSERT_TRUE(QFile::remove(file));
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("isi lama");
+        old.close();
+        support::ExpectEveryCutReportedAndFolderKept(folder, size, [&] {
+            const qsizetype before = dialogs.messages().size();
+            dialogs.queueFile(file);
+            QTest::mouseClick(child<QToolButton>("Command2"), Qt::LeftButton);
+            if (dialogs.messages().size() == before)
+                return true;
+            EXPECT_EQ(dialogs.messages().back().text,
+                      QStringLiteral("File tidak dapat disimpan: ") + file);
+            return false;
+        });
+        ASSERT_TRUE(QFile::remove(file));
+    }
 }
 
 TEST_F(Form2Test, SavesRichTextByExtensionInAnyCaseAndOpensItAgain) {

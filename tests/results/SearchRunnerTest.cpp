@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace results;
 using Kind = search::SearchOutcome::Kind;
@@ -64,6 +65,28 @@ protected:
     SearchRunner runner{engine, results, dialogs};
     ShowCounter progressShows;
 };
+
+// The progress lets clicks through, so "Cari Semua" can be asked for again while a search
+// runs: that second search is refused without a word, the first ends as usual, and the next
+// search after it runs.
+TEST_F(SearchRunnerTest, ASearchAskedForWhileOneRunsIsRefusedAndTheNextRuns) {
+    std::optional<search::SearchOutcome> nested;
+    QTimer::singleShot(0, &runner,
+                       [&] { nested = runner.CariSemua(Request(QStringLiteral("Allah"), false)); });
+    QSignalSpy started(&runner, &SearchRunner::searchStarted);
+    QSignalSpy finished(&runner, &SearchRunner::searchFinished);
+    EXPECT_EQ(runner.CariSemua(Request(QStringLiteral("kasih"), false)).kind, Kind::Finished);
+    ASSERT_TRUE(nested.has_value());
+    EXPECT_EQ(nested->kind, Kind::Message);
+    EXPECT_TRUE(nested->message.isEmpty());
+    EXPECT_TRUE(nested->file.isEmpty());
+    EXPECT_EQ(started.size(), 1);
+    EXPECT_EQ(finished.size(), 1);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(results.rt1()->toPlainText().contains(QStringLiteral("5:44 Tetapi")));
+    EXPECT_EQ(runner.CariSemua(Request(QStringLiteral("Allah"), false)).kind, Kind::Finished);
+    EXPECT_EQ(started.size(), 2);
+}
 
 TEST_F(SearchRunnerTest, ShowsTheResultsAndKeepsOptimalSearchesInTheList) {
     QSignalSpy started(&runner, &SearchRunner::searchStarted);

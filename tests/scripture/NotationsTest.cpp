@@ -33,6 +33,19 @@ TEST(LocationKey, RejectsMalformedText) {
     }
 }
 
+// Nine digits are the most a number may have: ten could pass the largest int.
+TEST(LocationKey, NumbersOfNineDigitsAreReadAndOfTenRefused) {
+    EXPECT_EQ(ParseLocationKey(QStringLiteral("Matius#999999999:1-999999999")),
+              (LocationKey{QStringLiteral("Matius"), 999999999, 1, 999999999}));
+    EXPECT_EQ(ParseLocationKey(QStringLiteral("Matius# 000000005:44")),
+              (LocationKey{QStringLiteral("Matius"), 5, 44, 0}));
+    for (const QString& bad :
+         {QStringLiteral("Matius#9999999999:1"), QStringLiteral("Matius#5:4294967297"),
+          QStringLiteral("Matius#5:1-0000000001")}) {
+        EXPECT_FALSE(ParseLocationKey(bad)) << bad.toStdString();
+    }
+}
+
 TEST(DisplayReference, TakesTheBookUpToTheLastBlank) {
     EXPECT_EQ(ParseDisplayReference(QStringLiteral("I Korintus 13:4-7")),
               (LocationKey{QStringLiteral("I Korintus"), 13, 4, 7}));

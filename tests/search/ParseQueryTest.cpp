@@ -155,7 +155,8 @@ TEST(ContainsText, AgreesWithQStringAtEveryPlace) {
 // Every unit lowered as QChar::toLower does, wherever it stands among eight-unit blocks; the
 // neighbours of 'A' and 'Z' and the first units past ASCII included.
 TEST(FoldCase, LowersEachUnitAtEveryPlace) {
-    const QString units = QStringLiteral("@AZ[`az{\u007F\u0080ÀÉİΣ") + QChar(0xD83D) + QChar(0xDE00);
+    const QString units =
+        QStringLiteral("@AZ[`az{\u007F\u0080ÀÉİΣ") + QChar(0xD83D) + QChar(0xDE00);
     for (const QChar unit : units) {
         for (qsizetype length = 1; length <= 20; ++length) {
             for (qsizetype at = 0; at < length; ++at) {
@@ -163,7 +164,8 @@ TEST(FoldCase, LowersEachUnitAtEveryPlace) {
                 text[at] = unit;
                 QString expected(length, u'q');
                 expected[at] = unit.toLower();
-                ASSERT_EQ(FoldCase(text), expected) << int(unit.unicode()) << " " << length << " " << at;
+                ASSERT_EQ(FoldCase(text), expected)
+                    << int(unit.unicode()) << " " << length << " " << at;
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "search/QueryKeyHash.h"
 #include "store/Store.h"
 #include "support/FixtureStore.h"
+#include "support/WriteFailures.h"
 
 #include <QDir>
 #include <QFile>
@@ -268,6 +269,30 @@ TEST_F(SearchEngineTest, AFileCutShortIsSearchedAgainAndNoScratchFileStays) {
     const QString name = QFileInfo(first.file).fileName();
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({name, name + QStringLiteral(".store")}));
+}
+
+// Another search's file under the same name stays whole while the disk is full.
+TEST_F(SearchEngineTest, AFullDiskAtAnyPointOfTheWriteKeepsTheFileThatWasThere) {
+    SearchRequest request = Whole(QStringLiteral("Allah"));
+    request.optimal = true;
+    QTemporaryDir elsewhere;
+    SearchEngine fresh(*store, elsewhere.path());
+    const QString whole = platform::ReadTextFile(fresh.CariSemua(request, stop).file);
+    ASSERT_FALSE(whole.isEmpty());
+    const QString file = ResultFileName(temp.path(), SearchKey(request));
+    ASSERT_TRUE(platform::WriteTextFile(file, QStringLiteral("hasil pencarian lain\r\n")));
+    support::ExpectEveryCutReportedAndFolderKept(temp.path(), whole.toUtf8().size(),
+                                                 [&] { return Run(request).kind != Kind::Failed; });
+    EXPECT_TRUE(engine.ListTempFiles().isEmpty());
+    EXPECT_EQ(Run(request).kind, Kind::Finished);
+    EXPECT_EQ(platform::ReadTextFile(file), whole);
+
+    // The last step, the rename over the old name, fails when a folder holds that name.
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file + QStringLiteral("/isi")));
+    const support::FileTree before = support::TreeOf(temp.path());
+    EXPECT_EQ(Run(request).kind, Kind::Failed);
+    EXPECT_EQ(support::TreeOf(temp.path()), before);
 }
 
 TEST_F(SearchEngineTest, UnwritableFileOrNoFolderIsReportedAndNotRecorded) {
