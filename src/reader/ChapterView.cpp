@@ -244,38 +244,34 @@ QTextEdit* ChapterView::readingView() const {
 }
 
 void ChapterView::selectJumpLine(int verse) {
-    QTextEdit* rtf1 = area_.rtf1();
-    const QString text = rtf1->toPlainText();
+    const QString text = area_.rtf1()->toPlainText();
     const auto start = FindVerseLine(text, verse);
     if (!start)
         return;
     // Located first, so that the navigator notes the verse and the parallel panel follows.
-    SelectParagraphVerse(rtf1, *start, false, true);
-    qsizetype end = text.indexOf(u'\n', *start);
-    if (end < 0)
-        end = text.size();
-    QTextCursor cursor = rtf1->textCursor();
-    cursor.setPosition(*start);
-    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
-    rtf1->setTextCursor(cursor);
-    ShowNearTop(rtf1, *start);
+    SelectParagraphVerse(area_.rtf1(), *start, false, true);
+    selectLines(text, *start, *start);
 }
 
 void ChapterView::selectPassage(int firstVerse, int lastVerse) {
-    QTextEdit* rtf1 = area_.rtf1();
-    const QString text = rtf1->toPlainText();
+    const QString text = area_.rtf1()->toPlainText();
     const auto start = FindVerseLine(text, firstVerse);
     if (!start)
         return;
     const auto last = FindVerseLine(text, lastVerse);
-    qsizetype end = text.indexOf(u'\n', last ? *last : *start);
+    selectLines(text, *start, last ? *last : *start);
+}
+
+void ChapterView::selectLines(const QString& text, int start, int lastLine) {
+    qsizetype end = text.indexOf(u'\n', lastLine);
     if (end < 0)
         end = text.size();
+    QTextEdit* rtf1 = area_.rtf1();
     QTextCursor cursor = rtf1->textCursor();
-    cursor.setPosition(*start);
+    cursor.setPosition(start);
     cursor.setPosition(int(end), QTextCursor::KeepAnchor);
     rtf1->setTextCursor(cursor);
-    ShowNearTop(rtf1, *start);
+    ShowNearTop(rtf1, start);
 }
 
 void ChapterView::selectVerseAtCaret() {

@@ -47,6 +47,9 @@ signals:
     void hideDropDown();
 
 private:
+    // From the line starting at start to the end of the line starting at lastLine (the line
+    // break left out), shown near the top.
+    void selectLines(const QString& text, int start, int lastLine);
     // A book's study text fills the reading view instead of the chapter.
     bool studyInView() const;
     void onTestamentChosen(bool oldTestament);
