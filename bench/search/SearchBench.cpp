@@ -10,44 +10,26 @@
 #include "store/Store.h"
 #include "support/BenchSupport.h"
 #include "support/HighlightLoop.h"
+#include "support/SampleSearch.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
-store::Store* Sample() {
-    static std::unique_ptr<store::Store> store = [] {
-        const QString path = bench::SamplePath();
-        return path.isEmpty() ? nullptr : store::Store::Open(path);
-    }();
-    return store.get();
-}
-
-search::SearchRequest WholeBible(const QString& text) {
-    search::SearchRequest request;
-    request.text = text;
-    request.scope = search::Scope::WholeBible;
-    request.column = Sample()->versions().front().namaTabel;
-    request.versionName = Sample()->versions().front().namaVersi;
-    request.caption = QStringLiteral("Vermara");
-    return request;
-}
-
 // The first search of a run: the engine reads the version's chapter texts itself.
 void BM_EngineLoveFirstSearch(benchmark::State& state) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
     int count = 0;
     for (auto _ : state) {
-        search::SearchEngine engine(*Sample(), temp.path());
+        search::SearchEngine engine(*bench::SampleStore(), temp.path());
         search::StopToken stop;
-        count = engine.CariSemua(WholeBible(QStringLiteral("love")), stop).count;
+        count = engine.CariSemua(bench::WholeBibleRequest(QStringLiteral("love")), stop).count;
     }
     state.counters["verses"] = count;
 }
@@ -62,26 +44,27 @@ BENCHMARK(BM_EngineLoveFirstSearch)
 
 // Reading one version's chapter texts and their lower-case forms, which a first search does.
 void BM_ReadVersionTexts(benchmark::State& state) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     for (auto _ : state) {
-        search::ChapterTexts texts(*Sample());
-        benchmark::DoNotOptimize(texts.column(Sample()->versions().front().namaTabel).size());
+        search::ChapterTexts texts(*bench::SampleStore());
+        benchmark::DoNotOptimize(
+            texts.column(bench::SampleStore()->versions().front().namaTabel).size());
     }
 }
 BENCHMARK(BM_ReadVersionTexts)->Unit(benchmark::kMillisecond);
 
 // Later searches of the same version in one run reuse the texts read once.
 void BM_EngineLoveLaterSearch(benchmark::State& state) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
-    search::SearchEngine engine(*Sample(), temp.path());
+    search::SearchEngine engine(*bench::SampleStore(), temp.path());
     search::StopToken stop;
-    engine.prepare(WholeBible(QString()).column);
+    engine.prepare(bench::WholeBibleRequest(QString()).column);
     int count = 0;
     for (auto _ : state)
-        count = engine.CariSemua(WholeBible(QStringLiteral("love")), stop).count;
+        count = engine.CariSemua(bench::WholeBibleRequest(QStringLiteral("love")), stop).count;
     state.counters["verses"] = count;
 }
 BENCHMARK(BM_EngineLoveLaterSearch)->Unit(benchmark::kMillisecond);
@@ -89,12 +72,12 @@ BENCHMARK(BM_EngineLoveLaterSearch)->Unit(benchmark::kMillisecond);
 // "Pencarian Optimal" finding the finished file of a large search: reading it back, checking
 // its header and count, and checking its store stamp against the file.
 void BM_EngineTheReused(benchmark::State& state) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
-    search::SearchEngine engine(*Sample(), temp.path());
+    search::SearchEngine engine(*bench::SampleStore(), temp.path());
     search::StopToken stop;
-    search::SearchRequest request = WholeBible(QStringLiteral("the"));
+    search::SearchRequest request = bench::WholeBibleRequest(QStringLiteral("the"));
     request.optimal = true;
     const search::SearchOutcome first = engine.CariSemua(request, stop);
     for (auto _ : state) {
@@ -108,16 +91,16 @@ BENCHMARK(BM_EngineTheReused)->Unit(benchmark::kMillisecond);
 
 // From the call until the results window shows the file, progress window included.
 void BM_SearchWithWindows(benchmark::State& state) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
     platform::ScriptedDialogs dialogs;
     platform::ReadingLook look;
     results::Form2 window(dialogs, look);
     for (auto _ : state) {
-        search::SearchEngine engine(*Sample(), temp.path());
+        search::SearchEngine engine(*bench::SampleStore(), temp.path());
         results::SearchRunner runner(engine, window, dialogs);
-        runner.CariSemua(WholeBible(QStringLiteral("love")));
+        runner.CariSemua(bench::WholeBibleRequest(QStringLiteral("love")));
         QApplication::processEvents();
         state.PauseTiming();
         window.hide();
@@ -130,12 +113,13 @@ BENCHMARK(BM_SearchWithWindows)->Unit(benchmark::kMillisecond);
 
 // The results view holding the first 2,000 verses found for "the", highlighting "the".
 void BM_Highlight2000Verses(benchmark::State& state) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
-    search::SearchEngine engine(*Sample(), temp.path());
+    search::SearchEngine engine(*bench::SampleStore(), temp.path());
     search::StopToken stop;
-    const search::SearchOutcome outcome = engine.CariSemua(WholeBible(QStringLiteral("the")), stop);
+    const search::SearchOutcome outcome =
+        engine.CariSemua(bench::WholeBibleRequest(QStringLiteral("the")), stop);
     // Five header lines, then four lines per verse: two empty ones, the reference, the verse.
     const QStringList lines = platform::ReadTextFile(outcome.file).split(QStringLiteral("\r\n"));
     const QString text = lines.mid(0, 5 + 4 * 2000).join(u'\n');

@@ -3,30 +3,17 @@
 #include "search/SearchEngine.h"
 #include "store/Store.h"
 #include "support/BenchSupport.h"
+#include "support/SampleSearch.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
-store::Store* Sample() {
-    static std::unique_ptr<store::Store> store = [] {
-        const QString path = bench::SamplePath();
-        return path.isEmpty() ? nullptr : store::Store::Open(path);
-    }();
-    return store.get();
-}
-
 // Argument 1: both options on.
 search::SearchRequest WholeBible(const QString& text, bool options) {
-    search::SearchRequest request;
-    request.text = text;
-    request.scope = search::Scope::WholeBible;
-    request.column = Sample()->versions().front().namaTabel;
-    request.versionName = Sample()->versions().front().namaVersi;
-    request.caption = QStringLiteral("Vermara");
+    search::SearchRequest request = bench::WholeBibleRequest(text);
     request.wholeWords = options;
     request.fold = options;
     return request;
@@ -34,10 +21,10 @@ search::SearchRequest WholeBible(const QString& text, bool options) {
 
 // Later searches of a run: the texts (and, with folding, their folded forms) are kept.
 void BM_SearchLater(benchmark::State& state, const char* word) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
-    search::SearchEngine engine(*Sample(), temp.path());
+    search::SearchEngine engine(*bench::SampleStore(), temp.path());
     search::StopToken stop;
     const search::SearchRequest request = WholeBible(QString::fromUtf8(word), state.range(0) != 0);
     engine.CariSemua(request, stop);
@@ -51,12 +38,12 @@ BENCHMARK_CAPTURE(BM_SearchLater, the, "the")->Arg(0)->Arg(1)->Unit(benchmark::k
 
 // The first search of a run reads the texts; with folding it also folds them once.
 void BM_SearchFirst(benchmark::State& state) {
-    if (!Sample())
+    if (!bench::SampleStore())
         return state.SkipWithError("no sample store");
     QTemporaryDir temp;
     const search::SearchRequest request = WholeBible(QStringLiteral("love"), state.range(0) != 0);
     for (auto _ : state) {
-        search::SearchEngine engine(*Sample(), temp.path());
+        search::SearchEngine engine(*bench::SampleStore(), temp.path());
         search::StopToken stop;
         benchmark::DoNotOptimize(engine.CariSemua(request, stop).count);
     }
